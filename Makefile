@@ -1,0 +1,36 @@
+# Every target does its own set-up (Debian packages, virtualenvs) on a fresh
+# machine. See README.md.
+SHELL := /bin/bash
+.DEFAULT_GOAL := help
+.PHONY: help deps venv test demo bench format clean
+
+help:
+	@echo "make test    C++ tests (plain and sanitized), then pytest on every Python >= 3.12"
+	@echo "make demo    run examples/tour.py"
+	@echo "make bench   run the benchmarks"
+	@echo "make format  apply .clang-format"
+
+deps:
+	@tools/install-deps
+
+# .venv: the newest Python >= 3.12 found, with the package and the test tools.
+venv: deps
+	@set -e; entry=$$(tools/find-pythons | head -n1); \
+	  [ -n "$$entry" ] || { echo "no Python >= 3.12 found" >&2; exit 1; }; \
+	  tools/venv .venv "$${entry#* }"
+
+test:
+	@tools/run-tests
+
+demo: venv
+	@.venv/bin/python examples/tour.py
+
+bench: venv
+	@tools/run-bench
+
+format:
+	@fmt=$$(command -v clang-format-19 || command -v clang-format) || { echo "no clang-format" >&2; exit 1; }; \
+	  git ls-files '*.cc' '*.h' | xargs $$fmt -i
+
+clean:
+	rm -rf build .venv .venv-*

@@ -1,0 +1,34 @@
+// Text helpers shared by the parsers: the whitespace set of the database file
+// format (the Unicode White_Space characters, not isspace) and UTF-8 checks.
+// All functions take UTF-8 text as views and never read outside them; on
+// invalid UTF-8 they stay safe but treat stray bytes as ordinary characters.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace quorvane {
+
+// Byte length of the White_Space character that `text` starts with, or 0.
+// The set: U+0009..U+000D, U+0020, U+0085, U+00A0, U+1680, U+2000..U+200A,
+// U+2028, U+2029, U+202F, U+205F, U+3000.
+std::size_t leading_whitespace_char(std::string_view text);
+
+// Byte length of the White_Space character that `text` ends with, or 0.
+std::size_t trailing_whitespace_char(std::string_view text);
+
+// `text` without White_Space characters at either end.
+std::string_view trim_whitespace(std::string_view text);
+
+// `text` without any double quote (U+0022) at either end; inner quotes stay.
+std::string_view trim_quotes(std::string_view text);
+
+// Offset of the first byte of the first invalid UTF-8 sequence in `text`, or
+// nothing when the whole text is valid. Overlong forms, surrogates and code
+// points above U+10FFFF are invalid, as in Python's strict decoder.
+std::optional<std::size_t> find_invalid_utf8(std::string_view text);
+
+inline bool is_valid_utf8(std::string_view text) { return !find_invalid_utf8(text); }
+
+}  // namespace quorvane

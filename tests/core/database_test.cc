@@ -1,0 +1,95 @@
+#include "core/database.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvane {
+namespace {
+
+using Names = std::vector<std::string>;
+
+TEST(Database, StartsEmptyWithTheDefaultPath) {
+  Database db;
+  EXPECT_EQ(db.path(), "./default.mdb");
+  EXPECT_TRUE(db.list_collections().empty());
+  EXPECT_EQ(db.get_collection(""), nullptr);
+}
+
+TEST(Database, CreateAppendsAndRefusesDuplicates) {
+  Database db;
+  ASSERT_TRUE(db.create_collection("b"));
+  auto a = db.create_collection("a");
+  ASSERT_TRUE(a);
+  EXPECT_EQ((*a)->name, "a");
+  EXPECT_EQ(db.list_collections(), (Names{"b", "a"}));
+
+  auto again = db.create_collection("a");
+  ASSERT_FALSE(again);
+  EXPECT_EQ(message(again.error()), "Collection already exists");
+  EXPECT_EQ(db.list_collections(), (Names{"b", "a"}));
+
+  ASSERT_TRUE(db.create_collection("A"));  // names are case-sensitive
+  ASSERT_TRUE(db.create_collection(""));   // the empty name is a name
+  ASSERT_NE(db.get_collection(""), nullptr);
+  EXPECT_EQ(db.get_collection("")->name, "");
+  EXPECT_EQ(db.list_collections(), (Names{"b", "a", "A", ""}));
+  EXPECT_EQ(db.get_collection("missing"), nullptr);
+  EXPECT_EQ(db.get_collection("a "), nullptr);
+}
+
+TEST(Database, DuplicateNamesFromAFileResolveToTheFirst) {
+  std::vector<Collection> collections;
+  collections.emplace_back("users").set("n", DataType::number(1));
+  collections.emplace_back("users").set("n", DataType::number(2));
+  Database db("data.mdb", std::move(collections));
+  EXPECT_EQ(db.path(), "data.mdb");
+  EXPECT_EQ(db.list_collections(), (Names{"users", "users"}));
+  ASSERT_NE(db.get_collection("users"), nullptr);
+  EXPECT_EQ(db.get_collection("users")->get("n")->as_number(), 1.0f);
+  EXPECT_EQ(db.find_collection("users"), 0u);
+  EXPECT_FALSE(db.create_collection("users"));
+  EXPECT_TRUE(db.create_collection("Users"));
+}
+
+TEST(Database, ListedNamesAreIndependentCopies) {
+  Database db;
+  ASSERT_TRUE(db.create_collection("a"));
+  Names names = db.list_collections();
+  names[0] = "changed";
+  EXPECT_EQ(db.list_collections(), (Names{"a"}));
+}
+
+TEST(CollectionOps, GetSetDelList) {
+  Collection c("c");
+  EXPECT_TRUE(c.list().empty());
+  EXPECT_EQ(c.get("a"), nullptr);
+
+  c.set("a", DataType::text("x")).set("A", DataType::text("upper"));
+  EXPECT_EQ(c.get("a")->as_text(), "x");
+  EXPECT_EQ(c.get("A")->as_text(), "upper");
+  c.set("a", DataType::text("y"));
+  EXPECT_EQ(c.get("a")->as_text(), "y");
+  EXPECT_EQ(c.entries().size(), 2u);
+
+  c.del("a");
+  EXPECT_EQ(c.get("a"), nullptr);
+  c.del("a");
+  EXPECT_EQ(c.entries().size(), 1u);
+
+  Document copy = c.list();
+  copy.insert_or_assign("added", DataType());
+  EXPECT_EQ(c.get("added"), nullptr);
+}
+
+TEST(CollectionOps, SuccessiveListsEnumerateInTheSameOrder) {
+  Collection c("c");
+  for (int i = 0; i < 100; ++i) c.set("k" + std::to_string(i), DataType::number(i));
+  auto keys = [](const Document& d) {
+    Names out;
+    d.for_each([&](std::string_view k, const DataType&) { out.emplace_back(k); });
+    return out;
+  };
+  EXPECT_EQ(keys(c.list()), keys(c.list()));
+}
+
+}  // namespace
+}  // namespace quorvane
