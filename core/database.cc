@@ -2,6 +2,11 @@
 
 namespace quorvane {
 
+// Placeholder until file loading lands.
+std::expected<Database, Error> Database::load(std::string_view) {
+  return std::unexpected(Error::kErrorReadingFile);
+}
+
 std::expected<Collection*, Error> Database::create_collection(std::string_view name) {
   if (find_collection(name)) return std::unexpected(Error::kCollectionExists);
   return &collections_.emplace_back(name);

@@ -25,6 +25,13 @@ class Database {
   Database(std::string path, std::vector<Collection> collections)
       : path_(std::move(path)), collections_(std::move(collections)) {}
 
+  // Builds a database from the database text file at `path`. Rejected entry
+  // lines print one "Error parsing: ..." line each on standard output and
+  // are skipped. Fails with kErrorReadingFile, building nothing, when the
+  // file cannot be read, is not valid UTF-8, or has entry lines ahead of its
+  // first header.
+  static std::expected<Database, Error> load(std::string_view path);
+
   // Appends an empty collection named `name` and returns it. Fails with
   // kCollectionExists, changing nothing, when a collection of exactly this
   // name exists. The pointer is valid until the next create_collection.
