@@ -1,0 +1,123 @@
+"""Loading a database file against json.loads of the same content.
+
+Generates (once, cached in bench/data/) a realistic database file of 64 MB and
+the same content as JSON, then measures in one run:
+  - Quorvane.load(path),
+  - json.loads(text) of the JSON file (CPython's C parser),
+  - the floor: reading the file and counting its lines,
+and prints MB/s and the ratios, plus the resident memory that the loaded
+database adds against that of the dict json.loads returns (each measured in
+a fresh child process). Each time is the best of several runs, since one
+load takes about a second and pyperf's many short samples do not fit it.
+
+Usage: python bench/bench_load.py [size_mb]
+"""
+
+import gc
+import json
+import os
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(__file__))
+import datagen  # noqa: E402
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+DATA = os.path.join(HERE, "data")
+
+
+def files(size_mb: int) -> tuple[str, str]:
+    os.makedirs(DATA, exist_ok=True)
+    mdb = os.path.join(DATA, f"load_{size_mb}mb.mdb")
+    js = os.path.join(DATA, f"load_{size_mb}mb.json")
+    if not (os.path.exists(mdb) and os.path.exists(js)):
+        text, json_text = datagen.generate(size_mb * 1_000_000, sections=300)
+        with open(mdb, "w", encoding="utf-8") as f:
+            f.write(text)
+        with open(js, "w", encoding="utf-8") as f:
+            f.write(json_text)
+    return mdb, js
+
+
+def best_of(fn, runs: int = 5) -> float:
+    best = float("inf")
+    for _ in range(runs):
+        gc.collect()
+        t0 = time.perf_counter()
+        result = fn()
+        best = min(best, time.perf_counter() - t0)
+        del result
+    return best
+
+
+def rss_kb() -> int:
+    with open("/proc/self/status") as f:
+        for line in f:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1])
+    return 0
+
+
+def child_memory(kind: str, path: str) -> None:
+    """Runs in a child: prints the resident memory the loaded content adds."""
+    if kind == "json":
+        with open(path, encoding="utf-8") as f:
+            text = f.read()
+        gc.collect()
+        before = rss_kb()
+        content = json.loads(text)
+    else:
+        from pyquorvane import Quorvane
+
+        gc.collect()
+        before = rss_kb()
+        content = Quorvane.load(path)
+    gc.collect()
+    print(rss_kb() - before)
+    del content
+
+
+def memory_kb(kind: str, path: str) -> int:
+    out = subprocess.run([sys.executable, __file__, "--memory", kind, path],
+                         check=True, capture_output=True, text=True).stdout
+    return int(out.strip().splitlines()[-1])
+
+
+def main() -> None:
+    from pyquorvane import Quorvane
+
+    size_mb = int(sys.argv[1]) if len(sys.argv) > 1 else 64
+    mdb, js = files(size_mb)
+    mdb_mb = os.path.getsize(mdb) / 1e6
+    js_mb = os.path.getsize(js) / 1e6
+    with open(js, encoding="utf-8") as f:
+        json_text = f.read()
+
+    def floor():
+        with open(mdb, "rb") as f:
+            return f.read().count(b"\n")
+
+    t_load = best_of(lambda: Quorvane.load(mdb))
+    t_json = best_of(lambda: json.loads(json_text))
+    t_floor = best_of(floor)
+
+    print(f"database file {mdb_mb:.1f} MB, JSON file {js_mb:.1f} MB")
+    print(f"Quorvane.load:        {t_load * 1e3:8.1f} ms  {mdb_mb / t_load:8.1f} MB/s")
+    print(f"json.loads:           {t_json * 1e3:8.1f} ms  {js_mb / t_json:8.1f} MB/s")
+    print(f"read + count lines:   {t_floor * 1e3:8.1f} ms  {mdb_mb / t_floor:8.1f} MB/s")
+    print(f"load speed: {(mdb_mb / t_load) / (js_mb / t_json):.2f}x json.loads (target >= 6x), "
+          f"{(mdb_mb / t_load) / (mdb_mb / t_floor):.2f}x the floor (target >= 0.25x)")
+
+    db_kb = memory_kb("quorvane", mdb)
+    json_kb = memory_kb("json", js)
+    print(f"memory: database {db_kb / 1024:.0f} MiB ({db_kb * 1024 / 1e6 / mdb_mb:.2f}x its file), "
+          f"json dict {json_kb / 1024:.0f} MiB ({json_kb * 1024 / 1e6 / js_mb:.2f}x its file)")
+    print(f"memory ratio: {db_kb / json_kb:.2f}x the dict (target <= 0.5x)")
+
+
+if __name__ == "__main__":
+    if len(sys.argv) > 1 and sys.argv[1] == "--memory":
+        child_memory(sys.argv[2], sys.argv[3])
+    else:
+        main()
