@@ -29,7 +29,8 @@ std::uint64_t mix(std::uint64_t x) {
 std::size_t ScanStateHash::operator()(const ScanState& s) const noexcept {
   const auto brackets = static_cast<std::uint64_t>(s.brackets);
   const auto braces = static_cast<std::uint64_t>(s.braces);
-  return static_cast<std::size_t>(mix(brackets * 0x9E3779B97F4A7C15ULL ^ mix(braces * 2 + s.quoted)));
+  return static_cast<std::size_t>(
+      mix(brackets * 0x9E3779B97F4A7C15ULL ^ mix(braces * 2 + s.quoted)));
 }
 
 CommaIndex::CommaIndex(std::string_view text) {

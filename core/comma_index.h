@@ -34,12 +34,23 @@ struct ScanState {
   // "[", "]", "{", "}" move their depth; any other character changes nothing.
   void step(char c) {
     switch (c) {
-      case '"': quoted = !quoted; break;
-      case '[': ++brackets; break;
-      case ']': --brackets; break;
-      case '{': ++braces; break;
-      case '}': --braces; break;
-      default: break;
+      case '"':
+        quoted = !quoted;
+        break;
+      case '[':
+        ++brackets;
+        break;
+      case ']':
+        --brackets;
+        break;
+      case '{':
+        ++braces;
+        break;
+      case '}':
+        --braces;
+        break;
+      default:
+        break;
     }
   }
 

@@ -21,7 +21,9 @@ constexpr std::size_t kKeptDigits = 120;
 constexpr std::int64_t kOverflowMagnitude = 39;
 constexpr std::int64_t kUnderflowMagnitude = -47;
 
-constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 std::string_view take_digits(std::string_view& rest) {
   std::size_t n = 0;
@@ -91,11 +93,15 @@ std::optional<ScannedNumber> scan_number(std::string_view text) {
   return out;
 }
 
-float with_sign(float magnitude, bool negative) { return negative ? -magnitude : magnitude; }
+float with_sign(float magnitude, bool negative) {
+  return negative ? -magnitude : magnitude;
+}
 
 }  // namespace
 
-bool is_number_text(std::string_view text) { return scan_number(text).has_value(); }
+bool is_number_text(std::string_view text) {
+  return scan_number(text).has_value();
+}
 
 std::optional<float> parse_number(std::string_view text) {
   const std::optional<ScannedNumber> scanned = scan_number(text);
@@ -116,7 +122,9 @@ float round_decimal(const DecimalText& decimal) {
   const std::string_view integer = decimal.integer;
   const std::string_view fraction = decimal.fraction;
   const std::size_t total = integer.size() + fraction.size();
-  auto digit = [&](std::size_t i) { return i < integer.size() ? integer[i] : fraction[i - integer.size()]; };
+  auto digit = [&](std::size_t i) {
+    return i < integer.size() ? integer[i] : fraction[i - integer.size()];
+  };
 
   std::size_t first = 0;
   while (first < total && digit(first) == '0') ++first;

@@ -30,8 +30,7 @@ TypeCode infer_type(std::string_view text) {
   return kTextCode;
 }
 
-std::expected<DataType, ParseFailure> parse_value_or_failure(TypeCode code,
-                                                             std::string_view text) {
+std::expected<DataType, ParseFailure> parse_value_or_failure(TypeCode code, std::string_view text) {
   text = trim_whitespace(text);
   const auto syntax_error = std::unexpected(ParseFailure::kSyntax);
   switch (code) {

@@ -25,8 +25,12 @@ std::string repeat(std::string_view piece, std::size_t n) {
   return out;
 }
 
-std::string nested_arrays(std::size_t depth) { return repeat("[", depth) + "1" + repeat("]", depth); }
-std::string nested_documents(std::size_t depth) { return repeat("{a:", depth) + "1" + repeat("}", depth); }
+std::string nested_arrays(std::size_t depth) {
+  return repeat("[", depth) + "1" + repeat("]", depth);
+}
+std::string nested_documents(std::size_t depth) {
+  return repeat("{a:", depth) + "1" + repeat("}", depth);
+}
 std::string nested_mixed(std::size_t depth) {
   std::string open, close;
   for (std::size_t i = 0; i < depth; ++i) {
@@ -133,7 +137,8 @@ TEST(HugeInputs, MillionOpenBracketsAreText) {
 }
 
 TEST(HugeInputs, MillionNestedLevelsAreTooDeep) {
-  for (const auto& [open, close] : {std::pair{"[", "]"}, std::pair{"{a:", "}"}, std::pair{"[{k:", "}]"}}) {
+  for (const auto& [open, close] :
+       {std::pair{"[", "]"}, std::pair{"{a:", "}"}, std::pair{"[{k:", "}]"}}) {
     const std::string text = repeat(open, kMillion) + repeat(close, kMillion);
     const auto value = parse_value_or_failure(infer_type(text), text);
     ASSERT_FALSE(value) << open;
@@ -157,7 +162,8 @@ TEST(HugeInputs, LongFlatContainers) {
   ASSERT_TRUE(staircase);
   EXPECT_EQ(staircase->as_array().size(), 1u);
   std::string pairs = "{";
-  for (std::size_t i = 0; i < 100000; ++i) pairs += "k" + std::to_string(i) + ": [" + std::to_string(i) + "],";
+  for (std::size_t i = 0; i < 100000; ++i)
+    pairs += "k" + std::to_string(i) + ": [" + std::to_string(i) + "],";
   const auto document = parse_value(kDocumentCode, pairs + "}");
   ASSERT_TRUE(document);
   EXPECT_EQ(document->as_document().size(), 100000u);
@@ -218,19 +224,21 @@ DataType reference_container(std::string_view text) {
       value += c;
     }
   }
-  if (!key.empty() && !value.empty()) document.insert_or_assign(trim_whitespace(key), reference_item(value));
+  if (!key.empty() && !value.empty())
+    document.insert_or_assign(trim_whitespace(key), reference_item(value));
   return DataType::document(std::move(document));
 }
 
 DataType reference_item(std::string_view piece) {
   const TypeCode code = infer_type(piece);
-  if (code == kArrayCode || code == kDocumentCode) return reference_container(trim_whitespace(piece));
+  if (code == kArrayCode || code == kDocumentCode)
+    return reference_container(trim_whitespace(piece));
   return *parse_value(code, piece);
 }
 
 std::string random_text(std::mt19937_64& rng) {
-  static const char* const kTokens[] = {"[", "]", "{", "}", "\"", ",", ",", ":", " ", "a", "1",
-                                        "\xC2\xA0", "true", "-2.5e1", "[", "{", "]", "}"};
+  static const char* const kTokens[] = {"[", "]", "{",        "}",    "\"",     ",", ",", ":", " ",
+                                        "a", "1", "\xC2\xA0", "true", "-2.5e1", "[", "{", "]", "}"};
   std::uniform_int_distribution<std::size_t> token(0, std::size(kTokens) - 1);
   std::uniform_int_distribution<std::size_t> length(0, 40);
   std::string out = rng() % 2 ? "[" : "{";

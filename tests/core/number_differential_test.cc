@@ -48,7 +48,9 @@ class Generator {
   }
 
  private:
-  std::uint64_t below(std::uint64_t n) { return std::uniform_int_distribution<std::uint64_t>(0, n - 1)(rng_); }
+  std::uint64_t below(std::uint64_t n) {
+    return std::uniform_int_distribution<std::uint64_t>(0, n - 1)(rng_);
+  }
   bool coin() { return below(2) == 0; }
 
   std::string digits(std::size_t n) {
@@ -153,10 +155,18 @@ class Generator {
   }
 
   std::string extreme_exponent() {
-    static const char* const kFixed[] = {"1e999999999", "0e999999999", "-0e999999999",
-                                         "1e-999999999", "-1e-999999999", "0.0e-999999999",
-                                         "9e99999999999999999999", "1e-99999999999999999999",
-                                         "inf", "-INFINITY", "Infinity", "+inF"};
+    static const char* const kFixed[] = {"1e999999999",
+                                         "0e999999999",
+                                         "-0e999999999",
+                                         "1e-999999999",
+                                         "-1e-999999999",
+                                         "0.0e-999999999",
+                                         "9e99999999999999999999",
+                                         "1e-99999999999999999999",
+                                         "inf",
+                                         "-INFINITY",
+                                         "Infinity",
+                                         "+inF"};
     if (below(4) == 0) return kFixed[below(std::size(kFixed))];
     const std::string mantissa = below(4) == 0 ? "0" : digits(1 + below(20));
     const long long exponent = coin() ? static_cast<long long>(below(2000000000)) - 1000000000
@@ -175,7 +185,8 @@ class Generator {
 };
 
 bool same_float(float a, float b) {
-  if (std::isnan(a) || std::isnan(b)) return std::isnan(a) && std::isnan(b) && std::signbit(a) == std::signbit(b);
+  if (std::isnan(a) || std::isnan(b))
+    return std::isnan(a) && std::isnan(b) && std::signbit(a) == std::signbit(b);
   return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
 }
 
