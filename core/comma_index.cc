@@ -67,21 +67,59 @@ CommaIndex::CommaIndex(std::string_view text) {
     group_begin_[g + 1] = group_begin_[g] + group_sizes[g];
   }
   std::vector<std::size_t> next(group_begin_.begin(), group_begin_.end() - 1);
+  cursor_.assign(group_begin_.begin(), group_begin_.end() - 1);
   offsets_.resize(comma_offsets.size());
   for (std::size_t k = 0; k < comma_offsets.size(); ++k) {
     offsets_[next[comma_groups[k]]++] = comma_offsets[k];
   }
 }
 
-std::span<const std::size_t> CommaIndex::commas(const ScanState& state, std::size_t from,
-                                                std::size_t to) const {
+std::pair<std::size_t, std::size_t> CommaIndex::find_from(const ScanState& state,
+                                                          std::size_t from) {
   const auto it = group_of_.find(state);
-  if (it == group_of_.end()) return {};
-  const auto begin = offsets_.begin() + static_cast<std::ptrdiff_t>(group_begin_[it->second]);
-  const auto end = offsets_.begin() + static_cast<std::ptrdiff_t>(group_begin_[it->second + 1]);
-  const auto first = std::lower_bound(begin, end, from);
-  const auto last = std::lower_bound(first, end, to);
-  return {first, last};
+  if (it == group_of_.end()) return {0, 0};
+  const std::size_t group = it->second;
+  const std::size_t begin = group_begin_[group];
+  const std::size_t end = group_begin_[group + 1];
+  std::size_t& cursor = cursor_[group];
+  // Gallop forward from the cursor; search the part before it otherwise.
+  cursor = (cursor > begin && offsets_[cursor - 1] >= from) ? lower_bound(begin, cursor, from)
+                                                            : gallop(cursor, end, from);
+  return {cursor, end};
+}
+
+std::span<const std::size_t> CommaIndex::commas(const ScanState& state, std::size_t from,
+                                                std::size_t to) {
+  const auto [first, end] = find_from(state, from);
+  const std::size_t last = gallop(first, end, to);
+  return {offsets_.data() + first, offsets_.data() + last};
+}
+
+std::optional<std::size_t> CommaIndex::first_comma(const ScanState& state, std::size_t from,
+                                                   std::size_t to) {
+  const auto [first, end] = find_from(state, from);
+  if (first == end || offsets_[first] >= to) return std::nullopt;
+  return offsets_[first];
+}
+
+std::size_t CommaIndex::lower_bound(std::size_t begin, std::size_t end, std::size_t offset) const {
+  const auto data = offsets_.begin();
+  return static_cast<std::size_t>(std::lower_bound(data + static_cast<std::ptrdiff_t>(begin),
+                                                   data + static_cast<std::ptrdiff_t>(end),
+                                                   offset) -
+                                  data);
+}
+
+std::size_t CommaIndex::gallop(std::size_t begin, std::size_t end, std::size_t offset) const {
+  std::size_t step = 1;
+  std::size_t low = begin;
+  while (low < end && offsets_[low] < offset) {
+    const std::size_t high = std::min(end, low + step);
+    if (high == end || offsets_[high] >= offset) return lower_bound(low, high, offset);
+    low = high;
+    step *= 2;
+  }
+  return low;
 }
 
 }  // namespace quorvane

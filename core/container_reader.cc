@@ -117,9 +117,9 @@ bool Reader::read_document(std::size_t begin, std::size_t end, ScanState base, s
     // Value mode: the counters restart at the colon.
     const ScanState value_base = state;
     const std::size_t value_begin = colon + 1;
-    const std::span<const std::size_t> commas = index_.commas(value_base, value_begin, end);
-    const bool at_comma = !commas.empty();
-    const std::size_t value_end = at_comma ? commas.front() : end;
+    const std::optional<std::size_t> comma = index_.first_comma(value_base, value_begin, end);
+    const bool at_comma = comma.has_value();
+    const std::size_t value_end = at_comma ? *comma : end;
     // The last pair counts only when its key and value texts are not empty;
     // a pair ended by a comma always counts.
     if (!at_comma && (key.empty() || value_begin == value_end)) break;
