@@ -1,6 +1,8 @@
 #include "core/entry_splitter.h"
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 
 #include "core/text.h"
 
@@ -24,22 +26,59 @@ struct Counts {
   std::ptrdiff_t braces = 0;
 };
 
+// Byte classes for the word scan: most bytes need no more than one look-up.
+enum ByteClass : std::uint8_t { kPlain, kAsciiSpace, kCounted, kNonAscii };
+
+constexpr std::array<ByteClass, 256> make_byte_classes() {
+  std::array<ByteClass, 256> classes{};
+  for (int b = 0x80; b < 0x100; ++b) classes[b] = kNonAscii;
+  for (unsigned char b : {'\t', '\n', '\v', '\f', '\r', ' '}) classes[b] = kAsciiSpace;
+  for (unsigned char b : {'"', '\'', '[', ']', '{', '}'}) classes[b] = kCounted;
+  return classes;
+}
+constexpr std::array<ByteClass, 256> kByteClasses = make_byte_classes();
+
+inline void count_char(char c, Counts& counts) {
+  switch (c) {
+    case '"':
+      counts.double_quotes_odd = !counts.double_quotes_odd;
+      break;
+    case '\'':
+      counts.single_quotes_odd = !counts.single_quotes_odd;
+      break;
+    case '[':
+      ++counts.brackets;
+      break;
+    case ']':
+      --counts.brackets;
+      break;
+    case '{':
+      ++counts.braces;
+      break;
+    default:  // '}'
+      --counts.braces;
+      break;
+  }
+}
+
 // Scans the word that starts at `i` (not at whitespace) and returns its end.
 std::size_t scan_word(std::string_view text, std::size_t i, Counts& word) {
   word = Counts{};
   const std::size_t n = text.size();
-  while (i < n) {
-    switch (text[i]) {
-      case '"': word.double_quotes_odd = !word.double_quotes_odd; break;
-      case '\'': word.single_quotes_odd = !word.single_quotes_odd; break;
-      case '[': ++word.brackets; break;
-      case ']': --word.brackets; break;
-      case '{': ++word.braces; break;
-      case '}': --word.braces; break;
-      default:
-        if (whitespace_at(text, i) != 0) return i;
+  for (; i < n; ++i) {
+    const char c = text[i];
+    switch (kByteClasses[static_cast<unsigned char>(c)]) {
+      case kPlain:
+        break;
+      case kAsciiSpace:
+        return i;
+      case kNonAscii:
+        if (leading_whitespace_char(text.substr(i)) != 0) return i;
+        break;
+      case kCounted:
+        count_char(c, word);
+        break;
     }
-    ++i;
   }
   return i;
 }
