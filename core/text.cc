@@ -61,6 +61,16 @@ std::string_view trim_quotes(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
+bool equals_ignoring_ascii_case(std::string_view text, std::string_view lower_word) {
+  if (text.size() != lower_word.size()) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    const char lower = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    if (lower != lower_word[i]) return false;
+  }
+  return true;
+}
+
 std::optional<std::size_t> find_invalid_utf8(std::string_view text) {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t n = text.size();

@@ -24,6 +24,10 @@ std::string_view trim_whitespace(std::string_view text);
 // `text` without any double quote (U+0022) at either end; inner quotes stay.
 std::string_view trim_quotes(std::string_view text);
 
+// Whether `text` equals `lower_word` when its ASCII capitals are lowered.
+// REQUIRES: `lower_word` has no ASCII capitals.
+bool equals_ignoring_ascii_case(std::string_view text, std::string_view lower_word);
+
 // Offset of the first byte of the first invalid UTF-8 sequence in `text`, or
 // nothing when the whole text is valid. Overlong forms, surrogates and code
 // points above U+10FFFF are invalid, as in Python's strict decoder.
