@@ -1,6 +1,7 @@
 #include "core/entry_splitter.h"
 
 #include <array>
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 
@@ -115,6 +116,7 @@ void append_normalised(std::string_view text, std::size_t begin, std::size_t end
 }  // namespace
 
 std::string_view EntryFields::operator[](std::size_t i) const {
+  assert(i < spans_.size());
   const Span& s = spans_[i];
   const std::string_view from = s.normalised ? std::string_view(normalised_) : line_;
   return from.substr(s.offset, s.length);
