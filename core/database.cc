@@ -1,10 +1,18 @@
 #include "core/database.h"
 
+#include "core/load_sink.h"
+#include "core/loader.h"
+
 namespace quorvane {
 
-// Placeholder until file loading lands.
-std::expected<Database, Error> Database::load(std::string_view) {
-  return std::unexpected(Error::kErrorReadingFile);
+std::expected<Database, Error> Database::load(std::string_view path) {
+  StdoutSink sink;
+  return load_database_file(path, sink);
+}
+
+std::expected<Database, Error> Database::load_text(std::string_view path, std::string_view text) {
+  StdoutSink sink;
+  return load_database(path, text, sink);
 }
 
 std::expected<Collection*, Error> Database::create_collection(std::string_view name) {

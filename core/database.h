@@ -32,6 +32,10 @@ class Database {
   // first header.
   static std::expected<Database, Error> load(std::string_view path);
 
+  // Loads `text` as the content of a database file, as load() does, and
+  // records `path` as the database's path without touching any file.
+  static std::expected<Database, Error> load_text(std::string_view path, std::string_view text);
+
   // Appends an empty collection named `name` and returns it. Fails with
   // kCollectionExists, changing nothing, when a collection of exactly this
   // name exists. The pointer is valid until the next create_collection.

@@ -1,0 +1,186 @@
+#include "core/entry_splitter.h"
+
+#include <array>
+#include <cassert>
+#include <cstddef>
+#include <cstdint>
+
+#include "core/text.h"
+
+namespace quorvane {
+namespace {
+
+// Byte length of the White_Space character at `i`, or 0. ASCII first: it is
+// nearly every byte of a real file.
+inline std::size_t whitespace_at(std::string_view text, std::size_t i) {
+  const auto b = static_cast<unsigned char>(text[i]);
+  if (b < 0x80) return (b == ' ' || (b >= '\t' && b <= '\r')) ? 1 : 0;
+  return leading_whitespace_char(text.substr(i));
+}
+
+// What the splitting rule needs to know about a word or a field: quote
+// parities and the balance of each bracket kind (openers minus closers).
+struct Counts {
+  bool double_quotes_odd = false;
+  bool single_quotes_odd = false;
+  std::ptrdiff_t brackets = 0;
+  std::ptrdiff_t braces = 0;
+};
+
+// Byte classes for the word scan: most bytes need no more than one look-up.
+enum ByteClass : std::uint8_t { kPlain, kAsciiSpace, kCounted, kNonAscii };
+
+constexpr std::array<ByteClass, 256> make_byte_classes() {
+  std::array<ByteClass, 256> classes{};
+  for (int b = 0x80; b < 0x100; ++b) classes[b] = kNonAscii;
+  for (unsigned char b : {'\t', '\n', '\v', '\f', '\r', ' '}) classes[b] = kAsciiSpace;
+  for (unsigned char b : {'"', '\'', '[', ']', '{', '}'}) classes[b] = kCounted;
+  return classes;
+}
+constexpr std::array<ByteClass, 256> kByteClasses = make_byte_classes();
+
+inline void count_char(char c, Counts& counts) {
+  switch (c) {
+    case '"':
+      counts.double_quotes_odd = !counts.double_quotes_odd;
+      break;
+    case '\'':
+      counts.single_quotes_odd = !counts.single_quotes_odd;
+      break;
+    case '[':
+      ++counts.brackets;
+      break;
+    case ']':
+      --counts.brackets;
+      break;
+    case '{':
+      ++counts.braces;
+      break;
+    default:  // '}'
+      --counts.braces;
+      break;
+  }
+}
+
+// Scans the word that starts at `i` (not at whitespace) and returns its end.
+std::size_t scan_word(std::string_view text, std::size_t i, Counts& word) {
+  word = Counts{};
+  const std::size_t n = text.size();
+  for (; i < n; ++i) {
+    const char c = text[i];
+    switch (kByteClasses[static_cast<unsigned char>(c)]) {
+      case kPlain:
+        break;
+      case kAsciiSpace:
+        return i;
+      case kNonAscii:
+        if (leading_whitespace_char(text.substr(i)) != 0) return i;
+        break;
+      case kCounted:
+        count_char(c, word);
+        break;
+    }
+  }
+  return i;
+}
+
+// Skips the whitespace run at `i` and returns its end. `single_space` tells
+// whether the run was exactly one U+0020.
+std::size_t skip_whitespace(std::string_view text, std::size_t i, bool& single_space) {
+  const std::size_t start = i;
+  while (i < text.size()) {
+    const std::size_t k = whitespace_at(text, i);
+    if (k == 0) break;
+    i += k;
+  }
+  single_space = (i == start + 1 && text[start] == ' ');
+  return i;
+}
+
+// Appends text[begin, end) with every whitespace run turned into one space.
+// REQUIRES: the range starts and ends with a word.
+void append_normalised(std::string_view text, std::size_t begin, std::size_t end,
+                       std::string& out) {
+  std::size_t i = begin;
+  while (i < end) {
+    if (whitespace_at(text, i) != 0) {
+      bool unused;
+      i = skip_whitespace(text, i, unused);
+      out.push_back(' ');
+    } else {
+      out.push_back(text[i++]);
+    }
+  }
+}
+
+}  // namespace
+
+std::string_view EntryFields::operator[](std::size_t i) const {
+  assert(i < spans_.size());
+  const Span& s = spans_[i];
+  const std::string_view from = s.normalised ? std::string_view(normalised_) : line_;
+  return from.substr(s.offset, s.length);
+}
+
+// The rule recounts the whole joined field after every word; the running
+// totals in `field` give the same counts in one pass. Only the brace test
+// looks at the last word alone.
+void split_entries(std::string_view line, EntryFields& out) {
+  out.line_ = line;
+  out.spans_.clear();
+  out.normalised_.clear();
+
+  std::size_t field_begin = 0, field_end = 0;
+  bool field_regular = true;  // words separated by single spaces only
+  bool have_field = false;
+  bool closed = true;
+  Counts field, word;
+
+  auto finish_field = [&] {
+    if (field_regular) {
+      out.spans_.push_back({field_begin, field_end - field_begin, false});
+    } else {
+      const std::size_t offset = out.normalised_.size();
+      append_normalised(line, field_begin, field_end, out.normalised_);
+      out.spans_.push_back({offset, out.normalised_.size() - offset, true});
+    }
+  };
+
+  bool single_space = false;
+  std::size_t i = skip_whitespace(line, 0, single_space);
+  while (i < line.size()) {
+    const std::size_t word_begin = i;
+    i = scan_word(line, i, word);
+    if (closed) {
+      if (have_field) finish_field();
+      have_field = true;
+      field_begin = word_begin;
+      field_regular = true;
+      field = word;
+      closed = !word.double_quotes_odd && !word.single_quotes_odd && word.brackets == 0 &&
+               word.braces == 0;
+    } else {
+      field_regular = field_regular && single_space;
+      field.double_quotes_odd ^= word.double_quotes_odd;
+      field.single_quotes_odd ^= word.single_quotes_odd;
+      field.brackets += word.brackets;
+      if (field.double_quotes_odd) {
+        closed = field.single_quotes_odd && field.brackets == 0 && word.braces == 0;
+      }
+    }
+    field_end = i;
+    i = skip_whitespace(line, i, single_space);
+  }
+  if (have_field) finish_field();
+}
+
+std::vector<std::string> split_entries(std::string_view line) {
+  EntryFields fields;
+  split_entries(line, fields);
+  std::vector<std::string> out;
+  out.reserve(fields.size());
+  for (std::size_t i = 0; i < fields.size(); ++i) out.emplace_back(fields[i]);
+  return out;
+}
+
+}  // namespace quorvane

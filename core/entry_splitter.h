@@ -1,0 +1,57 @@
+// Cutting one entry line of a database file into fields.
+//
+// Words are maximal runs of non-White_Space characters (the set of text.h).
+// A word normally makes a field of its own, but a word that opens a quote or
+// leaves brackets or braces unbalanced starts a joined field that takes in the
+// following words, joined by single spaces, until the closing condition holds:
+//  - a field is opened when its first word has an odd count of double quotes
+//    or of single quotes, or unequal counts of "[" and "]", or of "{" and "}";
+//  - after each further word, the field is closed exactly when the field's
+//    double-quote count is odd, its single-quote count is odd, its "[" and "]"
+//    counts are equal, and the "{" and "}" counts of that last word alone are
+//    equal. Otherwise the field takes in the next word too.
+// Counting is plain counting: no escapes, order and nesting play no part.
+// The closing test differs from the opening one on purpose (it is the file
+// format's rule), so an opened field often runs to the end of the line.
+//
+// Runs in time linear in the line length. Thread-safe on distinct objects.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvane {
+
+// The fields of one line, reused from line to line so that splitting many
+// lines allocates only when a line needs more room than any before it.
+// A field is a view into the split line (when its words were separated by
+// single spaces) or into the object's own buffer (when whitespace had to be
+// normalised); views stay valid until the next split or until the line dies.
+class EntryFields {
+ public:
+  std::size_t size() const { return spans_.size(); }
+  bool empty() const { return spans_.empty(); }
+  // REQUIRES: i < size(). Never empty.
+  std::string_view operator[](std::size_t i) const;
+
+ private:
+  friend void split_entries(std::string_view line, EntryFields& out);
+  struct Span {
+    std::size_t offset;
+    std::size_t length;
+    bool normalised;  // in normalised_, else in line_
+  };
+  std::string_view line_;
+  std::vector<Span> spans_;
+  std::string normalised_;
+};
+
+// Splits `line` into `out`, replacing what it held. Cannot fail.
+void split_entries(std::string_view line, EntryFields& out);
+
+// The fields of `line` as owned strings; possibly none, never an empty one.
+std::vector<std::string> split_entries(std::string_view line);
+
+}  // namespace quorvane
