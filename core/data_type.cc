@@ -1,6 +1,10 @@
 #include "core/data_type.h"
 
+#include <algorithm>
+#include <cstring>
+#include <new>
 #include <stdexcept>
+#include <utility>
 
 #include "core/document.h"
 
@@ -22,17 +26,305 @@ std::string Id::text() const {
   return out;
 }
 
-DocumentBox::DocumentBox(Document document)
-    : ptr_(std::make_unique<Document>(std::move(document))) {}
-DocumentBox::DocumentBox(const DocumentBox& other)
-    : ptr_(std::make_unique<Document>(*other.ptr_)) {}
-DocumentBox& DocumentBox::operator=(const DocumentBox& other) {
-  if (this != &other) ptr_ = std::make_unique<Document>(*other.ptr_);
+// --- Array -----------------------------------------------------------------
+
+Array::Array(std::initializer_list<DataType> items) {
+  reserve(items.size());
+  for (const DataType& item : items) push_back(item);
+}
+
+Array::Array(const Array& other) {
+  reserve(other.size());
+  for (const DataType& item : other) push_back(item);
+}
+
+Array& Array::operator=(const Array& other) {
+  if (this != &other) *this = Array(other);
   return *this;
 }
-DocumentBox::DocumentBox(DocumentBox&& other) noexcept = default;
-DocumentBox& DocumentBox::operator=(DocumentBox&& other) noexcept = default;
-DocumentBox::~DocumentBox() = default;
+
+Array& Array::operator=(Array&& other) noexcept {
+  if (this != &other) {
+    Block* taken = other.block_;
+    other.block_ = nullptr;
+    clear();
+    ::operator delete(block_);
+    block_ = taken;
+  }
+  return *this;
+}
+
+Array::~Array() {
+  clear();
+  ::operator delete(block_);
+}
+
+void Array::grow_to(std::size_t capacity) {
+  auto* fresh = static_cast<Block*>(::operator new(sizeof(Block) + capacity * sizeof(DataType)));
+  const std::size_t n = size();
+  *fresh = Block{n, capacity};
+  DataType* to = reinterpret_cast<DataType*>(fresh + 1);
+  DataType* from = items();
+  for (std::size_t i = 0; i < n; ++i) {
+    new (&to[i]) DataType(std::move(from[i]));
+    from[i].~DataType();
+  }
+  ::operator delete(block_);
+  block_ = fresh;
+}
+
+const DataType& Array::at(std::size_t i) const {
+  if (i >= size()) throw std::out_of_range("Array::at");
+  return items()[i];
+}
+
+void Array::reserve(std::size_t n) {
+  if (n > capacity()) grow_to(n);
+}
+
+void Array::push_back(DataType value) { emplace_back() = std::move(value); }
+
+DataType& Array::emplace_back() {
+  const std::size_t n = size();
+  if (n == capacity()) grow_to(std::max<std::size_t>(4, 2 * n));
+  DataType* slot = new (items() + n) DataType();
+  ++block_->size;
+  return *slot;
+}
+
+void Array::resize(std::size_t n) {
+  if (n > size()) {
+    reserve(n);
+    while (size() < n) emplace_back();
+  } else {
+    while (size() > n) {
+      items()[size() - 1].~DataType();
+      --block_->size;
+    }
+  }
+}
+
+DataType* Array::erase(const DataType* pos) {
+  DataType* first = items();
+  const std::size_t index = static_cast<std::size_t>(pos - first);
+  const std::size_t n = size();
+  for (std::size_t i = index + 1; i < n; ++i) first[i - 1] = std::move(first[i]);
+  first[n - 1].~DataType();
+  --block_->size;
+  return first + index;
+}
+
+void Array::clear() noexcept {
+  if (!block_) return;
+  DataType* first = items();
+  for (std::size_t i = block_->size; i > 0; --i) first[i - 1].~DataType();
+  block_->size = 0;
+}
+
+// --- DataType: construction and ownership ----------------------------------
+
+void* DataType::pointer() const noexcept {
+  void* p;
+  std::memcpy(&p, b_, sizeof p);
+  return p;
+}
+
+void DataType::set_pointer(const void* p) noexcept { std::memcpy(b_, &p, sizeof p); }
+
+Array& DataType::array_ref() noexcept { return *std::launder(reinterpret_cast<Array*>(b_)); }
+const Array& DataType::array_ref() const noexcept {
+  return *std::launder(reinterpret_cast<const Array*>(b_));
+}
+Document& DataType::document_ref() noexcept {
+  return *std::launder(reinterpret_cast<Document*>(b_));
+}
+const Document& DataType::document_ref() const noexcept {
+  return *std::launder(reinterpret_cast<const Document*>(b_));
+}
+
+DataType DataType::id(const Id& id) {
+  DataType v;
+  v.set_pointer(new Id(id));
+  v.set_tag(Kind::kId);
+  return v;
+}
+
+DataType DataType::text(std::string_view text) {
+  DataType v;
+  if (text.size() <= kInlineTextCapacity) {
+    if (!text.empty()) std::memcpy(v.b_, text.data(), text.size());
+    v.set_inline_text_length(text.size());
+    return v;
+  }
+  char* block = new char[text.size()];
+  std::memcpy(block, text.data(), text.size());
+  v.set_pointer(block);
+  const std::uint64_t length = text.size();
+  std::memcpy(v.b_ + 8, &length, 6);  // little-endian, 48 bits
+  v.set_tag(Kind::kText, kHeapText);
+  return v;
+}
+
+DataType DataType::number(float number) noexcept {
+  DataType v;
+  std::memcpy(v.b_, &number, sizeof number);
+  v.set_tag(Kind::kNumber);
+  return v;
+}
+
+DataType DataType::boolean(bool flag) noexcept {
+  DataType v;
+  v.b_[0] = flag ? 1 : 0;
+  v.set_tag(Kind::kBoolean);
+  return v;
+}
+
+DataType DataType::array(Array items) noexcept {
+  DataType v;
+  new (v.b_) Array(std::move(items));
+  v.set_tag(Kind::kArray);
+  return v;
+}
+
+DataType DataType::document(Document document) noexcept {
+  DataType v;
+  new (v.b_) Document(std::move(document));
+  v.set_tag(Kind::kDocument);
+  return v;
+}
+
+DataType::DataType(const DataType& other) {
+  switch (other.kind()) {
+    case Kind::kId:
+      set_pointer(new Id(other.as_id()));
+      set_tag(Kind::kId);
+      return;
+    case Kind::kText:
+      if (other.heap_text()) {
+        new (this) DataType(DataType::text(other.as_text()));
+      } else {
+        std::memcpy(b_, other.b_, sizeof b_);
+      }
+      return;
+    case Kind::kNumber:
+    case Kind::kBoolean:
+      std::memcpy(b_, other.b_, sizeof b_);
+      return;
+    case Kind::kArray:
+      new (b_) Array(other.array_ref());
+      set_tag(Kind::kArray);
+      return;
+    case Kind::kDocument:
+      new (b_) Document(other.document_ref());
+      set_tag(Kind::kDocument);
+      return;
+  }
+}
+
+DataType& DataType::operator=(const DataType& other) {
+  if (this != &other) *this = DataType(other);
+  return *this;
+}
+
+DataType& DataType::operator=(DataType&& other) noexcept {
+  if (this != &other) {
+    // `other` may live inside this value (an element of this array): take it
+    // over before releasing what this value held.
+    DataType taken(std::move(other));
+    release();
+    steal(taken);
+  }
+  return *this;
+}
+
+void DataType::release() noexcept {
+  switch (kind()) {
+    case Kind::kId:
+      delete static_cast<Id*>(pointer());
+      break;
+    case Kind::kText:
+      if (heap_text()) delete[] static_cast<char*>(pointer());
+      break;
+    case Kind::kArray:
+      array_ref().~Array();
+      break;
+    case Kind::kDocument:
+      document_ref().~Document();
+      break;
+    default:
+      break;
+  }
+}
+
+void DataType::steal(DataType& other) noexcept {
+  switch (other.kind()) {
+    case Kind::kArray:
+      new (b_) Array(std::move(other.array_ref()));
+      other.array_ref().~Array();
+      set_tag(Kind::kArray);
+      break;
+    case Kind::kDocument:
+      new (b_) Document(std::move(other.document_ref()));
+      other.document_ref().~Document();
+      set_tag(Kind::kDocument);
+      break;
+    default:  // plain bytes and owned pointers
+      std::memcpy(b_, other.b_, sizeof b_);
+      break;
+  }
+  other.set_inline_text_length(0);
+}
+
+void DataType::wrong_kind() { throw std::logic_error("DataType accessed as another variant"); }
+
+// --- DataType: payload access ----------------------------------------------
+
+const Id& DataType::as_id() const {
+  expect(Kind::kId);
+  return *static_cast<const Id*>(pointer());
+}
+
+std::string_view DataType::as_text() const {
+  expect(Kind::kText);
+  if (!heap_text()) return {reinterpret_cast<const char*>(b_), b_[14]};
+  std::uint64_t length = 0;
+  std::memcpy(&length, b_ + 8, 6);
+  return {static_cast<const char*>(pointer()), static_cast<std::size_t>(length)};
+}
+
+float DataType::as_number() const {
+  expect(Kind::kNumber);
+  float number;
+  std::memcpy(&number, b_, sizeof number);
+  return number;
+}
+
+bool DataType::as_boolean() const {
+  expect(Kind::kBoolean);
+  return b_[0] != 0;
+}
+
+const Array& DataType::as_array() const {
+  expect(Kind::kArray);
+  return array_ref();
+}
+
+Array& DataType::as_array() {
+  expect(Kind::kArray);
+  return array_ref();
+}
+
+const Document& DataType::as_document() const {
+  expect(Kind::kDocument);
+  return document_ref();
+}
+
+Document& DataType::as_document() {
+  expect(Kind::kDocument);
+  return document_ref();
+}
+
+// --- Keyed operations --------------------------------------------------------
 
 std::optional<std::uint64_t> parse_index(std::string_view key) {
   if (key.empty() || key == "+" || key == "-") return std::nullopt;
@@ -47,10 +339,6 @@ std::optional<std::uint64_t> parse_index(std::string_view key) {
     }
   }
   return value;
-}
-
-DataType DataType::document(Document document) {
-  return DataType(std::in_place_index<5>, std::move(document));
 }
 
 const DataType* DataType::get(std::string_view key) const {

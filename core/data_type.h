@@ -1,17 +1,20 @@
 // The one value type of the store: a tagged union of six variants, each owning
 // everything beneath it. Copies are deep; nothing is shared. Not thread-safe:
 // callers serialise access to a value.
+//
+// Layout: 16 bytes. Numbers, booleans and texts of up to 14 bytes are held
+// inline; longer texts, ids, and the elements of arrays and documents live in
+// one heap block each (an empty array or document allocates nothing).
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <expected>
-#include <memory>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
-#include <vector>
 
 #include "core/error.h"
 
@@ -31,23 +34,62 @@ struct Id {
   friend bool operator==(const Id&, const Id&) = default;
 };
 
-using Array = std::vector<DataType>;
-
-// Owns one Document on the heap so that DataType stays small; copies deeply.
-class DocumentBox {
+// The elements of an Array value: an ordered, growable sequence of values in
+// one heap block (size, capacity, then the elements). A vector-like subset.
+class Array {
  public:
-  explicit DocumentBox(Document document);
-  DocumentBox(const DocumentBox& other);
-  DocumentBox(DocumentBox&& other) noexcept;
-  DocumentBox& operator=(const DocumentBox& other);
-  DocumentBox& operator=(DocumentBox&& other) noexcept;
-  ~DocumentBox();
+  using value_type = DataType;
+  using iterator = DataType*;
+  using const_iterator = const DataType*;
 
-  Document& get() { return *ptr_; }
-  const Document& get() const { return *ptr_; }
+  Array() noexcept = default;
+  Array(std::initializer_list<DataType> items);
+  Array(const Array& other);
+  Array(Array&& other) noexcept : block_(other.block_) { other.block_ = nullptr; }
+  Array& operator=(const Array& other);
+  Array& operator=(Array&& other) noexcept;
+  ~Array();
+
+  std::size_t size() const noexcept { return block_ ? block_->size : 0; }
+  bool empty() const noexcept { return size() == 0; }
+  std::size_t capacity() const noexcept { return block_ ? block_->capacity : 0; }
+
+  DataType* begin() noexcept { return items(); }
+  DataType* end() noexcept;
+  const DataType* begin() const noexcept { return items(); }
+  const DataType* end() const noexcept;
+  DataType& operator[](std::size_t i) noexcept;
+  const DataType& operator[](std::size_t i) const noexcept;
+  DataType& front() noexcept { return (*this)[0]; }
+  const DataType& front() const noexcept { return (*this)[0]; }
+  DataType& back() noexcept;
+  const DataType& back() const noexcept;
+  // Bounds-checked access: throws std::out_of_range past the end.
+  const DataType& at(std::size_t i) const;
+
+  // Room for `n` elements in all.
+  void reserve(std::size_t n);
+  void push_back(DataType value);
+  // Appends an empty Text and returns it.
+  DataType& emplace_back();
+  // Grows with empty Texts or drops elements from the end.
+  void resize(std::size_t n);
+  // Removes the element at `pos`; later elements move down. Returns the
+  // position after the removed element.
+  DataType* erase(const DataType* pos);
+  void clear() noexcept;
 
  private:
-  std::unique_ptr<Document> ptr_;  // null only in a moved-from box
+  struct Block {
+    std::size_t size;
+    std::size_t capacity;
+  };
+  DataType* items() const noexcept {
+    return block_ ? reinterpret_cast<DataType*>(block_ + 1) : nullptr;
+  }
+  void grow_to(std::size_t capacity);
+
+  Block* block_ = nullptr;  // null while the array has never held anything
 };
 
 // An Array is addressed by keys of the index syntax: an optional "+", then
@@ -64,35 +106,37 @@ class DataType {
   // The variant index; the type code of the value text format is this plus one.
   enum class Kind : std::uint8_t { kId, kText, kNumber, kBoolean, kArray, kDocument };
 
+  static constexpr std::size_t kInlineTextCapacity = 14;
+
   // An empty Text.
-  DataType() : v_(std::in_place_index<1>) {}
+  DataType() noexcept { set_inline_text_length(0); }
+  DataType(const DataType& other);
+  DataType(DataType&& other) noexcept { steal(other); }
+  DataType& operator=(const DataType& other);
+  DataType& operator=(DataType&& other) noexcept;
+  ~DataType() { release(); }
 
-  static DataType id(const Id& id) { return DataType(std::in_place_index<0>, id); }
-  static DataType text(std::string text) {
-    return DataType(std::in_place_index<1>, std::move(text));
-  }
-  static DataType text(std::string_view text) {
-    return DataType(std::in_place_index<1>, text);
-  }
+  static DataType id(const Id& id);
+  static DataType text(std::string_view text);
   static DataType text(const char* text) { return DataType::text(std::string_view(text)); }
-  static DataType number(float number) { return DataType(std::in_place_index<2>, number); }
-  static DataType boolean(bool flag) { return DataType(std::in_place_index<3>, flag); }
-  static DataType array(Array items) { return DataType(std::in_place_index<4>, std::move(items)); }
-  static DataType document(Document document);
+  static DataType number(float number) noexcept;
+  static DataType boolean(bool flag) noexcept;
+  static DataType array(Array items) noexcept;
+  static DataType document(Document document) noexcept;
 
-  Kind kind() const { return static_cast<Kind>(v_.index()); }
-  bool is(Kind k) const { return kind() == k; }
+  Kind kind() const noexcept { return static_cast<Kind>(b_[kTagByte] & kKindMask); }
+  bool is(Kind k) const noexcept { return kind() == k; }
 
   // Payload access; asking for another variant than kind() throws
-  // std::bad_variant_access (a programming error, never ordinary input).
-  const Id& as_id() const { return std::get<0>(v_); }
-  const std::string& as_text() const { return std::get<1>(v_); }
-  float as_number() const { return std::get<2>(v_); }
-  bool as_boolean() const { return std::get<3>(v_); }
-  const Array& as_array() const { return std::get<4>(v_); }
-  Array& as_array() { return std::get<4>(v_); }
-  const Document& as_document() const { return std::get<5>(v_).get(); }
-  Document& as_document() { return std::get<5>(v_).get(); }
+  // std::logic_error (a programming error, never ordinary input).
+  const Id& as_id() const;
+  std::string_view as_text() const;
+  float as_number() const;
+  bool as_boolean() const;
+  const Array& as_array() const;
+  Array& as_array();
+  const Document& as_document() const;
+  Document& as_document();
 
   // Keyed access. Document: the value under exactly `key`. Array: the element
   // at the index that `key` spells. Nothing when absent, out of range, not an
@@ -117,13 +161,46 @@ class DataType {
   Document to_document() const;
 
  private:
-  using V = std::variant<Id, std::string, float, bool, Array, DocumentBox>;
-  template <std::size_t I, class... Args>
-  explicit DataType(std::in_place_index_t<I> index, Args&&... args)
-      : v_(index, std::forward<Args>(args)...) {}
-  V v_;
+  // b_[15] holds the kind (low bits) and kHeapText for a text on the heap.
+  // Inline text: b_[0..13] the bytes, b_[14] the length. Heap text: b_[0..7]
+  // the block, b_[8..13] the length (48 bits). Id: b_[0..7] an owned Id*.
+  // Number and Boolean: b_[0..3]. Array and Document: the object at b_[0..7].
+  static constexpr std::size_t kTagByte = 15;
+  static constexpr unsigned char kKindMask = 0x0F;
+  static constexpr unsigned char kHeapText = 0x80;
+
+  void set_tag(Kind kind, unsigned char flags = 0) noexcept {
+    b_[kTagByte] = static_cast<unsigned char>(static_cast<unsigned char>(kind) | flags);
+  }
+  void set_inline_text_length(std::size_t n) noexcept {
+    b_[14] = static_cast<unsigned char>(n);
+    set_tag(Kind::kText);
+  }
+  bool heap_text() const noexcept { return (b_[kTagByte] & kHeapText) != 0; }
+  void* pointer() const noexcept;
+  void set_pointer(const void* p) noexcept;
+  Array& array_ref() noexcept;
+  const Array& array_ref() const noexcept;
+  Document& document_ref() noexcept;
+  const Document& document_ref() const noexcept;
+  void expect(Kind k) const {
+    if (kind() != k) [[unlikely]] wrong_kind();
+  }
+  [[noreturn]] static void wrong_kind();
+  void release() noexcept;
+  // Takes over `other`'s payload; `other` is left an empty Text.
+  void steal(DataType& other) noexcept;
+
+  alignas(8) unsigned char b_[16];
 };
 
-static_assert(sizeof(DataType) == 40, "DataType: a std::string payload plus the variant tag");
+static_assert(sizeof(DataType) == 16, "DataType: a 15-byte payload and its tag");
+
+inline DataType* Array::end() noexcept { return items() + size(); }
+inline const DataType* Array::end() const noexcept { return items() + size(); }
+inline DataType& Array::operator[](std::size_t i) noexcept { return items()[i]; }
+inline const DataType& Array::operator[](std::size_t i) const noexcept { return items()[i]; }
+inline DataType& Array::back() noexcept { return items()[size() - 1]; }
+inline const DataType& Array::back() const noexcept { return items()[size() - 1]; }
 
 }  // namespace quorvane

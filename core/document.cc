@@ -1,6 +1,8 @@
 #include "core/document.h"
 
+#include <algorithm>
 #include <chrono>
+#include <memory>
 #include <random>
 
 namespace quorvane {
@@ -30,21 +32,72 @@ std::uint64_t random_seed() {
   return z ^ (z >> 31);
 }
 
-Document::Document(const Document& other)
-    : small_(other.small_), map_(other.map_ ? std::make_unique<Map>(*other.map_) : nullptr) {}
+namespace {
+
+constexpr std::size_t kFirstSmallCapacity = 2;
+
+}  // namespace
+
+Document::Document(const Document& other) {
+  if (!other.block_) return;
+  if (other.block_->map) {
+    auto map = std::make_unique<Map>(*other.block_->map);  // keeps the seed
+    block_ = static_cast<Block*>(::operator new(sizeof(Block)));
+    *block_ = Block{0, 0, map.release()};
+    return;
+  }
+  const std::size_t n = other.block_->size;
+  grow_small(n);
+  const Entry* from = other.small_entries();
+  Entry* to = small_entries();
+  for (std::size_t i = 0; i < n; ++i) {
+    new (&to[i]) Entry(from[i]);
+    block_->size = i + 1;  // a throwing copy leaves a consistent document
+  }
+}
 
 Document& Document::operator=(const Document& other) {
   if (this != &other) *this = Document(other);
   return *this;
 }
 
-const DataType* Document::find(std::string_view key) const {
-  if (map_) {
-    auto it = map_->find(key);
-    return it == map_->end() ? nullptr : &it->second;
+Document& Document::operator=(Document&& other) noexcept {
+  if (this != &other) {
+    Block* taken = other.block_;
+    other.block_ = nullptr;
+    free_block(block_);
+    block_ = taken;
   }
-  for (const auto& [k, v] : small_) {
-    if (k == key) return &v;
+  return *this;
+}
+
+Document::~Document() { free_block(block_); }
+
+void Document::free_block(Block* block) noexcept {
+  if (!block) return;
+  if (block->map) {
+    delete block->map;
+  } else {
+    Entry* entries = reinterpret_cast<Entry*>(block + 1);
+    for (std::size_t i = 0; i < block->size; ++i) entries[i].~Entry();
+  }
+  ::operator delete(block);
+}
+
+std::size_t Document::size() const noexcept {
+  if (!block_) return 0;
+  return block_->map ? block_->map->size() : block_->size;
+}
+
+const DataType* Document::find(std::string_view key) const {
+  if (!block_) return nullptr;
+  if (block_->map) {
+    auto it = block_->map->find(key);
+    return it == block_->map->end() ? nullptr : &it->second;
+  }
+  const Entry* entries = small_entries();
+  for (std::size_t i = 0; i < block_->size; ++i) {
+    if (entries[i].key.view() == key) return &entries[i].value;
   }
   return nullptr;
 }
@@ -58,37 +111,77 @@ void Document::insert_or_assign(std::string_view key, DataType value) {
     *existing = std::move(value);
     return;
   }
-  if (!map_ && small_.size() == kSmallDocumentMax) promote();
-  if (map_) {
-    map_->emplace(std::string(key), std::move(value));
-  } else {
-    small_.emplace_back(std::string(key), std::move(value));
+  if (block_ && block_->map) {
+    block_->map->emplace(CompactString(key), std::move(value));
+    return;
   }
+  const std::size_t n = block_ ? block_->size : 0;
+  if (n == kSmallDocumentMax) {
+    promote(n + 1);
+    block_->map->emplace(CompactString(key), std::move(value));
+    return;
+  }
+  if (!block_ || n == block_->capacity) {
+    grow_small(std::min(kSmallDocumentMax, std::max(kFirstSmallCapacity, 2 * n)));
+  }
+  new (&small_entries()[n]) Entry{CompactString(key), std::move(value)};
+  ++block_->size;
 }
 
 bool Document::erase(std::string_view key) {
-  if (map_) {
-    auto it = map_->find(key);
-    if (it == map_->end()) return false;
-    map_->erase(it);
+  if (!block_) return false;
+  if (block_->map) return block_->map->erase(key) != 0;
+  Entry* entries = small_entries();
+  const std::size_t n = block_->size;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (entries[i].key.view() != key) continue;
+    for (std::size_t j = i + 1; j < n; ++j) entries[j - 1] = std::move(entries[j]);
+    entries[n - 1].~Entry();
+    --block_->size;
     return true;
-  }
-  for (auto it = small_.begin(); it != small_.end(); ++it) {
-    if (it->first == key) {
-      small_.erase(it);
-      return true;
-    }
   }
   return false;
 }
 
-void Document::promote() {
+void Document::reserve(std::size_t n) {
+  if (block_ && block_->map) {
+    block_->map->reserve(n);
+  } else if (n > kSmallDocumentMax) {
+    promote(n);
+  } else if (n > (block_ ? block_->capacity : 0)) {
+    grow_small(n);
+  }
+}
+
+void Document::grow_small(std::size_t capacity) {
+  auto* fresh = static_cast<Block*>(::operator new(sizeof(Block) + capacity * sizeof(Entry)));
+  const std::size_t n = block_ ? block_->size : 0;
+  *fresh = Block{n, capacity, nullptr};
+  Entry* to = reinterpret_cast<Entry*>(fresh + 1);
+  if (block_) {
+    Entry* from = small_entries();
+    for (std::size_t i = 0; i < n; ++i) {
+      new (&to[i]) Entry(std::move(from[i]));
+      from[i].~Entry();
+    }
+    ::operator delete(block_);
+  }
+  block_ = fresh;
+}
+
+void Document::promote(std::size_t capacity) {
   auto map = std::make_unique<Map>(0, SeededHash{random_seed()});
-  map->reserve(small_.size() + 1);
-  for (auto& [key, value] : small_) map->emplace(std::move(key), std::move(value));
-  small_.clear();
-  small_.shrink_to_fit();
-  map_ = std::move(map);
+  map->reserve(capacity);
+  auto* fresh = static_cast<Block*>(::operator new(sizeof(Block)));
+  if (block_) {
+    Entry* entries = small_entries();
+    for (std::size_t i = 0; i < block_->size; ++i) {
+      map->emplace(std::move(entries[i].key), std::move(entries[i].value));
+    }
+    free_block(block_);
+  }
+  *fresh = Block{0, 0, map.release()};
+  block_ = fresh;
 }
 
 }  // namespace quorvane

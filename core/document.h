@@ -12,7 +12,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -22,6 +21,7 @@
 #define XXH_INLINE_ALL
 #include <xxhash.h>
 
+#include "core/compact_string.h"
 #include "core/data_type.h"
 
 namespace quorvane {
@@ -49,15 +49,15 @@ class Document {
  public:
   static constexpr std::size_t kSmallDocumentMax = 8;
 
-  Document() = default;
+  Document() noexcept = default;
   Document(const Document& other);
-  Document(Document&& other) noexcept = default;
+  Document(Document&& other) noexcept : block_(other.block_) { other.block_ = nullptr; }
   Document& operator=(const Document& other);
-  Document& operator=(Document&& other) noexcept = default;
-  ~Document() = default;
+  Document& operator=(Document&& other) noexcept;
+  ~Document();
 
-  std::size_t size() const { return map_ ? map_->size() : small_.size(); }
-  bool empty() const { return size() == 0; }
+  std::size_t size() const noexcept;
+  bool empty() const noexcept { return size() == 0; }
 
   // The value stored under `key`, or nullptr. Valid until the next change.
   const DataType* find(std::string_view key) const;
@@ -67,6 +67,10 @@ class Document {
   // key is copied only when it is inserted.
   void insert_or_assign(std::string_view key, DataType value);
 
+  // Makes room for `n` entries in all, so that inserting up to that many
+  // neither reallocates nor rehashes.
+  void reserve(std::size_t n);
+
   // Removes the entry of `key`; returns whether there was one.
   bool erase(std::string_view key);
 
@@ -74,21 +78,39 @@ class Document {
   // in the document's own order. The document must not change meanwhile.
   template <class Visit>
   void for_each(Visit&& visit) const {
-    if (map_) {
-      for (const auto& [key, value] : *map_) visit(std::string_view(key), value);
+    if (!block_) return;
+    if (block_->map) {
+      for (const auto& [key, value] : *block_->map) visit(key.view(), value);
     } else {
-      for (const auto& [key, value] : small_) visit(std::string_view(key), value);
+      const Entry* entries = small_entries();
+      for (std::size_t i = 0; i < block_->size; ++i) visit(entries[i].key.view(), entries[i].value);
     }
   }
 
  private:
-  using Map = boost::unordered_flat_map<std::string, DataType, SeededHash, KeyEqual>;
-  using Entry = std::pair<std::string, DataType>;
+  using Map = boost::unordered_flat_map<CompactString, DataType, SeededHash, KeyEqual>;
+  struct Entry {
+    CompactString key;
+    DataType value;
+  };
+  // One heap block: either a hash table (map set; no entries follow), or
+  // up to `capacity` entries in insertion order right after the header.
+  struct Block {
+    std::size_t size;
+    std::size_t capacity;
+    Map* map;
+  };
 
-  void promote();
+  Entry* small_entries() const noexcept { return reinterpret_cast<Entry*>(block_ + 1); }
+  // Re-houses the small entries in a block with room for `capacity`.
+  void grow_small(std::size_t capacity);
+  // Moves the entries into a hash table with room for `capacity` entries.
+  void promote(std::size_t capacity);
+  static void free_block(Block* block) noexcept;
 
-  std::vector<Entry> small_;  // the entries while map_ is null
-  std::unique_ptr<Map> map_;  // set once the document outgrows small_
+  Block* block_ = nullptr;  // null while the document has never held anything
 };
+
+static_assert(sizeof(Document) == 8);
 
 }  // namespace quorvane

@@ -18,7 +18,7 @@ DataType abc_array() { return DataType::array({text("a"), text("b"), text("c")})
 
 std::vector<std::string> texts_of(const DataType& array) {
   std::vector<std::string> out;
-  for (const DataType& item : array.as_array()) out.push_back(item.as_text());
+  for (const DataType& item : array.as_array()) out.emplace_back(item.as_text());
   return out;
 }
 

@@ -46,7 +46,7 @@ std::string describe(const DataType& value) {
     case DataType::Kind::kId:
       return "id:" + value.as_id().text();
     case DataType::Kind::kText:
-      return "\"" + value.as_text() + "\"";
+      return "\"" + std::string(value.as_text()) + "\"";
     case DataType::Kind::kNumber: {
       char buffer[64];
       std::snprintf(buffer, sizeof buffer, "%.9g", static_cast<double>(value.as_number()));

@@ -1,0 +1,82 @@
+// An owned byte string in 16 bytes: up to 15 bytes are held inline, longer
+// strings in one heap block of exactly their length. Used for texts and keys,
+// which are mostly short, so that most of them cost no allocation at all.
+// Any bytes, NUL included. Not thread-safe for concurrent mutation.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <bit>
+#include <string_view>
+
+namespace quorvane {
+
+class CompactString {
+ public:
+  static constexpr std::size_t kInlineCapacity = 15;
+
+  CompactString() noexcept { bytes_[kTagByte] = 0; }
+  explicit CompactString(std::string_view text) { assign_fresh(text); }
+  CompactString(const CompactString& other) { assign_fresh(other.view()); }
+  CompactString(CompactString&& other) noexcept { steal(other); }
+  CompactString& operator=(const CompactString& other) {
+    if (this != &other) {
+      CompactString copy(other);
+      release();
+      steal(copy);
+    }
+    return *this;
+  }
+  CompactString& operator=(CompactString&& other) noexcept {
+    if (this != &other) {
+      release();
+      steal(other);
+    }
+    return *this;
+  }
+  ~CompactString() { release(); }
+
+  bool is_inline() const noexcept { return bytes_[kTagByte] != kHeapTag; }
+  std::size_t size() const noexcept {
+    return is_inline() ? bytes_[kTagByte] : static_cast<std::size_t>(heap_size());
+  }
+  const char* data() const noexcept {
+    return is_inline() ? reinterpret_cast<const char*>(bytes_) : heap_data();
+  }
+  std::string_view view() const noexcept { return {data(), size()}; }
+  operator std::string_view() const noexcept { return view(); }
+
+ private:
+  // Inline: bytes_[0..14] the text, bytes_[15] its length (0 to 15).
+  // Heap:   bytes_[0..7] the block's address, bytes_[8..14] the length
+  //         (56 bits, little-endian), bytes_[15] kHeapTag.
+  static constexpr std::size_t kTagByte = 15;
+  static constexpr unsigned char kHeapTag = 0xFF;
+
+  const char* heap_data() const noexcept {
+    const char* p;
+    std::memcpy(&p, bytes_, sizeof p);
+    return p;
+  }
+  std::uint64_t heap_size() const noexcept {
+    std::uint64_t word;
+    std::memcpy(&word, bytes_ + 8, sizeof word);
+    return word & ((std::uint64_t{1} << 56) - 1);
+  }
+  void assign_fresh(std::string_view text);  // *this holds nothing to release
+  void release() noexcept {
+    if (!is_inline()) delete[] heap_data();
+  }
+  void steal(CompactString& other) noexcept {
+    std::memcpy(bytes_, other.bytes_, sizeof bytes_);
+    other.bytes_[kTagByte] = 0;
+  }
+
+  alignas(8) unsigned char bytes_[16];
+};
+
+static_assert(sizeof(CompactString) == 16);
+static_assert(std::endian::native == std::endian::little, "the heap length is stored little-endian");
+
+}  // namespace quorvane
