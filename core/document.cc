@@ -66,6 +66,15 @@ void Document::insert_or_assign(std::string_view key, DataType value) {
   }
 }
 
+void Document::reserve(std::size_t count) {
+  if (!map_ && count <= kSmallDocumentMax) {
+    small_.reserve(count);
+    return;
+  }
+  if (!map_) promote();
+  map_->reserve(count);
+}
+
 bool Document::erase(std::string_view key) {
   if (map_) {
     auto it = map_->find(key);

@@ -67,6 +67,10 @@ class Document {
   // key is copied only when it is inserted.
   void insert_or_assign(std::string_view key, DataType value);
 
+  // Makes room for `count` entries in all, so that filling the document up to
+  // that size allocates no more. Keeps every entry; never shrinks.
+  void reserve(std::size_t count);
+
   // Removes the entry of `key`; returns whether there was one.
   bool erase(std::string_view key);
 

@@ -169,6 +169,30 @@ TEST(DocumentOps, BehavesAsAMapAcrossSizes) {
   }
 }
 
+// Reserving room, before or after entries exist and across the change of
+// representation, keeps every entry and leaves a working map.
+TEST(DocumentOps, ReserveKeepsEntries) {
+  struct Case {
+    int before, reserve, after;
+  };
+  for (const Case c : {Case{0, 5, 3}, Case{3, 8, 5}, Case{5, 9, 10}, Case{8, 100, 92},
+                       Case{20, 4, 1}, Case{6, 50000, 10}}) {
+    Document doc;
+    for (int i = 0; i < c.before; ++i) doc.insert_or_assign(std::to_string(i), DataType::number(i));
+    doc.reserve(static_cast<std::size_t>(c.reserve));
+    for (int i = c.before; i < c.before + c.after; ++i) {
+      doc.insert_or_assign(std::to_string(i), DataType::number(i));
+    }
+    ASSERT_EQ(doc.size(), static_cast<std::size_t>(c.before + c.after)) << c.reserve;
+    for (int i = 0; i < c.before + c.after; ++i) {
+      const DataType* v = doc.find(std::to_string(i));
+      ASSERT_NE(v, nullptr) << i;
+      EXPECT_EQ(v->as_number(), static_cast<float>(i));
+    }
+    EXPECT_TRUE(doc.erase("0") || c.before + c.after == 0);
+  }
+}
+
 TEST(DocumentOps, KeysAreExactBytes) {
   Document doc;
   const std::string with_nul("a\0b", 3);

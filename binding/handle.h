@@ -1,0 +1,199 @@
+// DatabaseHandle: the shared holder of one Database, with an atomic count of
+// its shares, one lock that is not re-entrant, and a flag that marks the lock
+// as failed after a panic while it was held. DatabaseShare owns one share;
+// DbLock holds the lock. BorrowState refuses re-entrant use of one Python
+// object. Everything here is used with the GIL held, except the blocking wait
+// for a lock held by another thread, which releases the GIL so that the holder
+// can finish (Python code may run while a lock is held: value conversions,
+// finalizers).
+#pragma once
+
+#define PY_SSIZE_T_CLEAN
+#include <Python.h>
+
+#include <atomic>
+#include <cstdint>
+#include <new>
+#include <utility>
+
+#include "core/database.h"
+
+namespace quorvane::py {
+
+class DbLock;
+
+class DatabaseHandle {
+ public:
+  explicit DatabaseHandle(Database database) : database_(std::move(database)) {}
+  DatabaseHandle(const DatabaseHandle&) = delete;
+  DatabaseHandle& operator=(const DatabaseHandle&) = delete;
+
+ private:
+  friend class DatabaseShare;
+  friend class DbLock;
+
+  bool try_lock() noexcept {
+    std::uint32_t expected = 0;
+    return state_.compare_exchange_strong(expected, 1, std::memory_order_acquire,
+                                          std::memory_order_relaxed);
+  }
+  void lock_blocking() noexcept;  // call without the GIL
+  void unlock() noexcept {
+    owner_.store(0, std::memory_order_relaxed);
+    if (state_.exchange(0, std::memory_order_release) == 2) state_.notify_one();
+  }
+
+  std::atomic<std::size_t> shares_{1};
+  std::atomic<std::uint32_t> state_{0};        // 0 free, 1 locked, 2 locked with waiters
+  std::atomic<unsigned long> owner_{0};        // thread ident of the holder, 0 when unknown
+  bool failed_ = false;                        // guarded by the lock
+  Database database_;                          // guarded by the lock
+};
+
+// One share of a DatabaseHandle; the handle and its database are destroyed
+// with the last share. Copying takes a new share.
+class DatabaseShare {
+ public:
+  // A new handle around `database`, holding its first share.
+  static DatabaseShare create(Database database) {
+    return DatabaseShare(new DatabaseHandle(std::move(database)));
+  }
+  DatabaseShare(const DatabaseShare& other) noexcept : handle_(other.handle_) {
+    handle_->shares_.fetch_add(1, std::memory_order_relaxed);
+  }
+  DatabaseShare(DatabaseShare&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  DatabaseShare& operator=(const DatabaseShare&) = delete;
+  DatabaseShare& operator=(DatabaseShare&&) = delete;
+  ~DatabaseShare() {
+    if (handle_ && handle_->shares_.fetch_sub(1, std::memory_order_acq_rel) == 1) delete handle_;
+  }
+
+  // Takes the lock. Empty, with an exception set, when this thread already
+  // holds it (RuntimeError), when waiting would deadlock with another thread
+  // (RuntimeError), or when the lock was marked failed (panic exception).
+  DbLock lock() const noexcept;
+
+ private:
+  explicit DatabaseShare(DatabaseHandle* handle) noexcept : handle_(handle) {}
+  DbLock lock_contended() const noexcept;
+  DatabaseHandle* handle_;
+};
+
+// Holds a DatabaseHandle's lock until destroyed; gives access to the database.
+class DbLock {
+ public:
+  DbLock() = default;
+  DbLock(DbLock&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  DbLock& operator=(DbLock&&) = delete;
+  ~DbLock() {
+    if (handle_) handle_->unlock();
+  }
+
+  explicit operator bool() const noexcept { return handle_ != nullptr; }
+  Database& operator*() const noexcept { return handle_->database_; }
+  Database* operator->() const noexcept { return &handle_->database_; }
+
+  // Marks the lock as failed: every later attempt to take it raises the panic
+  // exception. Used when a panic is raised while the lock is held.
+  void poison() noexcept { handle_->failed_ = true; }
+
+ private:
+  friend class DatabaseShare;
+  explicit DbLock(DatabaseHandle* handle) noexcept : handle_(handle) {}
+  // Completes an acquisition: records the owner, refuses a failed lock.
+  static DbLock acquired(DatabaseHandle* handle) noexcept;
+  DatabaseHandle* handle_ = nullptr;
+};
+
+// Raises the panic exception of a lock marked failed. Returns nullptr.
+PyObject* raise_lock_failed() noexcept;
+
+inline DbLock DbLock::acquired(DatabaseHandle* handle) noexcept {
+  handle->owner_.store(PyThread_get_thread_ident(), std::memory_order_relaxed);
+  if (handle->failed_) [[unlikely]] {
+    handle->unlock();
+    raise_lock_failed();
+    return DbLock();
+  }
+  return DbLock(handle);
+}
+
+inline DbLock DatabaseShare::lock() const noexcept {
+  if (handle_->try_lock()) [[likely]] return DbLock::acquired(handle_);
+  return lock_contended();
+}
+
+// Runs op(DbLock&) under the lock of `share`. A C++ exception other than
+// std::bad_alloc leaving op marks the lock failed (the database may be half
+// changed), then goes on to the caller's guarded().
+template <class Op>
+PyObject* with_lock(const DatabaseShare& share, Op&& op) {
+  DbLock db = share.lock();
+  if (!db) return nullptr;
+  try {
+    return op(db);
+  } catch (const std::bad_alloc&) {
+    throw;
+  } catch (...) {
+    db.poison();
+    throw;
+  }
+}
+
+// The borrow state of one Python object: unborrowed, shared by a count of
+// calls in progress, or exclusive. Updated atomically, with the GIL held.
+class BorrowState {
+ public:
+  bool try_shared() noexcept {
+    int current = state_.load(std::memory_order_relaxed);
+    while (current >= 0) {
+      if (state_.compare_exchange_weak(current, current + 1, std::memory_order_acquire)) return true;
+    }
+    return false;
+  }
+  bool try_exclusive() noexcept {
+    int expected = 0;
+    return state_.compare_exchange_strong(expected, -1, std::memory_order_acquire);
+  }
+  void release_shared() noexcept { state_.fetch_sub(1, std::memory_order_release); }
+  void release_exclusive() noexcept { state_.store(0, std::memory_order_release); }
+
+ private:
+  std::atomic<int> state_{0};  // -1 exclusive, 0 free, n > 0 shared by n calls
+};
+
+// Holds a shared or exclusive borrow for its lifetime. A failed borrow is an
+// empty guard with RuntimeError set: "Already mutably borrowed" for shared
+// access, "Already borrowed" for exclusive access.
+class BorrowGuard {
+ public:
+  static BorrowGuard shared(BorrowState& state) noexcept {
+    if (state.try_shared()) [[likely]] return BorrowGuard(&state, false);
+    PyErr_SetString(PyExc_RuntimeError, "Already mutably borrowed");
+    return BorrowGuard(nullptr, false);
+  }
+  static BorrowGuard exclusive(BorrowState& state) noexcept {
+    if (state.try_exclusive()) [[likely]] return BorrowGuard(&state, true);
+    PyErr_SetString(PyExc_RuntimeError, "Already borrowed");
+    return BorrowGuard(nullptr, true);
+  }
+  BorrowGuard(BorrowGuard&& other) noexcept
+      : state_(std::exchange(other.state_, nullptr)), exclusive_(other.exclusive_) {}
+  BorrowGuard& operator=(BorrowGuard&&) = delete;
+  ~BorrowGuard() {
+    if (!state_) return;
+    if (exclusive_) {
+      state_->release_exclusive();
+    } else {
+      state_->release_shared();
+    }
+  }
+  explicit operator bool() const noexcept { return state_ != nullptr; }
+
+ private:
+  BorrowGuard(BorrowState* state, bool exclusive) noexcept : state_(state), exclusive_(exclusive) {}
+  BorrowState* state_;
+  bool exclusive_;
+};
+
+}  // namespace quorvane::py
