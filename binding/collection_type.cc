@@ -43,6 +43,7 @@ PyObject* collection_get(PyObject* self, PyObject* const* args, Py_ssize_t nargs
   return guarded([&]() -> PyObject* {
     PyObject* arg[1];
     if (!bind_args(kGetSig, args, nargs, kwnames, arg)) return nullptr;
+    if (!as_collection(self)->database.wait_turn()) return nullptr;
     BorrowGuard borrow = BorrowGuard::exclusive(as_collection(self)->borrow);
     if (!borrow) return nullptr;
     std::optional<std::string_view> key = as_utf8(arg[0], "k");
@@ -64,6 +65,7 @@ PyObject* collection_set(PyObject* self, PyObject* const* args, Py_ssize_t nargs
   return guarded([&]() -> PyObject* {
     PyObject* arg[2];
     if (!bind_args(kSetSig, args, nargs, kwnames, arg)) return nullptr;
+    if (!as_collection(self)->database.wait_turn()) return nullptr;
     BorrowGuard borrow = BorrowGuard::exclusive(as_collection(self)->borrow);
     if (!borrow) return nullptr;
     std::optional<std::string_view> key = as_utf8(arg[0], "k");
@@ -87,6 +89,7 @@ PyObject* collection_del(PyObject* self, PyObject* const* args, Py_ssize_t nargs
   return guarded([&]() -> PyObject* {
     PyObject* arg[1];
     if (!bind_args(kDelSig, args, nargs, kwnames, arg)) return nullptr;
+    if (!as_collection(self)->database.wait_turn()) return nullptr;
     BorrowGuard borrow = BorrowGuard::exclusive(as_collection(self)->borrow);
     if (!borrow) return nullptr;
     std::optional<std::string_view> key = as_utf8(arg[0], "key");
@@ -102,6 +105,7 @@ PyObject* collection_del(PyObject* self, PyObject* const* args, Py_ssize_t nargs
 // The keys are read from the collection itself; values are not copied.
 PyObject* collection_list(PyObject* self, PyObject*) noexcept {
   return guarded([&]() -> PyObject* {
+    if (!as_collection(self)->database.wait_turn()) return nullptr;
     BorrowGuard borrow = BorrowGuard::shared(as_collection(self)->borrow);
     if (!borrow) return nullptr;
     return on_collection(as_collection(self), [&](DbLock& db, Collection& collection) -> PyObject* {

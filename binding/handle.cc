@@ -35,46 +35,54 @@ constexpr const char* kWouldDeadlock =
 
 }  // namespace
 
-void DatabaseHandle::lock_blocking() noexcept {
-  std::uint32_t state = 0;
-  if (state_.compare_exchange_strong(state, 1, std::memory_order_acquire)) return;
-  if (state != 2) state = state_.exchange(2, std::memory_order_acquire);
-  while (state != 0) {
-    state_.wait(2, std::memory_order_relaxed);
-    state = state_.exchange(2, std::memory_order_acquire);
+void DatabaseHandle::wait_until_free() noexcept {
+  while (locked_.load(std::memory_order_acquire) != 0) {
+    locked_.wait(1, std::memory_order_acquire);
   }
 }
 
-DbLock DatabaseShare::lock_contended() const noexcept {
+bool DatabaseShare::wait_while_held_elsewhere() const noexcept {
   const unsigned long self = PyThread_get_thread_ident();
-  unsigned long owner = handle_->owner_.load(std::memory_order_relaxed);
-  if (owner == self) {
-    PyErr_SetString(PyExc_RuntimeError, kReentered);
-    return DbLock();
+  while (handle_->locked_.load(std::memory_order_relaxed) != 0) {
+    unsigned long owner = handle_->owner_;
+    if (owner == self) return true;  // re-entry: the caller reports it
+    // Follow owner -> the handle it waits for -> that handle's owner ...;
+    // every step visits another waiter, so the walk is bounded. Reaching this
+    // thread means that waiting would close a cycle.
+    for (std::size_t steps = 0; owner != 0 && steps < g_waiters.size(); ++steps) {
+      const auto* next = static_cast<const DatabaseHandle*>(waited_for_by(owner));
+      if (!next) break;
+      owner = next->owner_;
+      if (owner == self) {
+        PyErr_SetString(PyExc_RuntimeError, kWouldDeadlock);
+        return false;
+      }
+    }
+    try {
+      g_waiters.push_back({self, handle_});
+    } catch (const std::bad_alloc&) {
+      PyErr_NoMemory();
+      return false;
+    }
+    ++handle_->waiters_;
+    Py_BEGIN_ALLOW_THREADS
+    handle_->wait_until_free();
+    Py_END_ALLOW_THREADS
+    --handle_->waiters_;
+    std::erase_if(g_waiters, [self](const Waiter& waiter) { return waiter.thread == self; });
   }
-  // Follow owner -> handle it waits for -> that handle's owner ...; reaching
-  // this thread means blocking would close a cycle. Each step visits another
-  // waiter, so the walk ends after at most g_waiters.size() steps.
-  for (std::size_t steps = 0; owner != 0 && steps < g_waiters.size(); ++steps) {
-    const auto* next = static_cast<const DatabaseHandle*>(waited_for_by(owner));
-    if (!next) break;
-    owner = next->owner_.load(std::memory_order_relaxed);
-    if (owner == self) {
-      PyErr_SetString(PyExc_RuntimeError, kWouldDeadlock);
+  return true;
+}
+
+DbLock DatabaseShare::lock_contended() const noexcept {
+  for (;;) {
+    if (handle_->owner_ == PyThread_get_thread_ident()) {
+      PyErr_SetString(PyExc_RuntimeError, kReentered);
       return DbLock();
     }
+    if (!wait_while_held_elsewhere()) return DbLock();
+    if (handle_->try_lock()) return DbLock::acquired(handle_);
   }
-  try {
-    g_waiters.push_back({self, handle_});
-  } catch (const std::bad_alloc&) {
-    PyErr_NoMemory();
-    return DbLock();
-  }
-  Py_BEGIN_ALLOW_THREADS
-  handle_->lock_blocking();
-  Py_END_ALLOW_THREADS
-  std::erase_if(g_waiters, [self](const Waiter& waiter) { return waiter.thread == self; });
-  return DbLock::acquired(handle_);
 }
 
 PyObject* raise_lock_failed() noexcept {

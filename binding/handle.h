@@ -32,22 +32,27 @@ class DatabaseHandle {
   friend class DatabaseShare;
   friend class DbLock;
 
+  // The lock is taken and released only with the GIL held, which orders every
+  // access; a thread that waits for it without the GIL only watches locked_.
   bool try_lock() noexcept {
-    std::uint32_t expected = 0;
-    return state_.compare_exchange_strong(expected, 1, std::memory_order_acquire,
-                                          std::memory_order_relaxed);
+    if (locked_.load(std::memory_order_relaxed) != 0) return false;
+    locked_.store(1, std::memory_order_relaxed);
+    return true;
   }
-  void lock_blocking() noexcept;  // call without the GIL
   void unlock() noexcept {
-    owner_.store(0, std::memory_order_relaxed);
-    if (state_.exchange(0, std::memory_order_release) == 2) state_.notify_one();
+    owner_ = 0;
+    locked_.store(0, std::memory_order_release);
+    if (waiters_ != 0) locked_.notify_all();
   }
+  // Blocks, without the GIL, until the lock is seen free.
+  void wait_until_free() noexcept;
 
   std::atomic<std::size_t> shares_{1};
-  std::atomic<std::uint32_t> state_{0};        // 0 free, 1 locked, 2 locked with waiters
-  std::atomic<unsigned long> owner_{0};        // thread ident of the holder, 0 when unknown
-  bool failed_ = false;                        // guarded by the lock
-  Database database_;                          // guarded by the lock
+  std::atomic<std::uint32_t> locked_{0};  // 1 while held
+  std::uint32_t waiters_ = 0;             // threads blocked in wait_until_free
+  unsigned long owner_ = 0;               // thread ident of the holder, 0 when free
+  bool failed_ = false;                   // set by DbLock::poison
+  Database database_;                     // guarded by the lock
 };
 
 // One share of a DatabaseHandle; the handle and its database are destroyed
@@ -68,6 +73,17 @@ class DatabaseShare {
     if (handle_ && handle_->shares_.fetch_sub(1, std::memory_order_acq_rel) == 1) delete handle_;
   }
 
+  // Waits, with the GIL released, while another thread holds the lock.
+  // Members call this before taking their object's borrow, so that a thread
+  // never waits while holding a borrow, and other threads calling the same
+  // object wait here instead of meeting that borrow. Returns at once when the
+  // lock is free or held by this thread. False with RuntimeError set when
+  // waiting would deadlock with another thread.
+  bool wait_turn() const noexcept {
+    if (handle_->locked_.load(std::memory_order_relaxed) == 0) [[likely]] return true;
+    return wait_while_held_elsewhere();
+  }
+
   // Takes the lock. Empty, with an exception set, when this thread already
   // holds it (RuntimeError), when waiting would deadlock with another thread
   // (RuntimeError), or when the lock was marked failed (panic exception).
@@ -75,6 +91,7 @@ class DatabaseShare {
 
  private:
   explicit DatabaseShare(DatabaseHandle* handle) noexcept : handle_(handle) {}
+  bool wait_while_held_elsewhere() const noexcept;
   DbLock lock_contended() const noexcept;
   DatabaseHandle* handle_;
 };
@@ -109,7 +126,7 @@ class DbLock {
 PyObject* raise_lock_failed() noexcept;
 
 inline DbLock DbLock::acquired(DatabaseHandle* handle) noexcept {
-  handle->owner_.store(PyThread_get_thread_ident(), std::memory_order_relaxed);
+  handle->owner_ = PyThread_get_thread_ident();
   if (handle->failed_) [[unlikely]] {
     handle->unlock();
     raise_lock_failed();
@@ -141,22 +158,25 @@ PyObject* with_lock(const DatabaseShare& share, Op&& op) {
 }
 
 // The borrow state of one Python object: unborrowed, shared by a count of
-// calls in progress, or exclusive. Updated atomically, with the GIL held.
+// calls in progress, or exclusive. Read and changed only with the GIL held,
+// which makes each check-and-update atomic with respect to other threads.
 class BorrowState {
  public:
   bool try_shared() noexcept {
-    int current = state_.load(std::memory_order_relaxed);
-    while (current >= 0) {
-      if (state_.compare_exchange_weak(current, current + 1, std::memory_order_acquire)) return true;
-    }
-    return false;
+    const int current = state_.load(std::memory_order_relaxed);
+    if (current < 0) return false;
+    state_.store(current + 1, std::memory_order_relaxed);
+    return true;
   }
   bool try_exclusive() noexcept {
-    int expected = 0;
-    return state_.compare_exchange_strong(expected, -1, std::memory_order_acquire);
+    if (state_.load(std::memory_order_relaxed) != 0) return false;
+    state_.store(-1, std::memory_order_relaxed);
+    return true;
   }
-  void release_shared() noexcept { state_.fetch_sub(1, std::memory_order_release); }
-  void release_exclusive() noexcept { state_.store(0, std::memory_order_release); }
+  void release_shared() noexcept {
+    state_.store(state_.load(std::memory_order_relaxed) - 1, std::memory_order_relaxed);
+  }
+  void release_exclusive() noexcept { state_.store(0, std::memory_order_relaxed); }
 
  private:
   std::atomic<int> state_{0};  // -1 exclusive, 0 free, n > 0 shared by n calls

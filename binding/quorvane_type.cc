@@ -93,6 +93,7 @@ PyObject* quorvane_create_collection(PyObject* self, PyObject* const* args, Py_s
   return guarded([&]() -> PyObject* {
     PyObject* arg[1];
     if (!bind_args(kCreateCollectionSig, args, nargs, kwnames, arg)) return nullptr;
+    if (!as_quorvane(self)->database.wait_turn()) return nullptr;
     BorrowGuard borrow = BorrowGuard::exclusive(as_quorvane(self)->borrow);
     if (!borrow) return nullptr;
     std::optional<std::string_view> name = as_utf8(arg[0], "name");
@@ -108,6 +109,7 @@ PyObject* quorvane_create_collection(PyObject* self, PyObject* const* args, Py_s
 // included. The str objects are made after the lock is released.
 PyObject* quorvane_list_collections(PyObject* self, PyObject*) noexcept {
   return guarded([&]() -> PyObject* {
+    if (!as_quorvane(self)->database.wait_turn()) return nullptr;
     BorrowGuard borrow = BorrowGuard::shared(as_quorvane(self)->borrow);
     if (!borrow) return nullptr;
     std::vector<std::string> names;
@@ -135,6 +137,7 @@ PyObject* quorvane_get_collection(PyObject* self, PyObject* const* args, Py_ssiz
   return guarded([&]() -> PyObject* {
     PyObject* arg[1];
     if (!bind_args(kGetCollectionSig, args, nargs, kwnames, arg)) return nullptr;
+    if (!as_quorvane(self)->database.wait_turn()) return nullptr;
     BorrowGuard borrow = BorrowGuard::exclusive(as_quorvane(self)->borrow);
     if (!borrow) return nullptr;
     std::optional<std::string_view> name = as_utf8(arg[0], "name");
