@@ -96,20 +96,14 @@ PyObject* raise_not_a_string(PyObject* object) noexcept {
   return nullptr;
 }
 
-std::optional<std::string_view> as_utf8(PyObject* object, const char* param) noexcept {
-  if (!PyUnicode_Check(object)) [[unlikely]] {
-    OwnedRef qualname{PyType_GetQualName(Py_TYPE(object))};
-    if (qualname) {
-      PyErr_Format(PyExc_TypeError,
-                   "argument '%s': '%U' object cannot be converted to 'PyString'", param,
-                   qualname.get());
-    }
-    return std::nullopt;
+std::optional<std::string_view> as_utf8_slow(PyObject* object, const char* param) noexcept {
+  if (PyUnicode_Check(object)) return utf8_of(object);
+  OwnedRef qualname{PyType_GetQualName(Py_TYPE(object))};
+  if (qualname) {
+    PyErr_Format(PyExc_TypeError, "argument '%s': '%U' object cannot be converted to 'PyString'",
+                 param, qualname.get());
   }
-  Py_ssize_t size = 0;
-  const char* data = PyUnicode_AsUTF8AndSize(object, &size);
-  if (!data) return std::nullopt;
-  return std::string_view(data, static_cast<std::size_t>(size));
+  return std::nullopt;
 }
 
 }  // namespace quorvane::py

@@ -42,11 +42,29 @@ inline bool bind_args(const Signature& sig, PyObject* const* args, Py_ssize_t na
 bool bind_tuple_args(const Signature& sig, PyObject* args, PyObject* kwargs,
                      PyObject** out) noexcept;
 
+// The UTF-8 text of `text`, a str or an instance of a subclass, valid while
+// it lives; no copy is made. Compact ASCII strings are read in place. Empty,
+// with the interpreter's UnicodeEncodeError set, for a lone surrogate.
+inline std::optional<std::string_view> utf8_of(PyObject* text) noexcept {
+  if (PyUnicode_IS_COMPACT_ASCII(text)) [[likely]] {
+    return std::string_view(static_cast<const char*>(PyUnicode_DATA(text)),
+                            static_cast<std::size_t>(PyUnicode_GET_LENGTH(text)));
+  }
+  Py_ssize_t size = 0;
+  const char* data = PyUnicode_AsUTF8AndSize(text, &size);
+  if (!data) return std::nullopt;
+  return std::string_view(data, static_cast<std::size_t>(size));
+}
+
 // The UTF-8 text of a str argument (str or a subclass), valid while `object`
 // lives; no copy is made. Otherwise TypeError "argument '<param>': '<type
 // qualname>' object cannot be converted to 'PyString'". A str holding a lone
 // surrogate raises the interpreter's own UnicodeEncodeError.
-std::optional<std::string_view> as_utf8(PyObject* object, const char* param) noexcept;
+std::optional<std::string_view> as_utf8_slow(PyObject* object, const char* param) noexcept;
+inline std::optional<std::string_view> as_utf8(PyObject* object, const char* param) noexcept {
+  if (PyUnicode_Check(object)) [[likely]] return utf8_of(object);
+  return as_utf8_slow(object, param);
+}
 
 // Raises the TypeError of a value that should have been a str (without the
 // "argument '...': " prefix). Returns nullptr.

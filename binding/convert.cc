@@ -19,6 +19,16 @@ PyObject* str_from(std::string_view text) {
   return PyUnicode_FromStringAndSize(text.data(), static_cast<Py_ssize_t>(text.size()));
 }
 
+// An empty dict with room for `size` items, so that filling it never resizes.
+PyObject* new_dict(std::size_t size) {
+#if PY_VERSION_HEX < 0x030E0000
+  return _PyDict_NewPresized(static_cast<Py_ssize_t>(size));
+#else
+  (void)size;
+  return PyDict_New();
+#endif
+}
+
 PyObject* array_to_py(const Array& items) {
   RecursionGuard depth(" while converting a stored array");
   if (!depth) return nullptr;
@@ -35,7 +45,7 @@ PyObject* array_to_py(const Array& items) {
 PyObject* document_to_py(const Document& document) {
   RecursionGuard depth(" while converting a stored document");
   if (!depth) return nullptr;
-  OwnedRef dict{PyDict_New()};
+  OwnedRef dict{new_dict(document.size())};
   if (!dict) return nullptr;
   bool ok = true;
   document.for_each([&](std::string_view key, const DataType& value) {
@@ -120,6 +130,10 @@ std::optional<DataType> ToValue::convert(PyObject* object) {
   if (PyFloat_CheckExact(object)) {
     return DataType::number(narrow_to_float(PyFloat_AS_DOUBLE(object)));
   }
+  if (PyUnicode_CheckExact(object) && PyUnicode_IS_COMPACT_ASCII(object)) {
+    return DataType::text(std::string_view(static_cast<const char*>(PyUnicode_DATA(object)),
+                                           static_cast<std::size_t>(PyUnicode_GET_LENGTH(object))));
+  }
   if (PyList_CheckExact(object)) return from_list(object);
   if (PyDict_CheckExact(object)) return from_dict(object);
   return generic(object);
@@ -127,10 +141,7 @@ std::optional<DataType> ToValue::convert(PyObject* object) {
 
 std::optional<DataType> ToValue::generic(PyObject* object) {
   if (PyUnicode_Check(object)) {
-    Py_ssize_t size = 0;
-    if (const char* data = PyUnicode_AsUTF8AndSize(object, &size)) {
-      return DataType::text(std::string_view(data, static_cast<std::size_t>(size)));
-    }
+    if (std::optional<std::string_view> text = utf8_of(object)) return DataType::text(*text);
     if (!drop_test_error()) return std::nullopt;
   }
   if (has_float_conversion(Py_TYPE(object))) {
@@ -192,15 +203,13 @@ std::optional<DataType> ToValue::from_dict(PyObject* dict) {
       raise_not_a_string(key);
       return std::nullopt;
     }
-    Py_ssize_t size = 0;
-    const char* name = PyUnicode_AsUTF8AndSize(key, &size);
+    const std::optional<std::string_view> name = utf8_of(key);
     if (!name) return std::nullopt;
     std::optional<DataType> item = PyFloat_CheckExact(value)
                                        ? DataType::number(narrow_to_float(PyFloat_AS_DOUBLE(value)))
                                        : convert(value);
     if (!item) return std::nullopt;
-    document.insert_or_assign(std::string_view(name, static_cast<std::size_t>(size)),
-                              std::move(*item));
+    document.insert_or_assign(*name, std::move(*item));
   }
   return DataType::document(std::move(document));
 }

@@ -44,7 +44,7 @@ const DataType* Document::find(std::string_view key) const {
     return it == map_->end() ? nullptr : &it->second;
   }
   for (const auto& [k, v] : small_) {
-    if (k == key) return &v;
+    if (KeyEqual{}(k, key)) return &v;
   }
   return nullptr;
 }
@@ -60,7 +60,8 @@ void Document::insert_or_assign(std::string_view key, DataType value) {
   }
   if (!map_ && small_.size() == kSmallDocumentMax) promote();
   if (map_) {
-    map_->emplace(std::string(key), std::move(value));
+    // try_emplace builds the entry in place; emplace would build it twice.
+    map_->try_emplace(std::string(key), std::move(value));
   } else {
     small_.emplace_back(std::string(key), std::move(value));
   }
@@ -83,7 +84,7 @@ bool Document::erase(std::string_view key) {
     return true;
   }
   for (auto it = small_.begin(); it != small_.end(); ++it) {
-    if (it->first == key) {
+    if (KeyEqual{}(it->first, key)) {
       small_.erase(it);
       return true;
     }
@@ -94,7 +95,7 @@ bool Document::erase(std::string_view key) {
 void Document::promote() {
   auto map = std::make_unique<Map>(0, SeededHash{random_seed()});
   map->reserve(small_.size() + 1);
-  for (auto& [key, value] : small_) map->emplace(std::move(key), std::move(value));
+  for (auto& [key, value] : small_) map->try_emplace(std::move(key), std::move(value));
   small_.clear();
   small_.shrink_to_fit();
   map_ = std::move(map);

@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -36,9 +37,31 @@ struct SeededHash {
   }
 };
 
+// Byte equality of two ranges of length n. Keys of up to 16 bytes, the most
+// common, compare with two overlapping word loads instead of a memcmp call.
+inline bool equal_bytes(const char* a, const char* b, std::size_t n) noexcept {
+  auto load8 = [](const char* p) {
+    std::uint64_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+  };
+  auto load4 = [](const char* p) {
+    std::uint32_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+  };
+  if (n >= 8 && n <= 16) {
+    return load8(a) == load8(b) && load8(a + n - 8) == load8(b + n - 8);
+  }
+  if (n >= 4 && n < 8) return load4(a) == load4(b) && load4(a + n - 4) == load4(b + n - 4);
+  return n == 0 || std::memcmp(a, b, n) == 0;
+}
+
 struct KeyEqual {
   using is_transparent = void;
-  bool operator()(std::string_view a, std::string_view b) const noexcept { return a == b; }
+  bool operator()(std::string_view a, std::string_view b) const noexcept {
+    return a.size() == b.size() && equal_bytes(a.data(), b.data(), a.size());
+  }
 };
 
 // A fresh, unpredictable 64-bit seed (a per-thread generator seeded from the

@@ -193,6 +193,24 @@ TEST(DocumentOps, ReserveKeepsEntries) {
   }
 }
 
+// Key equality reads words for short keys: a difference at any position, and
+// a difference in length, must still be seen.
+TEST(DocumentOps, KeyEqualitySeesEveryByte) {
+  for (std::size_t n = 0; n <= 40; ++n) {
+    const std::string a(n, 'k');
+    EXPECT_TRUE(KeyEqual{}(a, std::string(n, 'k'))) << n;
+    EXPECT_FALSE(KeyEqual{}(a, std::string(n + 1, 'k'))) << n;
+    for (std::size_t i = 0; i < n; ++i) {
+      std::string b = a;
+      b[i] = static_cast<char>(b[i] ^ 0x20);
+      EXPECT_FALSE(KeyEqual{}(a, b)) << n << " at " << i;
+      Document doc;
+      doc.insert_or_assign(a, text("a"));
+      EXPECT_EQ(doc.find(b), nullptr) << n << " at " << i;
+    }
+  }
+}
+
 TEST(DocumentOps, KeysAreExactBytes) {
   Document doc;
   const std::string with_nul("a\0b", 3);
