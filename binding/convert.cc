@@ -216,7 +216,7 @@ std::optional<DataType> ToValue::from_dict(PyObject* dict) {
 
 }  // namespace
 
-PyObject* datatype_to_py(const DataType& value) noexcept {
+PyObject* datatype_to_py_any(const DataType& value) noexcept {
   switch (value.kind()) {
     case DataType::Kind::kId: {
       char text[Id::kTextLength];

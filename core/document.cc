@@ -38,21 +38,6 @@ Document& Document::operator=(const Document& other) {
   return *this;
 }
 
-const DataType* Document::find(std::string_view key) const {
-  if (map_) {
-    auto it = map_->find(key);
-    return it == map_->end() ? nullptr : &it->second;
-  }
-  for (const auto& [k, v] : small_) {
-    if (KeyEqual{}(k, key)) return &v;
-  }
-  return nullptr;
-}
-
-DataType* Document::find(std::string_view key) {
-  return const_cast<DataType*>(static_cast<const Document*>(this)->find(key));
-}
-
 void Document::insert_or_assign(std::string_view key, DataType value) {
   if (DataType* existing = find(key)) {
     *existing = std::move(value);

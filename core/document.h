@@ -83,8 +83,20 @@ class Document {
   bool empty() const { return size() == 0; }
 
   // The value stored under `key`, or nullptr. Valid until the next change.
-  const DataType* find(std::string_view key) const;
-  DataType* find(std::string_view key);
+  // Inline: this lookup is the hot path of reading a key.
+  const DataType* find(std::string_view key) const {
+    if (map_) {
+      auto it = map_->find(key);
+      return it == map_->end() ? nullptr : &it->second;
+    }
+    for (const auto& [k, v] : small_) {
+      if (KeyEqual{}(k, key)) return &v;
+    }
+    return nullptr;
+  }
+  DataType* find(std::string_view key) {
+    return const_cast<DataType*>(static_cast<const Document*>(this)->find(key));
+  }
 
   // Maps `key` to `value`, replacing (and dropping) any earlier value. The
   // key is copied only when it is inserted.
