@@ -19,16 +19,6 @@ PyObject* str_from(std::string_view text) {
   return PyUnicode_FromStringAndSize(text.data(), static_cast<Py_ssize_t>(text.size()));
 }
 
-// An empty dict with room for `size` items, so that filling it never resizes.
-PyObject* new_dict(std::size_t size) {
-#if PY_VERSION_HEX < 0x030E0000
-  return _PyDict_NewPresized(static_cast<Py_ssize_t>(size));
-#else
-  (void)size;
-  return PyDict_New();
-#endif
-}
-
 PyObject* array_to_py(const Array& items) {
   RecursionGuard depth(" while converting a stored array");
   if (!depth) return nullptr;
@@ -45,7 +35,7 @@ PyObject* array_to_py(const Array& items) {
 PyObject* document_to_py(const Document& document) {
   RecursionGuard depth(" while converting a stored document");
   if (!depth) return nullptr;
-  OwnedRef dict{new_dict(document.size())};
+  OwnedRef dict{PyDict_New()};
   if (!dict) return nullptr;
   bool ok = true;
   document.for_each([&](std::string_view key, const DataType& value) {
