@@ -48,8 +48,8 @@ bool check_missing(const Signature& sig, PyObject** out) {
   for (Py_ssize_t i = 0; i < sig.count && names; ++i) {
     if (out[i]) continue;
     const char* sep = listed == 0 ? "" : (listed + 1 == missing ? " and " : ", ");
-    names = OwnedRef{PyUnicode_FromFormat("%U%s'%s'", names.get(), sep,
-                                          sig.names[static_cast<std::size_t>(i)])};
+    names = OwnedRef{
+        PyUnicode_FromFormat("%U%s'%s'", names.get(), sep, sig.names[static_cast<std::size_t>(i)])};
     ++listed;
   }
   if (!names) return false;

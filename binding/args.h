@@ -62,7 +62,8 @@ inline std::optional<std::string_view> utf8_of(PyObject* text) noexcept {
 // surrogate raises the interpreter's own UnicodeEncodeError.
 std::optional<std::string_view> as_utf8_slow(PyObject* object, const char* param) noexcept;
 inline std::optional<std::string_view> as_utf8(PyObject* object, const char* param) noexcept {
-  if (PyUnicode_Check(object)) [[likely]] return utf8_of(object);
+  if (PyUnicode_Check(object)) [[likely]]
+    return utf8_of(object);
   return as_utf8_slow(object, param);
 }
 

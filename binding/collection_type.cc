@@ -4,9 +4,11 @@
 // the lock and the borrow are given back on every path.
 #include "binding/types.h"
 
+#include <cassert>
 #include <optional>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "binding/args.h"
 #include "binding/convert.h"
@@ -23,7 +25,9 @@ constexpr Signature kDelSig{"Collection.del", {"key"}, 1};
 // Strong reference, created by the first successful get_collection.
 PyObject* g_collection_type = nullptr;
 
-PyCollection* as_collection(PyObject* self) { return reinterpret_cast<PyCollection*>(self); }
+PyCollection* as_collection(PyObject* self) {
+  return reinterpret_cast<PyCollection*>(self);
+}
 
 // Runs step(DbLock&, Collection&) on the collection of `self`, under the lock.
 template <class Step>
@@ -33,6 +37,7 @@ PyObject* on_collection(PyCollection* self, Step&& step) {
     if (self->position >= collections.size()) [[unlikely]] {
       return raise(PyExc_ValueError, "error getting collection");
     }
+    assert(collections[self->position].name == self->name);
     return step(db, collections[self->position]);
   });
 }
@@ -116,7 +121,8 @@ PyObject* collection_list(PyObject* self, PyObject*) noexcept {
       bool ok = true;
       entries.for_each([&](std::string_view key, const DataType&) {
         if (!ok) return;
-        PyObject* name = PyUnicode_FromStringAndSize(key.data(), static_cast<Py_ssize_t>(key.size()));
+        PyObject* name =
+            PyUnicode_FromStringAndSize(key.data(), static_cast<Py_ssize_t>(key.size()));
         ok = name != nullptr;
         if (ok) PyList_SET_ITEM(list.get(), index++, name);  // steals
       });
@@ -187,6 +193,8 @@ PyObject* new_collection(DatabaseShare share, std::string name, std::size_t posi
   return self;
 }
 
-void forget_collection_type() noexcept { g_collection_type = nullptr; }
+void forget_collection_type() noexcept {
+  g_collection_type = nullptr;
+}
 
 }  // namespace quorvane::py

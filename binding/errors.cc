@@ -29,14 +29,18 @@ bool init_panic_exception() noexcept {
   return g_panic_exception != nullptr;
 }
 
-void forget_panic_exception() noexcept { g_panic_exception = nullptr; }
+void forget_panic_exception() noexcept {
+  g_panic_exception = nullptr;
+}
 
-PyObject* panic_exception_type() noexcept { return g_panic_exception; }
+PyObject* panic_exception_type() noexcept {
+  return g_panic_exception;
+}
 
 PyObject* raise_panic(std::string_view message) noexcept {
   PyObject* type = g_panic_exception ? g_panic_exception : PyExc_SystemError;
-  OwnedRef text{PyUnicode_DecodeUTF8(message.data(), static_cast<Py_ssize_t>(message.size()),
-                                     "replace")};
+  OwnedRef text{
+      PyUnicode_DecodeUTF8(message.data(), static_cast<Py_ssize_t>(message.size()), "replace")};
   if (!text) return nullptr;  // the interpreter's own error (MemoryError) stays set
   PyErr_SetObject(type, text.get());
   return nullptr;

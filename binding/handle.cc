@@ -65,9 +65,9 @@ bool DatabaseShare::wait_while_held_elsewhere() const noexcept {
       return false;
     }
     ++handle_->waiters_;
-    Py_BEGIN_ALLOW_THREADS
+    PyThreadState* saved = PyEval_SaveThread();  // the GIL is released while waiting
     handle_->wait_until_free();
-    Py_END_ALLOW_THREADS
+    PyEval_RestoreThread(saved);
     --handle_->waiters_;
     std::erase_if(g_waiters, [self](const Waiter& waiter) { return waiter.thread == self; });
   }

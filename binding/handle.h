@@ -80,7 +80,8 @@ class DatabaseShare {
   // lock is free or held by this thread. False with RuntimeError set when
   // waiting would deadlock with another thread.
   bool wait_turn() const noexcept {
-    if (handle_->locked_.load(std::memory_order_relaxed) == 0) [[likely]] return true;
+    if (handle_->locked_.load(std::memory_order_relaxed) == 0) [[likely]]
+      return true;
     return wait_while_held_elsewhere();
   }
 
@@ -136,7 +137,8 @@ inline DbLock DbLock::acquired(DatabaseHandle* handle) noexcept {
 }
 
 inline DbLock DatabaseShare::lock() const noexcept {
-  if (handle_->try_lock()) [[likely]] return DbLock::acquired(handle_);
+  if (handle_->try_lock()) [[likely]]
+    return DbLock::acquired(handle_);
   return lock_contended();
 }
 
@@ -188,12 +190,14 @@ class BorrowState {
 class BorrowGuard {
  public:
   static BorrowGuard shared(BorrowState& state) noexcept {
-    if (state.try_shared()) [[likely]] return BorrowGuard(&state, false);
+    if (state.try_shared()) [[likely]]
+      return BorrowGuard(&state, false);
     PyErr_SetString(PyExc_RuntimeError, "Already mutably borrowed");
     return BorrowGuard(nullptr, false);
   }
   static BorrowGuard exclusive(BorrowState& state) noexcept {
-    if (state.try_exclusive()) [[likely]] return BorrowGuard(&state, true);
+    if (state.try_exclusive()) [[likely]]
+      return BorrowGuard(&state, true);
     PyErr_SetString(PyExc_RuntimeError, "Already borrowed");
     return BorrowGuard(nullptr, true);
   }

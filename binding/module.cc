@@ -67,4 +67,6 @@ PyObject* init_module() noexcept {
 }  // namespace
 }  // namespace quorvane::py
 
-PyMODINIT_FUNC PyInit_pyquorvane() { return quorvane::py::init_module(); }
+PyMODINIT_FUNC PyInit_pyquorvane() {
+  return quorvane::py::init_module();
+}

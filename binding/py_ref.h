@@ -44,7 +44,8 @@ class OwnedRef {
 // hit, the guard is false and RecursionError is set.
 class RecursionGuard {
  public:
-  explicit RecursionGuard(const char* where) noexcept : entered_(Py_EnterRecursiveCall(where) == 0) {}
+  explicit RecursionGuard(const char* where) noexcept
+      : entered_(Py_EnterRecursiveCall(where) == 0) {}
   RecursionGuard(const RecursionGuard&) = delete;
   RecursionGuard& operator=(const RecursionGuard&) = delete;
   ~RecursionGuard() {

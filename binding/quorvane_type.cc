@@ -26,7 +26,9 @@ constexpr Signature kGetCollectionSig{"Quorvane.get_collection", {"name"}, 1};
 // Strong reference, created with the module and kept for the process.
 PyObject* g_quorvane_type = nullptr;
 
-PyQuorvane* as_quorvane(PyObject* self) { return reinterpret_cast<PyQuorvane*>(self); }
+PyQuorvane* as_quorvane(PyObject* self) {
+  return reinterpret_cast<PyQuorvane*>(self);
+}
 
 // A new Quorvane object around `share`. New reference, or nullptr with the
 // panic exception set.
@@ -99,7 +101,8 @@ PyObject* quorvane_create_collection(PyObject* self, PyObject* const* args, Py_s
     std::optional<std::string_view> name = as_utf8(arg[0], "name");
     if (!name) return nullptr;
     return with_lock(as_quorvane(self)->database, [&](DbLock& db) -> PyObject* {
-      if (!db->create_collection(*name)) return raise(PyExc_ValueError, "Collection already exists");
+      if (!db->create_collection(*name))
+        return raise(PyExc_ValueError, "Collection already exists");
       Py_RETURN_NONE;
     });
   });
@@ -201,6 +204,8 @@ PyObject* quorvane_type() noexcept {
   return g_quorvane_type;
 }
 
-void forget_quorvane_type() noexcept { g_quorvane_type = nullptr; }
+void forget_quorvane_type() noexcept {
+  g_quorvane_type = nullptr;
+}
 
 }  // namespace quorvane::py

@@ -16,13 +16,13 @@
 namespace quorvane::py {
 
 struct PyQuorvane {
-  PyObject_HEAD
+  PyObject ob_base;
   BorrowState borrow;
   DatabaseShare database;  // set at creation, never replaced
 };
 
 struct PyCollection {
-  PyObject_HEAD
+  PyObject ob_base;
   BorrowState borrow;
   DatabaseShare database;  // the database of the Quorvane object that made it
   std::string name;        // the name given to get_collection; never changes

@@ -1,8 +1,10 @@
 """The class Quorvane: class properties, construction and collection management."""
 
+import copy
 import gc
 import inspect
 import os
+import pickle
 import weakref
 
 import pytest
@@ -208,3 +210,13 @@ def test_collection_position_stays_right_as_collections_are_added():
     first.set("k", 1.0)
     assert db.get_collection("first").get("k") == 1.0
     assert db.get_collection("c99").list() == []
+
+
+@pytest.mark.parametrize("make", INSTANCES)
+@pytest.mark.parametrize("how", ["copy", "deepcopy", "pickle"])
+def test_objects_cannot_be_copied_or_pickled(make, how):
+    # A copy made through the default protocol would be a new, empty database.
+    obj = make()
+    action = {"copy": copy.copy, "deepcopy": copy.deepcopy, "pickle": pickle.dumps}[how]
+    with pytest.raises(TypeError, match="cannot pickle"):
+        action(obj)
