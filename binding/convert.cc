@@ -8,6 +8,7 @@
 #include "binding/args.h"
 #include "binding/errors.h"
 #include "binding/py_ref.h"
+#include "binding/recursion.h"
 #include "core/document.h"
 
 namespace quorvane::py {

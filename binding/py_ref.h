@@ -40,21 +40,4 @@ class OwnedRef {
   PyObject* ptr_ = nullptr;
 };
 
-// Py_EnterRecursiveCall for the lifetime of the guard. When the depth limit is
-// hit, the guard is false and RecursionError is set.
-class RecursionGuard {
- public:
-  explicit RecursionGuard(const char* where) noexcept
-      : entered_(Py_EnterRecursiveCall(where) == 0) {}
-  RecursionGuard(const RecursionGuard&) = delete;
-  RecursionGuard& operator=(const RecursionGuard&) = delete;
-  ~RecursionGuard() {
-    if (entered_) Py_LeaveRecursiveCall();
-  }
-  explicit operator bool() const noexcept { return entered_; }
-
- private:
-  bool entered_;
-};
-
 }  // namespace quorvane::py

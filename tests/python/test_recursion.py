@@ -3,6 +3,7 @@
 import pytest
 
 from pyquorvane import Quorvane
+from conftest import run_script
 
 
 def self_list():
@@ -82,9 +83,9 @@ def test_deep_values_round_trip_and_reading_is_guarded_too(coll):
         value = value[0]
     assert value == 1.0
 
-    # Read the deep value while a conversion already uses part of the depth
-    # budget: set's conversion of a nested list calls __float__ at its bottom,
-    # which reads the deep value of another database.
+    # Read the deep value while a conversion already uses most of the depth
+    # budget: set's conversion of a deeply nested list calls __float__ at its
+    # bottom, which reads the deep value of another database.
     other = Quorvane()
     other.create_collection("c")
     outer = other.get_collection("c")
@@ -99,6 +100,58 @@ def test_deep_values_round_trip_and_reading_is_guarded_too(coll):
                 seen.append("RecursionError")
             return 0.0
 
-    outer.set("v", nested_lists(50, Reader()))
+    outer.set("v", nested_lists(depth - 10, Reader()))
     assert seen == ["RecursionError"]
     assert coll.get("deep") is not None  # still readable from a shallow stack
+
+
+def test_small_thread_stacks_raise_instead_of_crashing():
+    # The interpreter's recursion budget assumes a full-size stack; in a thread
+    # started with a small one, the stack itself must bound the conversions.
+    out = run_script("""
+import threading
+from pyquorvane import Quorvane
+
+def nested(depth, make):
+    value = 1.0
+    for _ in range(depth):
+        value = make(value)
+    return value
+
+db = Quorvane(); db.create_collection("c")
+c = db.get_collection("c")
+depth = 1
+while depth < 200_000:          # the deepest value the main thread can store
+    try:
+        c.set("deep", nested(depth * 2, lambda v: [v]))
+        depth *= 2
+    except RecursionError:
+        break
+results = []
+# Built (and later freed) here: the interpreter's own deallocation of such a
+# value may itself need a full-size stack.
+values = [nested(100_000, lambda v: [v]), nested(100_000, lambda v: {"k": v})]
+
+def small():
+    for value in values:
+        try:
+            c.set("v", value)
+            results.append("stored")
+        except RecursionError:
+            results.append("RecursionError")
+    try:
+        c.get("deep")
+        results.append("read")
+    except RecursionError:
+        results.append("RecursionError")
+
+threading.stack_size(256 * 1024)
+t = threading.Thread(target=small)
+t.start()
+t.join()
+print(results, c.list())
+""")
+    results, _, keys = out.partition("] ")
+    assert results.startswith("['RecursionError', 'RecursionError'")
+    assert results.count("RecursionError") + results.count("read") == 3
+    assert keys.strip() == "['deep']"
