@@ -10,7 +10,7 @@ namespace {
 
 // A thread blocked waiting for a database lock, and the handle it waits for.
 struct Waiter {
-  unsigned long thread;
+  std::uintptr_t thread;
   const void* handle;
 };
 
@@ -19,7 +19,7 @@ struct Waiter {
 // taken back, so a thread that walks the list sees every finished wait-for edge.
 std::vector<Waiter> g_waiters;
 
-const void* waited_for_by(unsigned long thread) {
+const void* waited_for_by(std::uintptr_t thread) {
   for (const Waiter& waiter : g_waiters) {
     if (waiter.thread == thread) return waiter.handle;
   }
@@ -42,9 +42,9 @@ void DatabaseHandle::wait_until_free() noexcept {
 }
 
 bool DatabaseShare::wait_while_held_elsewhere() const noexcept {
-  const unsigned long self = PyThread_get_thread_ident();
+  const std::uintptr_t self = this_thread_id();
   while (handle_->locked_.load(std::memory_order_relaxed) != 0) {
-    unsigned long owner = handle_->owner_;
+    std::uintptr_t owner = handle_->owner_;
     if (owner == self) return true;  // re-entry: the caller reports it
     // Follow owner -> the handle it waits for -> that handle's owner ...;
     // every step visits another waiter, so the walk is bounded. Reaching this
@@ -76,7 +76,7 @@ bool DatabaseShare::wait_while_held_elsewhere() const noexcept {
 
 DbLock DatabaseShare::lock_contended() const noexcept {
   for (;;) {
-    if (handle_->owner_ == PyThread_get_thread_ident()) {
+    if (handle_->owner_ == this_thread_id()) {
       PyErr_SetString(PyExc_RuntimeError, kReentered);
       return DbLock();
     }

@@ -22,6 +22,21 @@ namespace quorvane::py {
 
 class DbLock;
 
+// A number that identifies the calling thread among the live threads, never 0.
+// The thread pointer needs no call where the compiler can read it directly.
+#if defined(__x86_64__) && defined(__has_builtin)
+#if __has_builtin(__builtin_thread_pointer)
+#define QUORVANE_HAVE_THREAD_POINTER 1
+#endif
+#endif
+inline std::uintptr_t this_thread_id() noexcept {
+#ifdef QUORVANE_HAVE_THREAD_POINTER
+  return reinterpret_cast<std::uintptr_t>(__builtin_thread_pointer());
+#else
+  return static_cast<std::uintptr_t>(PyThread_get_thread_ident());
+#endif
+}
+
 class DatabaseHandle {
  public:
   explicit DatabaseHandle(Database database) : database_(std::move(database)) {}
@@ -50,7 +65,7 @@ class DatabaseHandle {
   std::atomic<std::size_t> shares_{1};
   std::atomic<std::uint32_t> locked_{0};  // 1 while held
   std::uint32_t waiters_ = 0;             // threads blocked in wait_until_free
-  unsigned long owner_ = 0;               // thread ident of the holder, 0 when free
+  std::uintptr_t owner_ = 0;              // this_thread_id() of the holder, 0 when free
   bool failed_ = false;                   // set by DbLock::poison
   Database database_;                     // guarded by the lock
 };
@@ -127,7 +142,7 @@ class DbLock {
 PyObject* raise_lock_failed() noexcept;
 
 inline DbLock DbLock::acquired(DatabaseHandle* handle) noexcept {
-  handle->owner_ = PyThread_get_thread_ident();
+  handle->owner_ = this_thread_id();
   if (handle->failed_) [[unlikely]] {
     handle->unlock();
     raise_lock_failed();
