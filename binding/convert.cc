@@ -72,7 +72,7 @@ bool equals_ascii(PyObject* text, const char* ascii) {
 
 // The boolean rule for an object that has no float conversion: bool itself,
 // or a numpy bool, whose truth-value slot decides. Empty when it does not
-// apply; false with an error kept when a kept error ends the conversion.
+// apply; `failed` is then set when an error was kept that ends the conversion.
 std::optional<bool> boolean_rule(PyObject* object, bool& failed) {
   if (PyBool_Check(object)) return object == Py_True;
   PyTypeObject* type = Py_TYPE(object);
