@@ -89,36 +89,19 @@ std::size_t Document::size() const noexcept {
   return block_->map ? block_->map->size() : block_->size;
 }
 
-const DataType* Document::find(std::string_view key) const {
-  if (!block_) return nullptr;
-  if (block_->map) {
-    auto it = block_->map->find(key);
-    return it == block_->map->end() ? nullptr : &it->second;
-  }
-  const Entry* entries = small_entries();
-  for (std::size_t i = 0; i < block_->size; ++i) {
-    if (entries[i].key.view() == key) return &entries[i].value;
-  }
-  return nullptr;
-}
-
-DataType* Document::find(std::string_view key) {
-  return const_cast<DataType*>(static_cast<const Document*>(this)->find(key));
-}
-
 void Document::insert_or_assign(std::string_view key, DataType value) {
   if (DataType* existing = find(key)) {
     *existing = std::move(value);
     return;
   }
   if (block_ && block_->map) {
-    block_->map->emplace(CompactString(key), std::move(value));
+    block_->map->try_emplace(CompactString(key), std::move(value));
     return;
   }
   const std::size_t n = block_ ? block_->size : 0;
   if (n == kSmallDocumentMax) {
     promote(n + 1);
-    block_->map->emplace(CompactString(key), std::move(value));
+    block_->map->try_emplace(CompactString(key), std::move(value));
     return;
   }
   if (!block_ || n == block_->capacity) {
@@ -134,7 +117,7 @@ bool Document::erase(std::string_view key) {
   Entry* entries = small_entries();
   const std::size_t n = block_->size;
   for (std::size_t i = 0; i < n; ++i) {
-    if (entries[i].key.view() != key) continue;
+    if (!KeyEqual{}(entries[i].key.view(), key)) continue;
     for (std::size_t j = i + 1; j < n; ++j) entries[j - 1] = std::move(entries[j]);
     entries[n - 1].~Entry();
     --block_->size;
@@ -176,7 +159,7 @@ void Document::promote(std::size_t capacity) {
   if (block_) {
     Entry* entries = small_entries();
     for (std::size_t i = 0; i < block_->size; ++i) {
-      map->emplace(std::move(entries[i].key), std::move(entries[i].value));
+      map->try_emplace(std::move(entries[i].key), std::move(entries[i].value));
     }
     free_block(block_);
   }

@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string_view>
 #include <utility>
@@ -32,13 +33,41 @@ struct SeededHash {
   using is_avalanching = void;
   std::uint64_t seed;
   std::size_t operator()(std::string_view key) const noexcept {
+    // Short keys, the common case, take XXH3's own short-input path inline
+    // (the same value XXH3_64bits_withSeed gives), without its dispatch call.
+    if (key.size() <= 16) {
+      return static_cast<std::size_t>(XXH3_len_0to16_64b(
+          reinterpret_cast<const xxh_u8*>(key.data()), key.size(), XXH3_kSecret, seed));
+    }
     return static_cast<std::size_t>(XXH3_64bits_withSeed(key.data(), key.size(), seed));
   }
 };
 
+// Byte equality of two ranges of length n. Keys of up to 16 bytes, the most
+// common, compare with two overlapping word loads instead of a memcmp call.
+inline bool equal_bytes(const char* a, const char* b, std::size_t n) noexcept {
+  auto load8 = [](const char* p) {
+    std::uint64_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+  };
+  auto load4 = [](const char* p) {
+    std::uint32_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+  };
+  if (n >= 8 && n <= 16) {
+    return load8(a) == load8(b) && load8(a + n - 8) == load8(b + n - 8);
+  }
+  if (n >= 4 && n < 8) return load4(a) == load4(b) && load4(a + n - 4) == load4(b + n - 4);
+  return n == 0 || std::memcmp(a, b, n) == 0;
+}
+
 struct KeyEqual {
   using is_transparent = void;
-  bool operator()(std::string_view a, std::string_view b) const noexcept { return a == b; }
+  bool operator()(std::string_view a, std::string_view b) const noexcept {
+    return a.size() == b.size() && equal_bytes(a.data(), b.data(), a.size());
+  }
 };
 
 // A fresh, unpredictable 64-bit seed (a per-thread generator seeded from the
@@ -60,8 +89,22 @@ class Document {
   bool empty() const noexcept { return size() == 0; }
 
   // The value stored under `key`, or nullptr. Valid until the next change.
-  const DataType* find(std::string_view key) const;
-  DataType* find(std::string_view key);
+  // Inline: this lookup is the hot path of reading a key.
+  const DataType* find(std::string_view key) const {
+    if (!block_) return nullptr;
+    if (block_->map) {
+      auto it = block_->map->find(key);
+      return it == block_->map->end() ? nullptr : &it->second;
+    }
+    const Entry* entries = small_entries();
+    for (std::size_t i = 0; i < block_->size; ++i) {
+      if (KeyEqual{}(entries[i].key.view(), key)) return &entries[i].value;
+    }
+    return nullptr;
+  }
+  DataType* find(std::string_view key) {
+    return const_cast<DataType*>(static_cast<const Document*>(this)->find(key));
+  }
 
   // Maps `key` to `value`, replacing (and dropping) any earlier value. The
   // key is copied only when it is inserted.

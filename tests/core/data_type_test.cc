@@ -169,6 +169,62 @@ TEST(DocumentOps, BehavesAsAMapAcrossSizes) {
   }
 }
 
+// Reserving room, before or after entries exist and across the change of
+// representation, keeps every entry and leaves a working map.
+TEST(DocumentOps, ReserveKeepsEntries) {
+  struct Case {
+    int before, reserve, after;
+  };
+  for (const Case c : {Case{0, 5, 3}, Case{3, 8, 5}, Case{5, 9, 10}, Case{8, 100, 92},
+                       Case{20, 4, 1}, Case{6, 50000, 10}}) {
+    Document doc;
+    for (int i = 0; i < c.before; ++i) doc.insert_or_assign(std::to_string(i), DataType::number(i));
+    doc.reserve(static_cast<std::size_t>(c.reserve));
+    for (int i = c.before; i < c.before + c.after; ++i) {
+      doc.insert_or_assign(std::to_string(i), DataType::number(i));
+    }
+    ASSERT_EQ(doc.size(), static_cast<std::size_t>(c.before + c.after)) << c.reserve;
+    for (int i = 0; i < c.before + c.after; ++i) {
+      const DataType* v = doc.find(std::to_string(i));
+      ASSERT_NE(v, nullptr) << i;
+      EXPECT_EQ(v->as_number(), static_cast<float>(i));
+    }
+    EXPECT_TRUE(doc.erase("0") || c.before + c.after == 0);
+  }
+}
+
+// Key equality reads words for short keys: a difference at any position, and
+// a difference in length, must still be seen.
+TEST(DocumentOps, KeyEqualitySeesEveryByte) {
+  for (std::size_t n = 0; n <= 40; ++n) {
+    const std::string a(n, 'k');
+    EXPECT_TRUE(KeyEqual{}(a, std::string(n, 'k'))) << n;
+    EXPECT_FALSE(KeyEqual{}(a, std::string(n + 1, 'k'))) << n;
+    for (std::size_t i = 0; i < n; ++i) {
+      std::string b = a;
+      b[i] = static_cast<char>(b[i] ^ 0x20);
+      EXPECT_FALSE(KeyEqual{}(a, b)) << n << " at " << i;
+      Document doc;
+      doc.insert_or_assign(a, text("a"));
+      EXPECT_EQ(doc.find(b), nullptr) << n << " at " << i;
+    }
+  }
+}
+
+// The hash takes an inline path for short keys; it must give XXH3's own
+// value for every length, so that both paths agree on one table.
+TEST(DocumentOps, HashMatchesXxh3AtEveryLength) {
+  const std::string text = "0123456789abcdefghijklmnopqrstuvwxyz-ABCDEFGHIJ";
+  for (std::uint64_t seed : {0ULL, 1ULL, 0x9E3779B97F4A7C15ULL}) {
+    for (std::size_t n = 0; n <= 40; ++n) {
+      const std::string_view key(text.data(), n);
+      EXPECT_EQ(SeededHash{seed}(key),
+                static_cast<std::size_t>(XXH3_64bits_withSeed(key.data(), key.size(), seed)))
+          << n;
+    }
+  }
+}
+
 TEST(DocumentOps, KeysAreExactBytes) {
   Document doc;
   const std::string with_nul("a\0b", 3);

@@ -1,0 +1,110 @@
+"""Collection members on a collection of 100,000 entries against the same
+operations on a dict, and value round trips (set, then get) against
+copy.deepcopy of the same object."""
+
+import copy
+import time
+
+from pyperf_pairs import Pairs
+from pyquorvane import Quorvane
+
+SIZE = 100_000
+
+SETUP = f"""
+from pyquorvane import Quorvane
+db = Quorvane()
+db.create_collection("c")
+c = db.get_collection("c")
+d = {{}}
+keys = [f"key{{i}}" for i in range({SIZE})]
+for key in keys:
+    c.set(key, 1.5)
+    d[key] = 1.5
+k = keys[{SIZE} // 2]
+get, cset = c.get, c.set
+dget, dset = d.get, d.__setitem__
+clist = c.list
+"""
+
+
+def filled(n):
+    """A collection and a dict holding the same n keys."""
+    db = Quorvane()
+    db.create_collection("c")
+    c = db.get_collection("c")
+    d = {}
+    for i in range(n):
+        c.set(f"key{i}", 1.5)
+        d[f"key{i}"] = 1.5
+    return db, c, d
+
+
+def deleting(use_collection):
+    """Deletes `loops` present keys from a collection (or dict) of SIZE entries or more."""
+
+    def run(loops):
+        db, c, d = filled(SIZE)
+        victims = [f"victim{i}" for i in range(loops)]
+        for key in victims:
+            c.set(key, 1.5)
+            d[key] = 1.5
+        if use_collection:
+            remove = getattr(c, "del")
+            start = time.perf_counter()
+            for key in victims:
+                remove(key)
+        else:
+            pop = d.pop
+            start = time.perf_counter()
+            for key in victims:
+                pop(key, None)
+        return time.perf_counter() - start
+
+    return run
+
+
+def round_trip(make):
+    def run(loops):
+        db = Quorvane()
+        db.create_collection("c")
+        c = db.get_collection("c")
+        value = make()
+        start = time.perf_counter()
+        for _ in range(loops):
+            c.set("v", value)
+            c.get("v")
+        return time.perf_counter() - start
+
+    return run
+
+
+def deep_copying(make):
+    def run(loops):
+        value = make()
+        start = time.perf_counter()
+        for _ in range(loops):
+            copy.deepcopy(value)
+        return time.perf_counter() - start
+
+    return run
+
+
+def floats():
+    return [float(i) for i in range(1_000_000)]
+
+
+def str_to_float():
+    return {f"key{i}": float(i) for i in range(100_000)}
+
+
+if __name__ == "__main__":
+    pairs = Pairs()
+    pairs.timeit("get(k) of a float", "get(k)", "dget(k)", SETUP)
+    pairs.timeit("set(k, 1.5)", "cset(k, 1.5)", "dset(k, 1.5)", SETUP)
+    pairs.time_func("del(k) of a present key", deleting(True), "d.pop(k, None)", deleting(False))
+    pairs.timeit("list() of 100,000 keys", "clist()", "list(d)", SETUP)
+    pairs.time_func("round trip of 1,000,000 floats", round_trip(floats), "copy.deepcopy",
+                    deep_copying(floats))
+    pairs.time_func("round trip of a 100,000-item dict", round_trip(str_to_float),
+                    "copy.deepcopy", deep_copying(str_to_float))
+    pairs.report()

@@ -1,0 +1,200 @@
+// The class Collection: get, set, del and list on one named collection. Every
+// member binds its arguments, takes its borrow, converts its str arguments,
+// takes the database lock and finds its collection, then runs its own step;
+// the lock and the borrow are given back on every path.
+#include "binding/types.h"
+
+#include <cassert>
+#include <optional>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "binding/args.h"
+#include "binding/convert.h"
+#include "binding/errors.h"
+#include "binding/py_ref.h"
+
+namespace quorvane::py {
+namespace {
+
+constexpr Signature kGetSig{"Collection.get", {"k"}, 1};
+constexpr Signature kSetSig{"Collection.set", {"k", "v"}, 2};
+constexpr Signature kDelSig{"Collection.del", {"key"}, 1};
+
+// Strong reference, created by the first successful get_collection.
+PyObject* g_collection_type = nullptr;
+
+PyCollection* as_collection(PyObject* self) {
+  return reinterpret_cast<PyCollection*>(self);
+}
+
+// Runs step(DbLock&, Collection&) on the collection of `self`, under the lock.
+template <class Step>
+PyObject* on_collection(PyCollection* self, Step&& step) {
+  return with_lock(self->database, [&](DbLock& db) -> PyObject* {
+    std::vector<Collection>& collections = db->collections();
+    if (self->position >= collections.size()) [[unlikely]] {
+      return raise(PyExc_ValueError, "error getting collection");
+    }
+    assert(collections[self->position].name == self->name);
+    return step(db, collections[self->position]);
+  });
+}
+
+// Collection.get(k) -> a new Python object made from the value under `k`.
+PyObject* collection_get(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
+                         PyObject* kwnames) noexcept {
+  return guarded([&]() -> PyObject* {
+    PyObject* arg[1];
+    if (!bind_args(kGetSig, args, nargs, kwnames, arg)) return nullptr;
+    if (!as_collection(self)->database.wait_turn()) return nullptr;
+    BorrowGuard borrow = BorrowGuard::exclusive(as_collection(self)->borrow);
+    if (!borrow) return nullptr;
+    std::optional<std::string_view> key = as_utf8(arg[0], "k");
+    if (!key) return nullptr;
+    return on_collection(as_collection(self), [&](DbLock& db, Collection& collection) -> PyObject* {
+      const DataType* value = collection.get(*key);
+      if (!value) return raise(PyExc_ValueError, "error getting key");
+      if (PyObject* result = datatype_to_py(*value)) return result;
+      if (PyErr_ExceptionMatches(PyExc_RecursionError)) return nullptr;
+      db.poison();  // the interpreter failed to make an object while the lock was held
+      return panic_from_current();
+    });
+  });
+}
+
+// Collection.set(k, v) -> None. A value that cannot be converted stores nothing.
+PyObject* collection_set(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
+                         PyObject* kwnames) noexcept {
+  return guarded([&]() -> PyObject* {
+    PyObject* arg[2];
+    if (!bind_args(kSetSig, args, nargs, kwnames, arg)) return nullptr;
+    if (!as_collection(self)->database.wait_turn()) return nullptr;
+    BorrowGuard borrow = BorrowGuard::exclusive(as_collection(self)->borrow);
+    if (!borrow) return nullptr;
+    std::optional<std::string_view> key = as_utf8(arg[0], "k");
+    if (!key) return nullptr;
+    return on_collection(as_collection(self), [&](DbLock& db, Collection& collection) -> PyObject* {
+      // Converting may run Python code; the lock keeps the collection in place.
+      std::expected<DataType, ConvertFailure> value = py_to_datatype(arg[1]);
+      if (!value) {
+        if (value.error() == ConvertFailure::kPanicked) db.poison();
+        return nullptr;
+      }
+      collection.set(*key, std::move(*value));
+      Py_RETURN_NONE;
+    });
+  });
+}
+
+// Collection.del(key) -> None, whether or not the key was there.
+PyObject* collection_del(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
+                         PyObject* kwnames) noexcept {
+  return guarded([&]() -> PyObject* {
+    PyObject* arg[1];
+    if (!bind_args(kDelSig, args, nargs, kwnames, arg)) return nullptr;
+    if (!as_collection(self)->database.wait_turn()) return nullptr;
+    BorrowGuard borrow = BorrowGuard::exclusive(as_collection(self)->borrow);
+    if (!borrow) return nullptr;
+    std::optional<std::string_view> key = as_utf8(arg[0], "key");
+    if (!key) return nullptr;
+    return on_collection(as_collection(self), [&](DbLock&, Collection& collection) -> PyObject* {
+      collection.del(*key);
+      Py_RETURN_NONE;
+    });
+  });
+}
+
+// Collection.list() -> a new list of the keys, in the collection's own order.
+// The keys are read from the collection itself; values are not copied.
+PyObject* collection_list(PyObject* self, PyObject*) noexcept {
+  return guarded([&]() -> PyObject* {
+    if (!as_collection(self)->database.wait_turn()) return nullptr;
+    BorrowGuard borrow = BorrowGuard::shared(as_collection(self)->borrow);
+    if (!borrow) return nullptr;
+    return on_collection(as_collection(self), [&](DbLock& db, Collection& collection) -> PyObject* {
+      const Document& entries = collection.entries();
+      OwnedRef list{PyList_New(static_cast<Py_ssize_t>(entries.size()))};
+      if (!list) return panic_from_current();
+      Py_ssize_t index = 0;
+      bool ok = true;
+      entries.for_each([&](std::string_view key, const DataType&) {
+        if (!ok) return;
+        PyObject* name =
+            PyUnicode_FromStringAndSize(key.data(), static_cast<Py_ssize_t>(key.size()));
+        ok = name != nullptr;
+        if (ok) PyList_SET_ITEM(list.get(), index++, name);  // steals
+      });
+      if (ok) return list.release();
+      db.poison();  // the interpreter failed to make a key while the lock was held
+      return panic_from_current();
+    });
+  });
+}
+
+PyObject* collection_new(PyTypeObject*, PyObject*, PyObject*) noexcept {
+  return raise(PyExc_TypeError, "No constructor defined for Collection");
+}
+
+void collection_dealloc(PyObject* self) noexcept {
+  PyTypeObject* type = Py_TYPE(self);
+  PyCollection* collection = as_collection(self);
+  collection->name.~basic_string();
+  collection->database.~DatabaseShare();
+  collection->borrow.~BorrowState();
+  type->tp_free(self);
+  Py_DECREF(type);
+}
+
+template <class F>
+PyCFunction method(F* function) {
+  return reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(function));
+}
+
+PyMethodDef kCollectionMethods[] = {
+    {"get", method(collection_get), METH_FASTCALL | METH_KEYWORDS, "get($self, k)\n--\n\n"},
+    {"set", method(collection_set), METH_FASTCALL | METH_KEYWORDS, "set($self, k, v)\n--\n\n"},
+    {"del", method(collection_del), METH_FASTCALL | METH_KEYWORDS, "del($self, key)\n--\n\n"},
+    {"list", method(collection_list), METH_NOARGS, "list($self)\n--\n\n"},
+    {nullptr, nullptr, 0, nullptr},
+};
+
+PyType_Slot kCollectionSlots[] = {
+    {Py_tp_new, reinterpret_cast<void*>(collection_new)},
+    {Py_tp_dealloc, reinterpret_cast<void*>(collection_dealloc)},
+    {Py_tp_methods, kCollectionMethods},
+    {0, nullptr},
+};
+
+PyType_Spec kCollectionSpec = {
+    .name = "builtins.Collection",
+    .basicsize = sizeof(PyCollection),
+    .itemsize = 0,
+    .flags = Py_TPFLAGS_DEFAULT | Py_TPFLAGS_IMMUTABLETYPE,
+    .slots = kCollectionSlots,
+};
+
+}  // namespace
+
+PyObject* new_collection(DatabaseShare share, std::string name, std::size_t position) {
+  if (!g_collection_type) {
+    g_collection_type = PyType_FromSpec(&kCollectionSpec);
+    if (!g_collection_type) return panic_from_current();
+  }
+  auto* type = reinterpret_cast<PyTypeObject*>(g_collection_type);
+  PyObject* self = type->tp_alloc(type, 0);
+  if (!self) return panic_from_current();
+  PyCollection* collection = as_collection(self);
+  new (&collection->borrow) BorrowState();
+  new (&collection->database) DatabaseShare(std::move(share));
+  new (&collection->name) std::string(std::move(name));
+  collection->position = position;
+  return self;
+}
+
+void forget_collection_type() noexcept {
+  g_collection_type = nullptr;
+}
+
+}  // namespace quorvane::py

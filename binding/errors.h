@@ -1,0 +1,51 @@
+// Raising exceptions from the binding: fixed-text errors, the module's panic
+// exception (for broken internal invariants; it derives from BaseException so
+// that `except Exception` does not catch it), and guarded(), the wrapper that
+// every extern "C" entry point runs its body in so that no C++ exception ever
+// reaches the interpreter. All functions need the GIL.
+#pragma once
+
+#define PY_SSIZE_T_CLEAN
+#include <Python.h>
+
+#include <string_view>
+
+namespace quorvane::py {
+
+// Sets `type` with the fixed `message`. Returns nullptr, for `return raise(...)`.
+PyObject* raise(PyObject* type, const char* message) noexcept;
+
+// Creates the panic exception class once per process. False with an error set
+// when the interpreter cannot create it.
+bool init_panic_exception() noexcept;
+
+// Drops the class pointer after the interpreter has finalized.
+void forget_panic_exception() noexcept;
+
+// The panic exception class (borrowed), or nullptr before init_panic_exception.
+PyObject* panic_exception_type() noexcept;
+
+// Raises the panic exception carrying `message`. Returns nullptr.
+PyObject* raise_panic(std::string_view message) noexcept;
+
+// The interpreter failed to make an object: replaces the error it set (if any)
+// by the panic exception, keeping the original as __cause__. Returns nullptr.
+PyObject* panic_from_current() noexcept;
+
+// Must be called inside a catch block: std::bad_alloc becomes MemoryError,
+// every other C++ exception the panic exception.
+void raise_from_cpp_exception() noexcept;
+
+// Runs `body` (returning a new reference or nullptr with an error set) and
+// turns any C++ exception that escapes it into a Python exception.
+template <class Body>
+PyObject* guarded(Body&& body) noexcept {
+  try {
+    return body();
+  } catch (...) {
+    raise_from_cpp_exception();
+    return nullptr;
+  }
+}
+
+}  // namespace quorvane::py

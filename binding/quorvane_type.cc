@@ -1,0 +1,211 @@
+// The class Quorvane: construction, load, get_version, create_collection,
+// list_collections and get_collection. Every member binds its arguments,
+// takes its borrow, converts its arguments and only then runs, in that order.
+#include "binding/types.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "binding/args.h"
+#include "binding/errors.h"
+#include "binding/py_ref.h"
+
+namespace quorvane::py {
+namespace {
+
+constexpr std::string_view kVersion = "0.2.0";
+
+constexpr Signature kNewSig{"Quorvane.__new__", {}, 0};
+constexpr Signature kLoadSig{"Quorvane.load", {"path"}, 1};
+constexpr Signature kCreateCollectionSig{"Quorvane.create_collection", {"name"}, 1};
+constexpr Signature kGetCollectionSig{"Quorvane.get_collection", {"name"}, 1};
+
+// Strong reference, created with the module and kept for the process.
+PyObject* g_quorvane_type = nullptr;
+
+PyQuorvane* as_quorvane(PyObject* self) {
+  return reinterpret_cast<PyQuorvane*>(self);
+}
+
+// A new Quorvane object around `share`. New reference, or nullptr with the
+// panic exception set.
+PyObject* new_quorvane(PyTypeObject* type, DatabaseShare share) {
+  PyObject* self = type->tp_alloc(type, 0);
+  if (!self) return panic_from_current();
+  new (&as_quorvane(self)->borrow) BorrowState();
+  new (&as_quorvane(self)->database) DatabaseShare(std::move(share));
+  return self;
+}
+
+// Quorvane() -> a new, empty database.
+PyObject* quorvane_new(PyTypeObject* type, PyObject* args, PyObject* kwargs) noexcept {
+  return guarded([&]() -> PyObject* {
+    PyObject* unused[1];
+    if (!bind_tuple_args(kNewSig, args, kwargs, unused)) return nullptr;
+    return new_quorvane(type, DatabaseShare::create(Database()));
+  });
+}
+
+void quorvane_dealloc(PyObject* self) noexcept {
+  PyTypeObject* type = Py_TYPE(self);
+  as_quorvane(self)->database.~DatabaseShare();
+  as_quorvane(self)->borrow.~BorrowState();
+  type->tp_free(self);
+  Py_DECREF(type);
+}
+
+// Quorvane.load(path) -> a new Quorvane object holding the database read from
+// `path`. Static: no borrow, no lock (the new database is not shared yet).
+PyObject* quorvane_load(PyObject*, PyObject* const* args, Py_ssize_t nargs,
+                        PyObject* kwnames) noexcept {
+  return guarded([&]() -> PyObject* {
+    PyObject* arg[1];
+    if (!bind_args(kLoadSig, args, nargs, kwnames, arg)) return nullptr;
+    std::optional<std::string_view> path = as_utf8(arg[0], "path");
+    if (!path) return nullptr;
+    // The operating system would read a path only up to its first NUL: such a
+    // path names another file than the one given, so it is refused.
+    if (path->find('\0') != std::string_view::npos) {
+      return raise(PyExc_FileNotFoundError, "Path can't be loaded");
+    }
+    std::expected<Database, Error> database = Database::load(*path);
+    if (!database) return raise(PyExc_FileNotFoundError, "Path can't be loaded");
+    return new_quorvane(reinterpret_cast<PyTypeObject*>(g_quorvane_type),
+                        DatabaseShare::create(std::move(*database)));
+  });
+}
+
+// Quorvane.get_version() -> "0.2.0". Touches neither the database nor its lock.
+PyObject* quorvane_get_version(PyObject* self, PyObject*) noexcept {
+  return guarded([&]() -> PyObject* {
+    BorrowGuard borrow = BorrowGuard::shared(as_quorvane(self)->borrow);
+    if (!borrow) return nullptr;
+    PyObject* version =
+        PyUnicode_FromStringAndSize(kVersion.data(), static_cast<Py_ssize_t>(kVersion.size()));
+    return version ? version : panic_from_current();
+  });
+}
+
+// Quorvane.create_collection(name) -> None.
+PyObject* quorvane_create_collection(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
+                                     PyObject* kwnames) noexcept {
+  return guarded([&]() -> PyObject* {
+    PyObject* arg[1];
+    if (!bind_args(kCreateCollectionSig, args, nargs, kwnames, arg)) return nullptr;
+    if (!as_quorvane(self)->database.wait_turn()) return nullptr;
+    BorrowGuard borrow = BorrowGuard::exclusive(as_quorvane(self)->borrow);
+    if (!borrow) return nullptr;
+    std::optional<std::string_view> name = as_utf8(arg[0], "name");
+    if (!name) return nullptr;
+    return with_lock(as_quorvane(self)->database, [&](DbLock& db) -> PyObject* {
+      if (!db->create_collection(*name))
+        return raise(PyExc_ValueError, "Collection already exists");
+      Py_RETURN_NONE;
+    });
+  });
+}
+
+// Quorvane.list_collections() -> the names in database order, duplicates
+// included. The str objects are made after the lock is released.
+PyObject* quorvane_list_collections(PyObject* self, PyObject*) noexcept {
+  return guarded([&]() -> PyObject* {
+    if (!as_quorvane(self)->database.wait_turn()) return nullptr;
+    BorrowGuard borrow = BorrowGuard::shared(as_quorvane(self)->borrow);
+    if (!borrow) return nullptr;
+    std::vector<std::string> names;
+    {
+      DbLock db = as_quorvane(self)->database.lock();
+      if (!db) return nullptr;
+      names = db->list_collections();
+    }
+    OwnedRef list{PyList_New(static_cast<Py_ssize_t>(names.size()))};
+    if (!list) return panic_from_current();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+      PyObject* name =
+          PyUnicode_FromStringAndSize(names[i].data(), static_cast<Py_ssize_t>(names[i].size()));
+      if (!name) return panic_from_current();
+      PyList_SET_ITEM(list.get(), static_cast<Py_ssize_t>(i), name);  // steals
+    }
+    return list.release();
+  });
+}
+
+// Quorvane.get_collection(name) -> a new Collection object for the first
+// collection of that name.
+PyObject* quorvane_get_collection(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
+                                  PyObject* kwnames) noexcept {
+  return guarded([&]() -> PyObject* {
+    PyObject* arg[1];
+    if (!bind_args(kGetCollectionSig, args, nargs, kwnames, arg)) return nullptr;
+    if (!as_quorvane(self)->database.wait_turn()) return nullptr;
+    BorrowGuard borrow = BorrowGuard::exclusive(as_quorvane(self)->borrow);
+    if (!borrow) return nullptr;
+    std::optional<std::string_view> name = as_utf8(arg[0], "name");
+    if (!name) return nullptr;
+    std::optional<DatabaseShare> share;
+    std::size_t position = 0;
+    {
+      DbLock db = as_quorvane(self)->database.lock();
+      if (!db) return nullptr;
+      std::optional<std::size_t> found = db->find_collection(*name);
+      if (!found) return raise(PyExc_ValueError, "error getting collection");
+      position = *found;
+      share.emplace(as_quorvane(self)->database);
+    }
+    return new_collection(std::move(*share), std::string(*name), position);
+  });
+}
+
+template <class F>
+PyCFunction method(F* function) {
+  return reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(function));
+}
+
+PyMethodDef kQuorvaneMethods[] = {
+    {"load", method(quorvane_load), METH_FASTCALL | METH_KEYWORDS | METH_STATIC,
+     "load(path)\n--\n\n"},
+    {"get_version", method(quorvane_get_version), METH_NOARGS, "get_version($self)\n--\n\n"},
+    {"create_collection", method(quorvane_create_collection), METH_FASTCALL | METH_KEYWORDS,
+     "create_collection($self, name)\n--\n\n"},
+    {"list_collections", method(quorvane_list_collections), METH_NOARGS,
+     "list_collections($self)\n--\n\n"},
+    {"get_collection", method(quorvane_get_collection), METH_FASTCALL | METH_KEYWORDS,
+     "get_collection($self, name)\n--\n\n"},
+    {nullptr, nullptr, 0, nullptr},
+};
+
+constexpr const char* kQuorvaneDoc =
+    "Quorvane()\n--\n\n"
+    "A wrapper that exposes one in-memory Quorvane database to Python.";
+
+PyType_Slot kQuorvaneSlots[] = {
+    {Py_tp_new, reinterpret_cast<void*>(quorvane_new)},
+    {Py_tp_dealloc, reinterpret_cast<void*>(quorvane_dealloc)},
+    {Py_tp_methods, kQuorvaneMethods},
+    {Py_tp_doc, const_cast<char*>(kQuorvaneDoc)},
+    {0, nullptr},
+};
+
+PyType_Spec kQuorvaneSpec = {
+    .name = "builtins.Quorvane",
+    .basicsize = sizeof(PyQuorvane),
+    .itemsize = 0,
+    .flags = Py_TPFLAGS_DEFAULT | Py_TPFLAGS_IMMUTABLETYPE,
+    .slots = kQuorvaneSlots,
+};
+
+}  // namespace
+
+PyObject* quorvane_type() noexcept {
+  if (!g_quorvane_type) g_quorvane_type = PyType_FromSpec(&kQuorvaneSpec);
+  return g_quorvane_type;
+}
+
+void forget_quorvane_type() noexcept {
+  g_quorvane_type = nullptr;
+}
+
+}  // namespace quorvane::py

@@ -1,0 +1,48 @@
+// The instance data of the two Python classes, Quorvane (one database) and
+// Collection (one named collection of a database), and the functions that
+// create the classes and their objects. Both are heap types named in
+// "builtins" that cannot be subclassed; their instances have no __dict__ and
+// no weak references. Objects may be used from any thread that holds the GIL.
+#pragma once
+
+#define PY_SSIZE_T_CLEAN
+#include <Python.h>
+
+#include <cstddef>
+#include <string>
+
+#include "binding/handle.h"
+
+namespace quorvane::py {
+
+struct PyQuorvane {
+  PyObject ob_base;
+  BorrowState borrow;
+  DatabaseShare database;  // set at creation, never replaced
+};
+
+struct PyCollection {
+  PyObject ob_base;
+  BorrowState borrow;
+  DatabaseShare database;  // the database of the Quorvane object that made it
+  std::string name;        // the name given to get_collection; never changes
+  // Position of the first collection called `name`. Collections are never
+  // removed or reordered, so the position found once stays right.
+  std::size_t position;
+};
+
+// Creates the class Quorvane once per process. Borrowed reference, or nullptr
+// with an error set.
+PyObject* quorvane_type() noexcept;
+
+// A new Collection object for the collection at `position`, holding `share`.
+// Creates the class Collection at the first call. New reference, or nullptr
+// with the panic exception set.
+PyObject* new_collection(DatabaseShare share, std::string name, std::size_t position);
+
+// Drops the process-wide class objects after the interpreter has finalized,
+// so that a later initialization in the same process starts afresh.
+void forget_quorvane_type() noexcept;
+void forget_collection_type() noexcept;
+
+}  // namespace quorvane::py

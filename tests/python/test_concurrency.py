@@ -1,0 +1,235 @@
+"""Borrow states, the database lock, re-entry from conversion hooks and threads.
+
+Scenarios that could deadlock run in a subprocess with a timeout, so that a
+deadlock fails the test instead of hanging the run."""
+
+import gc
+
+import pytest
+
+from pyquorvane import Quorvane
+from conftest import run_script
+
+
+class Hook:
+    """A value whose float conversion runs `action` (during set's conversion,
+    with the collection borrowed and the database lock held)."""
+
+    def __init__(self, action):
+        self.action = action
+        self.outcome = None
+
+    def __float__(self):
+        try:
+            self.outcome = ("ok", self.action())
+        except Exception as exc:  # noqa: BLE001 - recorded for the test
+            self.outcome = (type(exc), str(exc))
+        return 1.0
+
+
+def run_inside_set(coll, action):
+    hook = Hook(action)
+    coll.set("hooked", hook)
+    assert coll.get("hooked") == 1.0  # the outer call finished normally
+    return hook.outcome
+
+
+REENTERED = "database is locked by a call in progress on this thread"
+
+
+@pytest.mark.parametrize(
+    "action, outcome",
+    [
+        # The same object: refused by its borrow state.
+        (lambda c, c2, db: c.get("a"), (RuntimeError, "Already borrowed")),
+        (lambda c, c2, db: c.set("a", 1.0), (RuntimeError, "Already borrowed")),
+        (lambda c, c2, db: getattr(c, "del")("a"), (RuntimeError, "Already borrowed")),
+        (lambda c, c2, db: c.list(), (RuntimeError, "Already mutably borrowed")),
+        # Binding comes before the borrow, the borrow before argument conversion.
+        (lambda c, c2, db: c.get(), (TypeError, "Collection.get() missing 1 required positional argument: 'k'")),
+        (lambda c, c2, db: c.get(5), (RuntimeError, "Already borrowed")),
+        # Another object of the same database: refused by the held lock.
+        (lambda c, c2, db: c2.get("a"), (RuntimeError, REENTERED)),
+        (lambda c, c2, db: c2.list(), (RuntimeError, REENTERED)),
+        (lambda c, c2, db: db.list_collections(), (RuntimeError, REENTERED)),
+        (lambda c, c2, db: db.create_collection("n"), (RuntimeError, REENTERED)),
+        (lambda c, c2, db: db.get_collection("c"), (RuntimeError, REENTERED)),
+        # No lock needed, or another database: works.
+        (lambda c, c2, db: db.get_version(), ("ok", "0.2.0")),
+        (lambda c, c2, db: Quorvane().list_collections(), ("ok", [])),
+    ],
+)
+def test_reentry_from_a_conversion_hook(db, action, outcome):
+    c, c2 = db.get_collection("c"), db.get_collection("c")
+    c.set("a", 5.0)
+    got = run_inside_set(c, lambda: action(c, c2, db))
+    assert got[0] == outcome[0]
+    assert got[1] == outcome[1] if got[0] is not RuntimeError or outcome[1] != REENTERED else got[1].startswith(REENTERED)
+    # Nothing changed by the refused calls; everything usable afterwards.
+    assert c.get("a") == 5.0 and c2.list() and db.list_collections()[0] == "c"
+
+
+def test_finalizer_calling_into_the_database_is_refused(db):
+    c, c2 = db.get_collection("c"), db.get_collection("c")
+    seen = []
+
+    class Cyclic:
+        def __init__(self):
+            self.me = self
+
+        def __del__(self):
+            try:
+                c2.list()
+                seen.append("ok")
+            except RuntimeError as exc:
+                seen.append(str(exc))
+
+    def collect():
+        Cyclic()
+        gc.collect()  # runs the finalizer while the database lock is held
+
+    run_inside_set(c, collect)
+    assert len(seen) == 1 and seen[0].startswith(REENTERED)
+    assert sorted(c2.list()) == ["hooked"]
+
+
+THREADS_PRELUDE = """
+import threading, time
+from pyquorvane import Quorvane
+
+def start(target):
+    t = threading.Thread(target=target, daemon=True)
+    t.start()
+    return t
+
+def finish(*threads):
+    for t in threads:
+        t.join(20)
+        assert not t.is_alive(), "thread did not finish"
+"""
+
+
+def test_waiting_thread_releases_the_gil_and_both_finish():
+    out = run_script(THREADS_PRELUDE + """
+db = Quorvane(); db.create_collection("c")
+c, other = db.get_collection("c"), db.get_collection("c")
+entered = threading.Event()
+order = []
+
+class Sleeper:
+    def __float__(self):
+        entered.set()
+        time.sleep(0.3)          # releases the GIL while the lock is held
+        order.append("converted")
+        return 2.0
+
+def writer():
+    c.set("k", Sleeper())
+    order.append("set done")
+
+t = start(writer)
+entered.wait(10)
+value = other.get("k")           # must wait for the lock without holding the GIL
+order.append("get done")
+finish(t)
+print(value, order)
+""")
+    assert out.strip() == "2.0 ['converted', 'set done', 'get done']"
+
+
+def test_other_threads_wait_their_turn_on_the_same_objects():
+    # While thread A's call on c runs Python code without the GIL, calls from
+    # other threads on the same c and db wait for it instead of meeting its
+    # borrow ("Already borrowed" is kept for re-entry from the same thread).
+    out = run_script(THREADS_PRELUDE + """
+db = Quorvane(); db.create_collection("c")
+c = db.get_collection("c")
+entered = threading.Event()
+results = []
+
+class Sleeper:
+    def __float__(self):
+        entered.set()
+        time.sleep(0.3)
+        return 2.0
+
+def call(name, f):
+    try:
+        results.append((name, f()))
+    except Exception as exc:
+        results.append((name, repr(exc)))
+
+a = start(lambda: c.set("k", Sleeper()))
+entered.wait(10)
+others = [start(lambda: call("get", lambda: c.get("k"))),
+          start(lambda: call("list", c.list)),
+          start(lambda: call("create", lambda: db.create_collection("n"))),
+          start(lambda: call("collections", db.list_collections))]
+call("version", db.get_version)
+finish(a, *others)
+print(sorted(results))
+""")
+    assert out.strip() == (
+        "[('collections', ['c', 'n']), ('create', None), ('get', 2.0), ('list', ['k']), "
+        "('version', '0.2.0')]"
+    ) or out.strip() == (
+        "[('collections', ['c']), ('create', None), ('get', 2.0), ('list', ['k']), "
+        "('version', '0.2.0')]"
+    )
+
+
+def test_lock_cycle_between_two_databases_is_refused_not_deadlocked():
+    out = run_script(THREADS_PRELUDE + """
+one, two = Quorvane(), Quorvane()
+one.create_collection("c"); two.create_collection("c")
+c1, c2 = one.get_collection("c"), two.get_collection("c")
+c1.set("x", 1.0); c2.set("x", 2.0)
+both_hold = threading.Barrier(2)
+errors = []
+
+def hook(read):
+    class H:
+        def __float__(self):
+            both_hold.wait(10)        # each thread holds its own database lock
+            try:
+                read()
+            except RuntimeError as exc:
+                errors.append(str(exc))
+            return 0.0
+    return H()
+
+a = start(lambda: c1.set("k", hook(lambda: c2.get("x"))))
+b = start(lambda: c2.set("k", hook(lambda: c1.get("x"))))
+finish(a, b)
+print(len(errors), errors[0].startswith("waiting for this database would deadlock"))
+print(c1.get("k"), c2.get("k"))
+""")
+    assert out.split() == ["1", "True", "0.0", "0.0"]
+
+
+def test_many_threads_share_one_database_without_loss():
+    out = run_script(THREADS_PRELUDE + """
+import sys
+sys.setswitchinterval(1e-5)
+db = Quorvane(); db.create_collection("c")
+
+class Slow:
+    def __init__(self, v): self.v = v
+    def __float__(self):
+        time.sleep(0.0005)
+        return self.v
+
+def worker(n):
+    c = db.get_collection("c")
+    for i in range(100):
+        c.set(f"{n}-{i}", Slow(float(i)) if i % 10 == 0 else float(i))
+        assert c.get(f"{n}-{i}") == float(i)
+        if i % 3 == 0:
+            getattr(c, "del")(f"{n}-{i}")
+
+threads = [start(lambda n=n: worker(n)) for n in range(8)]
+finish(*threads)
+keys = db.get_collection("c").list()
+print(len(keys), len(set(keys)))
+""")
+    assert out.split() == ["528", "528"]
