@@ -58,7 +58,7 @@ void Document::insert_or_assign(std::string_view key, DataType value) {
     *existing = std::move(value);
     return;
   }
-  if (!map_ && small_.size() == kSmallDocumentMax) promote();
+  if (!map_ && small_.size() == kSmallDocumentMax) promote(small_.size() + 1);
   if (map_) {
     map_->emplace(std::string(key), std::move(value));
   } else {
@@ -82,9 +82,19 @@ bool Document::erase(std::string_view key) {
   return false;
 }
 
-void Document::promote() {
+void Document::reserve(std::size_t n) {
+  if (map_) {
+    map_->reserve(n);
+  } else if (n <= kSmallDocumentMax) {
+    small_.reserve(n);
+  } else {
+    promote(n);
+  }
+}
+
+void Document::promote(std::size_t capacity) {
   auto map = std::make_unique<Map>(0, SeededHash{random_seed()});
-  map->reserve(small_.size() + 1);
+  map->reserve(capacity);
   for (auto& [key, value] : small_) map->emplace(std::move(key), std::move(value));
   small_.clear();
   small_.shrink_to_fit();

@@ -70,6 +70,10 @@ class Document {
   // Removes the entry of `key`; returns whether there was one.
   bool erase(std::string_view key);
 
+  // Makes room for `n` entries in all, so that the document does not grow
+  // again until it holds more. Changes no entry.
+  void reserve(std::size_t n);
+
   // Calls visit(std::string_view key, const DataType& value) for each entry,
   // in the document's own order. The document must not change meanwhile.
   template <class Visit>
@@ -85,7 +89,8 @@ class Document {
   using Map = boost::unordered_flat_map<std::string, DataType, SeededHash, KeyEqual>;
   using Entry = std::pair<std::string, DataType>;
 
-  void promote();
+  // Moves the entries into a new table with room for `capacity` of them.
+  void promote(std::size_t capacity);
 
   std::vector<Entry> small_;  // the entries while map_ is null
   std::unique_ptr<Map> map_;  // set once the document outgrows small_

@@ -7,6 +7,7 @@
 #include <pthread.h>
 
 #include <functional>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -246,15 +247,59 @@ std::string random_text(std::mt19937_64& rng) {
   return out + (out[0] == '[' ? "]" : "}");
 }
 
-TEST(ContainerDifferential, MatchesTheRulesReadLiterally) {
+// Budgets for the per-level scans: none (the index at once), small ones
+// that run out part way through a value, and the default.
+class ContainerDifferential : public testing::TestWithParam<std::optional<std::size_t>> {
+ protected:
+  std::expected<DataType, ParseFailure> read(std::string_view text) const {
+    const std::optional<std::size_t> budget = GetParam();
+    return budget ? read_container(text, *budget) : read_container(text);
+  }
+};
+
+TEST_P(ContainerDifferential, MatchesTheRulesReadLiterally) {
   std::mt19937_64 rng(7);
   for (int i = 0; i < 100000; ++i) {
     const std::string text = random_text(rng);
-    const auto got = read_container(text);
+    const auto got = read(text);
     ASSERT_TRUE(got) << text;
     ASSERT_EQ(describe(*got), describe(reference_container(text))) << "text: " << text;
   }
 }
+
+// Values nested a few levels deep, where the per-level scans read most bytes
+// several times and small budgets run out.
+std::string random_nested(std::mt19937_64& rng, int depth) {
+  static const char* const kScalars[] = {"a", "1", "\"x, y\"", " true ", "", "\"[\"", "{"};
+  const bool document = rng() % 2;
+  std::string out = document ? "{" : "[";
+  for (std::size_t n = rng() % 5; n > 0; --n) {
+    if (document) out += (rng() % 8 ? "k" : "\"k:") + std::to_string(rng() % 4) + ": ";
+    out += depth > 0 && rng() % 2 ? random_nested(rng, depth - 1)
+                                  : kScalars[rng() % std::size(kScalars)];
+    if (n > 1 || rng() % 4 == 0) out += ", ";
+  }
+  return out + (document ? "}" : "]");
+}
+
+TEST_P(ContainerDifferential, MatchesTheRulesOnNestedValues) {
+  std::mt19937_64 rng(11);
+  for (int i = 0; i < 20000; ++i) {
+    const std::string text = random_nested(rng, 6);
+    const auto got = read(text);
+    ASSERT_TRUE(got) << text;
+    ASSERT_EQ(describe(*got), describe(reference_container(text))) << "text: " << text;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Budgets, ContainerDifferential,
+                         testing::Values(std::optional<std::size_t>(0),
+                                         std::optional<std::size_t>(5),
+                                         std::optional<std::size_t>(60), std::nullopt),
+                         [](const auto& info) {
+                           return info.param ? "Budget" + std::to_string(*info.param)
+                                             : std::string("Default");
+                         });
 
 }  // namespace
 }  // namespace quorvane
