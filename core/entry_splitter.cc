@@ -4,6 +4,7 @@
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include "core/text.h"
 
@@ -113,6 +114,85 @@ void append_normalised(std::string_view text, std::size_t begin, std::size_t end
   }
 }
 
+// Byte properties for the quick path of split_entries.
+enum QuickBits : std::uint8_t {
+  kQuickSpace = 1,        // U+0020
+  kQuickOtherSpace = 2,   // the other ASCII whitespace
+  kQuickHigh = 4,         // beyond ASCII: maybe the start of a whitespace character
+  kQuickSingleQuote = 8,  // also counted
+  kQuickCounted = 16,     // a character that the splitting rule counts
+};
+
+constexpr std::array<std::uint8_t, 256> kQuickBits = [] {
+  std::array<std::uint8_t, 256> bits{};
+  for (int b = 0x80; b < 0x100; ++b) bits[b] = kQuickHigh;
+  for (unsigned char b : {'\t', '\n', '\v', '\f', '\r'}) bits[b] = kQuickOtherSpace;
+  bits[' '] = kQuickSpace;
+  for (unsigned char b : {'"', '[', ']', '{', '}'}) bits[b] = kQuickCounted;
+  bits['\''] = kQuickCounted | kQuickSingleQuote;
+  return bits;
+}();
+
+// Whether a byte beyond ASCII in `text` starts a whitespace character.
+bool has_unicode_whitespace(std::string_view text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (static_cast<unsigned char>(text[i]) >= 0x80 && leading_whitespace_char(text.substr(i)))
+      return true;
+  }
+  return false;
+}
+
+// Where the key and the value of a line of the common shape begin; the
+// code begins the line.
+struct CommonLine {
+  std::size_t key_begin;
+  std::size_t value_begin;
+};
+
+// The fields of a line of the common shape "code key value", or nothing for
+// any other line. The shape: single spaces between words and no other
+// whitespace; a code and a key without counted characters; a value that is
+// one word, or whose first word opens a field and which holds no single
+// quote, so that the field can never close again (its single-quote count
+// stays even) and takes in the rest of the line.
+std::optional<CommonLine> split_common_line(std::string_view line) {
+  const auto* p = reinterpret_cast<const unsigned char*>(line.data());
+  const std::size_t n = line.size();
+  unsigned seen = 0;  // the bits of every byte passed
+  std::size_t begin[3];
+  std::size_t i = 0;
+  for (int field = 0; field < 2; ++field) {
+    begin[field] = i;
+    for (; i < n && (kQuickBits[p[i]] & ~kQuickHigh) == 0; ++i) seen |= kQuickBits[p[i]];
+    if (i == begin[field] || i == n || p[i] != ' ') return std::nullopt;
+    ++i;
+  }
+  begin[2] = i;
+  Counts first;
+  for (; i < n; ++i) {
+    const std::uint8_t bits = kQuickBits[p[i]];
+    if (bits & kQuickSpace) break;
+    seen |= bits;
+    if (bits & kQuickCounted) count_char(static_cast<char>(p[i]), first);
+  }
+  if (i == begin[2] || (seen & kQuickOtherSpace)) return std::nullopt;
+  if (i < n) {
+    const bool opens = first.double_quotes_odd || first.single_quotes_odd ||
+                       first.brackets != 0 || first.braces != 0;
+    if (!opens) return std::nullopt;
+    bool after_space = false;
+    for (; i < n; ++i) {
+      const std::uint8_t bits = kQuickBits[p[i]];
+      if (after_space && (bits & kQuickSpace)) return std::nullopt;
+      after_space = bits & kQuickSpace;
+      seen |= bits;
+    }
+    if (after_space || (seen & (kQuickOtherSpace | kQuickSingleQuote))) return std::nullopt;
+  }
+  if ((seen & kQuickHigh) && has_unicode_whitespace(line)) return std::nullopt;
+  return CommonLine{begin[1], begin[2]};
+}
+
 }  // namespace
 
 std::string_view EntryFields::operator[](std::size_t i) const {
@@ -129,6 +209,12 @@ void split_entries(std::string_view line, EntryFields& out) {
   out.line_ = line;
   out.spans_.clear();
   out.normalised_.clear();
+  if (const std::optional<CommonLine> common = split_common_line(line)) {
+    out.spans_.push_back({0, common->key_begin - 1, false});
+    out.spans_.push_back({common->key_begin, common->value_begin - 1 - common->key_begin, false});
+    out.spans_.push_back({common->value_begin, line.size() - common->value_begin, false});
+    return;
+  }
 
   std::size_t field_begin = 0, field_end = 0;
   bool field_regular = true;  // words separated by single spaces only
