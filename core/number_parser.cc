@@ -1,5 +1,6 @@
 #include "core/number_parser.h"
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -97,6 +98,37 @@ float with_sign(float magnitude, bool negative) {
   return negative ? -magnitude : magnitude;
 }
 
+// Powers of ten that a float holds exactly (5^10 < 2^24 < 5^11).
+constexpr float kExactPowersOfTen[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f,
+                                       1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
+constexpr std::int64_t kMaxExactPower = 10;
+constexpr std::uint32_t kMaxExactSignificand = std::uint32_t{1} << 24;
+
+// The value of a decimal whose digits, read as one integer, are at most 2^24
+// and whose power of ten is at most 10 in magnitude: both are exact floats,
+// so one multiplication or division rounds the value correctly. Nothing for
+// other decimals, and where float arithmetic is done in more precision.
+std::optional<float> round_short_decimal(const DecimalText& decimal) {
+#if FLT_EVAL_METHOD == 0
+  std::uint32_t significand = 0;
+  for (const std::string_view digits : {decimal.integer, decimal.fraction}) {
+    for (const char c : digits) {
+      significand = significand * 10 + static_cast<std::uint32_t>(c - '0');
+      if (significand > kMaxExactSignificand) return std::nullopt;
+    }
+  }
+  const std::int64_t power = decimal.exponent - static_cast<std::int64_t>(decimal.fraction.size());
+  if (power < -kMaxExactPower || power > kMaxExactPower) return std::nullopt;
+  const auto magnitude = static_cast<float>(significand);
+  return with_sign(power < 0 ? magnitude / kExactPowersOfTen[-power]
+                             : magnitude * kExactPowersOfTen[power],
+                   decimal.negative);
+#else
+  (void)decimal;
+  return std::nullopt;
+#endif
+}
+
 }  // namespace
 
 bool is_number_text(std::string_view text) {
@@ -119,6 +151,7 @@ std::optional<float> parse_number(std::string_view text) {
 }
 
 float round_decimal(const DecimalText& decimal) {
+  if (const std::optional<float> value = round_short_decimal(decimal)) return *value;
   const std::string_view integer = decimal.integer;
   const std::string_view fraction = decimal.fraction;
   const std::size_t total = integer.size() + fraction.size();
