@@ -142,20 +142,11 @@ bool has_unicode_whitespace(std::string_view text) {
   return false;
 }
 
-// Where the key and the value of a line of the common shape begin; the
-// code begins the line.
-struct CommonLine {
-  std::size_t key_begin;
-  std::size_t value_begin;
-};
+}  // namespace
 
-// The fields of a line of the common shape "code key value", or nothing for
-// any other line. The shape: single spaces between words and no other
-// whitespace; a code and a key without counted characters; a value that is
-// one word, or whose first word opens a field and which holds no single
-// quote, so that the field can never close again (its single-quote count
-// stays even) and takes in the rest of the line.
-std::optional<CommonLine> split_common_line(std::string_view line) {
+// One table-driven pass. A field once opened closes only on an odd count of
+// single quotes, so without any it takes in the rest of the line.
+std::optional<std::array<std::string_view, 3>> split_common_entry(std::string_view line) {
   const auto* p = reinterpret_cast<const unsigned char*>(line.data());
   const std::size_t n = line.size();
   unsigned seen = 0;  // the bits of every byte passed
@@ -190,10 +181,10 @@ std::optional<CommonLine> split_common_line(std::string_view line) {
     if (after_space || (seen & (kQuickOtherSpace | kQuickSingleQuote))) return std::nullopt;
   }
   if ((seen & kQuickHigh) && has_unicode_whitespace(line)) return std::nullopt;
-  return CommonLine{begin[1], begin[2]};
+  return std::array<std::string_view, 3>{line.substr(0, begin[1] - 1),
+                                         line.substr(begin[1], begin[2] - 1 - begin[1]),
+                                         line.substr(begin[2])};
 }
-
-}  // namespace
 
 std::string_view EntryFields::operator[](std::size_t i) const {
   assert(i < spans_.size());
@@ -209,10 +200,10 @@ void split_entries(std::string_view line, EntryFields& out) {
   out.line_ = line;
   out.spans_.clear();
   out.normalised_.clear();
-  if (const std::optional<CommonLine> common = split_common_line(line)) {
-    out.spans_.push_back({0, common->key_begin - 1, false});
-    out.spans_.push_back({common->key_begin, common->value_begin - 1 - common->key_begin, false});
-    out.spans_.push_back({common->value_begin, line.size() - common->value_begin, false});
+  if (const std::optional<std::array<std::string_view, 3>> common = split_common_entry(line)) {
+    for (const std::string_view field : *common) {
+      out.spans_.push_back({static_cast<std::size_t>(field.data() - line.data()), field.size(), false});
+    }
     return;
   }
 
