@@ -70,6 +70,7 @@ std::optional<ScannedNumber> scan_number(std::string_view text) {
   }
   if (text.empty()) return std::nullopt;
   if (!is_digit(text.front()) && text.front() != '.') {
+    if (text.size() != 3 && text.size() != 8) return std::nullopt;  // no word of these
     if (equals_ignoring_ascii_case(text, "inf") || equals_ignoring_ascii_case(text, "infinity")) {
       out.special = Special::kInfinity;
     } else if (equals_ignoring_ascii_case(text, "nan")) {
@@ -104,28 +105,56 @@ constexpr float kExactPowersOfTen[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f,
 constexpr std::int64_t kMaxExactPower = 10;
 constexpr std::uint32_t kMaxExactSignificand = std::uint32_t{1} << 24;
 
-// The value of a decimal whose digits, read as one integer, are at most 2^24
-// and whose power of ten is at most 10 in magnitude: both are exact floats,
-// so one multiplication or division rounds the value correctly. Nothing for
-// other decimals, and where float arithmetic is done in more precision.
-std::optional<float> round_short_decimal(const DecimalText& decimal) {
+// The float of a number text whose digits, read as one integer, are at most
+// 2^24 and whose power of ten is at most 10 in magnitude: both are exact
+// floats, so one multiplication or division rounds the value correctly.
+// This is the shape of nearly every number in real files, read here in one
+// pass. False for any other text, number or not, and where float
+// arithmetic is done in more precision. (A plain flag and an out parameter
+// keep the hot path free of stores and reloads of a std::optional.)
+bool parse_short_number(std::string_view text, float& value) {
 #if FLT_EVAL_METHOD == 0
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  const bool negative = p < end && *p == '-';
+  if (p < end && (*p == '-' || *p == '+')) ++p;
   std::uint32_t significand = 0;
-  for (const std::string_view digits : {decimal.integer, decimal.fraction}) {
-    for (const char c : digits) {
-      significand = significand * 10 + static_cast<std::uint32_t>(c - '0');
-      if (significand > kMaxExactSignificand) return std::nullopt;
-    }
+  std::int64_t power = 0;
+  const char* const digits_begin = p;
+  for (; p < end && is_digit(*p); ++p) {
+    significand = significand * 10 + static_cast<std::uint32_t>(*p - '0');
+    if (significand > kMaxExactSignificand) return false;
   }
-  const std::int64_t power = decimal.exponent - static_cast<std::int64_t>(decimal.fraction.size());
-  if (power < -kMaxExactPower || power > kMaxExactPower) return std::nullopt;
+  if (p < end && *p == '.') {
+    for (++p; p < end && is_digit(*p); ++p, --power) {
+      significand = significand * 10 + static_cast<std::uint32_t>(*p - '0');
+      if (significand > kMaxExactSignificand) return false;
+    }
+    if (p == digits_begin + 1) return false;  // a lone point
+  } else if (p == digits_begin) {
+    return false;  // no digit
+  }
+  if (p < end && (*p == 'e' || *p == 'E')) {
+    ++p;
+    const bool negative_exponent = p < end && *p == '-';
+    if (p < end && (*p == '-' || *p == '+')) ++p;
+    if (p == end) return false;
+    std::int64_t exponent = 0;
+    for (; p < end && is_digit(*p) && exponent <= kMaxExactPower * 2; ++p) {
+      exponent = exponent * 10 + (*p - '0');
+    }
+    power += negative_exponent ? -exponent : exponent;
+  }
+  if (p != end || power < -kMaxExactPower || power > kMaxExactPower) return false;
   const auto magnitude = static_cast<float>(significand);
-  return with_sign(power < 0 ? magnitude / kExactPowersOfTen[-power]
-                             : magnitude * kExactPowersOfTen[power],
-                   decimal.negative);
+  value = with_sign(power < 0 ? magnitude / kExactPowersOfTen[-power]
+                              : magnitude * kExactPowersOfTen[power],
+                    negative);
+  return true;
 #else
-  (void)decimal;
-  return std::nullopt;
+  (void)text;
+  (void)value;
+  return false;
 #endif
 }
 
@@ -136,6 +165,7 @@ bool is_number_text(std::string_view text) {
 }
 
 std::optional<float> parse_number(std::string_view text) {
+  if (float value; parse_short_number(text, value)) return value;
   const std::optional<ScannedNumber> scanned = scan_number(text);
   if (!scanned) return std::nullopt;
   const bool negative = scanned->decimal.negative;
@@ -151,7 +181,6 @@ std::optional<float> parse_number(std::string_view text) {
 }
 
 float round_decimal(const DecimalText& decimal) {
-  if (const std::optional<float> value = round_short_decimal(decimal)) return *value;
   const std::string_view integer = decimal.integer;
   const std::string_view fraction = decimal.fraction;
   const std::size_t total = integer.size() + fraction.size();

@@ -15,8 +15,8 @@ bool is_enclosed(std::string_view text, char open, char close) {
 }  // namespace
 
 std::optional<bool> parse_boolean(std::string_view text) {
-  if (equals_ignoring_ascii_case(text, "true")) return true;
-  if (equals_ignoring_ascii_case(text, "false")) return false;
+  if (text.size() == 4 && equals_ignoring_ascii_case(text, "true")) return true;
+  if (text.size() == 5 && equals_ignoring_ascii_case(text, "false")) return false;
   return std::nullopt;
 }
 
