@@ -1,7 +1,10 @@
 #include "core/comma_scan.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
+
+#include "core/byte_block.h"
 
 namespace quorvane {
 namespace {
@@ -54,19 +57,39 @@ std::size_t next_splitting_comma_long(std::string_view text, std::size_t begin,
   return end;
 }
 
+// The bytes of `block` that change the scan or may end it: , " [ ] { }.
+// ("[" and "{", and "]" and "}", differ only in the bit 0x20.)
+inline std::uint32_t structural_bits(ByteBlock block) {
+  const ByteBlock folded = block | 0x20;
+  return lane_bits((block == ',') | (block == '"') | (folded == '{') | (folded == '}'));
+}
+
 }  // namespace
 
+// Jumps from one structural byte to the next, 16 bytes at a time, and then
+// takes the last bytes one by one. The work per byte has no data-dependent
+// branch but the one that ends the scan.
 std::size_t next_splitting_comma(std::string_view text, std::size_t begin, std::size_t end) {
   if (end - begin >= kPackedScanLimit) return next_splitting_comma_long(text, begin, end);
-  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const char* const p = text.data();
   std::int64_t depths = 0;
   unsigned quoted = 0;
-  // Without data-dependent branches but the one that ends the scan.
-  for (std::size_t i = begin; i < end; ++i) {
-    const unsigned char c = p[i];
+  auto splits_at = [&](std::size_t i) {
+    const auto c = static_cast<unsigned char>(p[i]);
     depths += kDepthSteps[c];
     quoted ^= static_cast<unsigned>(c == '"');
-    if ((c == ',') & (depths == 0) & (quoted == 0)) return i;
+    return (c == ',') & (depths == 0) & (quoted == 0);
+  };
+  std::size_t block = begin;
+  for (; end - block >= kBlockSize; block += kBlockSize) {
+    for (std::uint32_t bits = structural_bits(load_block(p + block, kBlockSize)); bits != 0;
+         bits &= bits - 1) {
+      const std::size_t i = block + static_cast<std::size_t>(std::countr_zero(bits));
+      if (splits_at(i)) return i;
+    }
+  }
+  for (std::size_t i = block; i < end; ++i) {
+    if (splits_at(i)) return i;
   }
   return end;
 }
