@@ -25,8 +25,7 @@ constexpr std::array<std::int64_t, 256> kDepthSteps = [] {
 }();
 
 // The same scan with a counter for each depth, for texts too long to pack.
-std::size_t next_splitting_comma_long(std::string_view text, std::size_t begin,
-                                      std::size_t end) {
+std::size_t next_splitting_comma_long(std::string_view text, std::size_t begin, std::size_t end) {
   std::int64_t brackets = 0;
   std::int64_t braces = 0;
   bool quoted = false;

@@ -128,8 +128,8 @@ bool Reader<Finder>::list_pairs(std::size_t begin, std::size_t end, State state)
     std::size_t colon;
     if constexpr (std::is_empty_v<State>) {
       const void* found = std::memchr(text_.data() + pos, ':', end - pos);
-      colon = found ? static_cast<std::size_t>(static_cast<const char*>(found) - text_.data())
-                    : end;
+      colon =
+          found ? static_cast<std::size_t>(static_cast<const char*>(found) - text_.data()) : end;
     } else {
       for (colon = pos; colon < end && text_[colon] != ':'; ++colon) state.step(text_[colon]);
     }
@@ -141,7 +141,8 @@ bool Reader<Finder>::list_pairs(std::size_t begin, std::size_t end, State state)
     if (comma == end) {
       // The last pair counts only when its key and value texts are not
       // empty; a pair ended by a comma always counts.
-      if (colon > pos && value_begin < end) pieces_.push_back({pos, colon, value_begin, end, state});
+      if (colon > pos && value_begin < end)
+        pieces_.push_back({pos, colon, value_begin, end, state});
       break;
     }
     pieces_.push_back({pos, colon, value_begin, comma, state});

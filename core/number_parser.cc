@@ -147,9 +147,9 @@ bool parse_short_number(std::string_view text, float& value) {
   }
   if (p != end || power < -kMaxExactPower || power > kMaxExactPower) return false;
   const auto magnitude = static_cast<float>(significand);
-  value = with_sign(power < 0 ? magnitude / kExactPowersOfTen[-power]
-                              : magnitude * kExactPowersOfTen[power],
-                    negative);
+  value = with_sign(
+      power < 0 ? magnitude / kExactPowersOfTen[-power] : magnitude * kExactPowersOfTen[power],
+      negative);
   return true;
 #else
   (void)text;

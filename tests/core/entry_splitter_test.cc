@@ -151,10 +151,12 @@ std::string random_entry_line(std::mt19937& rng) {
       "3",   "k",     "x1",  "\"a",  "b\"",     "[1,", "2]",  "{a:", "1}",  "'",       "don't",
       "[",   "]",     "{",   "}",    "\"",      "\"'", "a\"b", "\"\"", "1.5", "\xC3\xA9", "\xC2\xA0",
       "[\"", "\"]", "{\"", "x'y'", "\xE3\x80\x80"};
-  static const char* const kGaps[] = {" ", " ", " ", " ", " ", " ", "  ", "\t", "\xC2\x85"};
+  static const char* const kGaps[] = {" ",  " ",  " ",  " ",  " ",  " ",
+                                      "  ", "\t", "\n", "\v", "\f", "\r", "\xC2\x85"};
   std::uniform_int_distribution<std::size_t> word(0, std::size(kWords) - 1);
   std::uniform_int_distribution<std::size_t> gap(0, std::size(kGaps) - 1);
-  std::uniform_int_distribution<std::size_t> length(1, 7);
+  // Long lines too, whose values span several 16-byte blocks.
+  std::uniform_int_distribution<std::size_t> length(1, rng() % 4 ? 7 : 40);
   std::string line = rng() % 4 ? "3" : kWords[word(rng)];
   for (std::size_t n = length(rng); n > 0; --n) {
     line += rng() % 3 ? " " : kGaps[gap(rng)];

@@ -97,7 +97,8 @@ class Generator {
   // Up to nine digits and a small power of ten, the shape of most numbers in
   // real files, on both sides of 2^24 and of the powers that floats hold.
   std::string short_decimal() {
-    std::string mantissa = below(8) == 0 ? std::to_string(16777200 + below(40)) : digits(1 + below(9));
+    std::string mantissa =
+        below(8) == 0 ? std::to_string(16777200 + below(40)) : digits(1 + below(9));
     const long long exponent = static_cast<long long>(below(27)) - 13;
     return spell(mantissa, exponent);
   }
