@@ -2,8 +2,6 @@
 
 #include <cassert>
 #include <cstdint>
-#include <cstring>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -126,13 +124,8 @@ bool Reader<Finder>::list_pairs(std::size_t begin, std::size_t end, State state)
   while (pos < end) {
     // Key mode: everything up to the next ":" is key text.
     std::size_t colon;
-    if constexpr (std::is_empty_v<State>) {
-      const void* found = std::memchr(text_.data() + pos, ':', end - pos);
-      colon =
-          found ? static_cast<std::size_t>(static_cast<const char*>(found) - text_.data()) : end;
-    } else {
-      for (colon = pos; colon < end && text_[colon] != ':'; ++colon) state.step(text_[colon]);
-    }
+    // Keys are short: a plain loop beats a call.
+    for (colon = pos; colon < end && text_[colon] != ':'; ++colon) state.step(text_[colon]);
     if (colon == end) break;  // a key without a value is dropped
     // Value mode: the counters restart at the colon.
     const std::size_t value_begin = colon + 1;

@@ -23,9 +23,12 @@ std::string_view trim_whitespace_scan(std::string_view text);
 
 // `text` without White_Space characters at either end.
 inline std::string_view trim_whitespace(std::string_view text) {
-  // Most texts start and end with a printable ASCII character: nothing to trim.
+  // Most texts have at most plain spaces at their ends, and then a printable
+  // ASCII character at each end: nothing more to trim.
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
   auto printable = [](char c) { return c > ' ' && c < '\x7F'; };
-  if (!text.empty() && printable(text.front()) && printable(text.back())) return text;
+  if (text.empty() || (printable(text.front()) && printable(text.back()))) return text;
   return trim_whitespace_scan(text);
 }
 
