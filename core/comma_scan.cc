@@ -24,12 +24,19 @@ constexpr std::array<std::int64_t, 256> kDepthSteps = [] {
   return steps;
 }();
 
+// Whether either depth of `depths` (packed as above) has passed
+// kMaxDirectDepth; roughly, for the bracket depth.
+inline bool too_deep(std::int64_t depths) {
+  return static_cast<std::int32_t>(depths) > kMaxDirectDepth || (depths >> 32) > kMaxDirectDepth;
+}
+
 // The same scan with a counter for each depth, for texts too long to pack.
 std::size_t next_splitting_comma_long(std::string_view text, std::size_t begin, std::size_t end) {
   std::int64_t brackets = 0;
   std::int64_t braces = 0;
   bool quoted = false;
   for (std::size_t i = begin; i < end; ++i) {
+    if (brackets > kMaxDirectDepth || braces > kMaxDirectDepth) return kExhausted;
     switch (text[i]) {
       case ',':
         if (!quoted && brackets == 0 && braces == 0) return i;
@@ -86,6 +93,7 @@ std::size_t next_splitting_comma(std::string_view text, std::size_t begin, std::
       const std::size_t i = block + static_cast<std::size_t>(std::countr_zero(bits));
       if (splits_at(i)) return i;
     }
+    if (too_deep(depths)) return kExhausted;
   }
   for (std::size_t i = block; i < end; ++i) {
     if (splits_at(i)) return i;

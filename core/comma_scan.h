@@ -6,9 +6,10 @@
 // of a pair's value text), are all clear. DirectCommas scans each level's own
 // text afresh: the fastest for the shallow texts of real files, but a text
 // nested d levels deep is scanned up to d times. It therefore works against a
-// budget of scanned bytes and reports kExhausted once the budget is spent, so
-// the caller can start over with IndexedCommas, which scans the whole text
-// once (comma_index.h) and stays linear however deep the nesting is.
+// budget of scanned bytes, gives up on deep nesting at once, and then reports
+// kExhausted, so that the caller can start over with IndexedCommas, which
+// scans the whole text once (comma_index.h) and stays linear however deep
+// the nesting is.
 //
 // Positions are offsets into the text given at construction; the finders keep
 // no view of it beyond their own lifetime. Not thread-safe.
@@ -23,12 +24,18 @@
 
 namespace quorvane {
 
-// Offset of the first splitting comma in [begin, end) of `text`, counting
-// the quote flag and both depths from zero at `begin`; `end` if none.
-std::size_t next_splitting_comma(std::string_view text, std::size_t begin, std::size_t end);
-
-// Returned by a finder's lookups when its budget is spent.
+// Returned by the scans below, and by a finder's lookups, when they give up.
 inline constexpr std::size_t kExhausted = std::numeric_limits<std::size_t>::max();
+
+// Depth beyond which a direct scan gives up: real values nest a few levels.
+inline constexpr std::int64_t kMaxDirectDepth = 64;
+
+// Offset of the first splitting comma in [begin, end) of `text`, counting
+// the quote flag and both depths from zero at `begin`; `end` if none; or
+// kExhausted once the bracket or the brace depth has passed kMaxDirectDepth
+// (noticed within 16 bytes or so), since the levels below would be scanned
+// over and over.
+std::size_t next_splitting_comma(std::string_view text, std::size_t begin, std::size_t end);
 
 class DirectCommas {
  public:
@@ -44,7 +51,7 @@ class DirectCommas {
   // is `base`, `end` if none, or kExhausted.
   std::size_t first_comma(State, std::size_t begin, std::size_t end) {
     const std::size_t comma = next_splitting_comma(text_, begin, end);
-    return charge(comma - begin) ? comma : kExhausted;
+    return comma != kExhausted && charge(comma - begin) ? comma : kExhausted;
   }
 
   // Calls visit(offset) for each splitting comma in [begin, end), in order.
@@ -54,6 +61,7 @@ class DirectCommas {
     if (!charge(end - begin)) return false;
     for (std::size_t at = next_splitting_comma(text_, begin, end); at != end;
          at = next_splitting_comma(text_, at + 1, end)) {
+      if (at == kExhausted) return false;
       visit(at);
     }
     return true;

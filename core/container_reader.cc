@@ -216,8 +216,9 @@ Outcome read_with(std::string_view text, Finder& finder, DataType& out) {
 }
 
 // Direct scans may read this many times the text's length (plus a little)
-// before the reader turns to the index. Real values nest two or three deep.
-constexpr std::size_t kBudgetPerByte = 4;
+// before the reader turns to the index. In real values most bytes lie one
+// or two levels deep, which direct scans read once or twice.
+constexpr std::size_t kBudgetPerByte = 2;
 constexpr std::size_t kBudgetBase = 4096;
 
 }  // namespace

@@ -5,8 +5,8 @@
 //
 // Each level of nesting scans its own text for its splitting commas, which
 // is fastest for the shallow values of real files. Since a text nested d
-// levels deep would be scanned d times, such scans stop after a budget of a
-// few times the text's length, and the text is then read again against an
+// levels deep would be scanned d times, such scans stop after a budget of
+// twice the text's length, and the text is then read again against an
 // index of all its commas built in one scan (comma_index.h): the time stays
 // linear in the text's length for any nesting.
 #pragma once

@@ -292,6 +292,20 @@ TEST_P(ContainerDifferential, MatchesTheRulesOnNestedValues) {
   }
 }
 
+// Around the depth at which the per-level scans give up and use the index.
+TEST_P(ContainerDifferential, MatchesTheRulesOnDeepValues) {
+  std::mt19937_64 rng(13);
+  for (const std::size_t depth : {30, 63, 64, 65, 66, 67, 90, 140}) {
+    for (const auto make : {nested_arrays, nested_documents, nested_mixed}) {
+      const std::string text = "[" + random_nested(rng, 3) + ", " + make(depth) + ", {k: " +
+                               make(depth / 2) + ", j: " + random_nested(rng, 2) + "}, x]";
+      const auto got = read(text);
+      ASSERT_TRUE(got) << text;
+      ASSERT_EQ(describe(*got), describe(reference_container(text))) << "text: " << text;
+    }
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Budgets, ContainerDifferential,
                          testing::Values(std::optional<std::size_t>(0),
                                          std::optional<std::size_t>(5),
