@@ -237,6 +237,23 @@ DataType reference_item(std::string_view piece) {
   return *parse_value(code, piece);
 }
 
+// Items whose first character decides how they may be read, each read as
+// inference reads them.
+TEST(ContainerItems, ReadAsInferred) {
+  const char* const kItems[] = {
+      "nan", "NaN", "-nan", "inf", "Infinity", "+INF", "true", "TRUE", "tRUE", "false", "False",
+      "urn:uuid:550e8400-e29b-41d4-a716-446655440000", "yes", "zebra", "Gift", "\xC3\x9C" "ber",
+      "URN:uuid:550e8400-e29b-41d4-a716-446655440000", "550e8400-e29b-41d4-a716-446655440000",
+      "F50E8400E29B41D4A716446655440000", "{550e8400-e29b-41d4-a716-446655440000}", "\"quoted\"",
+      "\"", "e5", "E5", ".5", "5.", "-", "+", "ab", "d", "x1", "'s'", "nul", "in", "tr"};
+  for (const char* item : kItems) {
+    const std::string text = std::string("[") + item + ", " + item + "]";
+    const auto got = read_container(text);
+    ASSERT_TRUE(got) << text;
+    EXPECT_EQ(describe(*got), describe(reference_container(text))) << "text: " << text;
+  }
+}
+
 std::string random_text(std::mt19937_64& rng) {
   static const char* const kTokens[] = {"[", "]", "{",        "}",    "\"",     ",", ",", ":", " ",
                                         "a", "1", "\xC2\xA0", "true", "-2.5e1", "[", "{", "]", "}"};
