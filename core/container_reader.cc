@@ -115,7 +115,7 @@ class Reader {
 
   // Push the pieces of one level; false when the finder's budget is spent.
   bool list_items(std::size_t begin, std::size_t end, const State& base);
-  bool list_pairs(std::size_t begin, std::size_t end, State state);
+  bool list_pairs(std::size_t begin, std::size_t end, const State& base);
 
   std::string_view text_;
   Finder& finder_;
@@ -136,29 +136,16 @@ bool Reader<Finder>::list_items(std::size_t begin, std::size_t end, const State&
 }
 
 template <class Finder>
-bool Reader<Finder>::list_pairs(std::size_t begin, std::size_t end, State state) {
-  std::size_t pos = begin;  // `state` is the state at `pos`
-  while (pos < end) {
-    // Key mode: everything up to the next ":" is key text.
-    std::size_t colon;
-    // Keys are short: a plain loop beats a call.
-    for (colon = pos; colon < end && text_[colon] != ':'; ++colon) state.step(text_[colon]);
-    if (colon == end) break;  // a key without a value is dropped
-    // Value mode: the counters restart at the colon.
-    const std::size_t value_begin = colon + 1;
-    const std::size_t comma = finder_.first_comma(state, value_begin, end);
-    if (comma == kExhausted) return false;
-    if (comma == end) {
-      // The last pair counts only when its key and value texts are not
-      // empty; a pair ended by a comma always counts.
-      if (colon > pos && value_begin < end)
-        pieces_.push_back({pos, colon, value_begin, end, state});
-      break;
-    }
-    pieces_.push_back({pos, colon, value_begin, comma, state});
-    pos = comma + 1;  // the state at a splitting comma is that of its value's start
-  }
-  return true;
+bool Reader<Finder>::list_pairs(std::size_t begin, std::size_t end, const State& base) {
+  return finder_.for_each_pair(
+      base, begin, end,
+      [&](std::size_t key_begin, std::size_t colon, std::size_t value_end, const State& state) {
+        // The last pair counts only when its key and value texts are not
+        // empty; a pair ended by a comma always counts.
+        if (value_end < end || (colon > key_begin && colon + 1 < end)) {
+          pieces_.push_back({key_begin, colon, colon + 1, value_end, state});
+        }
+      });
 }
 
 template <class Finder>
