@@ -11,8 +11,8 @@
 // scans the whole text once (comma_index.h) and stays linear however deep
 // the nesting is.
 //
-// Positions are offsets into the text given at construction; the finders keep
-// no view of it beyond their own lifetime. Not thread-safe.
+// Positions are offsets into the text given at construction, which must
+// outlive the finder. Not thread-safe.
 #pragma once
 
 #include <array>
@@ -27,7 +27,7 @@
 
 namespace quorvane {
 
-// Returned by the scans below, and by a finder's lookups, when they give up.
+// Returned by the scans below when they give up.
 inline constexpr std::size_t kExhausted = std::numeric_limits<std::size_t>::max();
 
 // Depth beyond which a direct scan gives up: real values nest a few levels.

@@ -113,7 +113,7 @@ class Reader {
   Outcome read_item(std::size_t begin, std::size_t end, State state, std::size_t depth,
                     DataType& out);
 
-  // Push the pieces of one level; false when the finder's budget is spent.
+  // Push the pieces of one level; false when the finder gives up.
   bool list_items(std::size_t begin, std::size_t end, const State& base);
   bool list_pairs(std::size_t begin, std::size_t end, const State& base);
 

@@ -143,10 +143,10 @@ bool has_unicode_whitespace(std::string_view text) {
   return false;
 }
 
-// Whether the whole blocks of 16 bytes from `begin` on (the bytes before
-// the last n % 16 of the rest) hold no whitespace but single spaces and no
-// single quote; bytes beyond ASCII mark the line for the final check of the
-// quick path (through `seen`).
+// Whether the whole 16-byte blocks of line[begin, end) (all but its last
+// (end - begin) % 16 bytes) hold no whitespace but single spaces and no
+// single quote. Bytes beyond ASCII set kQuickHigh in `seen`, for the final
+// check of the quick path. REQUIRES: begin > 0.
 bool rest_blocks_are_plain(std::string_view line, std::size_t begin, unsigned& seen) {
   std::uint32_t bad = 0;
   std::uint32_t high = 0;
@@ -164,8 +164,9 @@ bool rest_blocks_are_plain(std::string_view line, std::size_t begin, unsigned& s
 
 }  // namespace
 
-// One table-driven pass. A field once opened closes only on an odd count of
-// single quotes, so without any it takes in the rest of the line.
+// One pass: table-driven, and 16 bytes at a time over most of the value. A
+// field once opened closes only on an odd count of single quotes, so without
+// any it takes in the rest of the line.
 std::optional<std::array<std::string_view, 3>> split_common_entry(std::string_view line) {
   const auto* p = reinterpret_cast<const unsigned char*>(line.data());
   const std::size_t n = line.size();
