@@ -17,7 +17,9 @@
 // Runs in time linear in the line length. Thread-safe on distinct objects.
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,6 +49,15 @@ class EntryFields {
   std::vector<Span> spans_;
   std::string normalised_;
 };
+
+// The three fields of `line`, as views into it, when the line has the usual
+// shape of an entry line: words separated by single spaces (U+0020) and no
+// other whitespace; a first and a second word without quotes, brackets or
+// braces; and either a single further word, or further words of which the
+// first opens a field while none holds a single quote (so that the field
+// takes in the rest of the line). Nothing for any other line, whose fields
+// split_entries finds; for a line of this shape it gives the same three.
+std::optional<std::array<std::string_view, 3>> split_common_entry(std::string_view line);
 
 // Splits `line` into `out`, replacing what it held. Cannot fail.
 void split_entries(std::string_view line, EntryFields& out);

@@ -12,6 +12,7 @@
 // thread-safe on shared arguments; otherwise free of state.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <expected>
 #include <optional>
@@ -48,23 +49,28 @@ void parse_entry_line(Collection& collection, std::string_view line, std::size_t
     sink.bracket_line_skipped(line_number, line);
     return;
   }
-  split_entries(line, fields);
-  if (fields.size() != 3) {
-    sink.wrong_field_count(line_number, line, fields.size());
-    return;
+  std::optional<std::array<std::string_view, 3>> common = split_common_entry(line);
+  if (!common) {
+    split_entries(line, fields);
+    if (fields.size() != 3) {
+      sink.wrong_field_count(line_number, line, fields.size());
+      return;
+    }
+    common = std::array<std::string_view, 3>{fields[0], fields[1], fields[2]};
   }
-  const std::expected<TypeCode, TypeCodeError> code = read_type_code(fields[0]);
+  const auto& [code_field, key, value_text] = *common;
+  const std::expected<TypeCode, TypeCodeError> code = read_type_code(code_field);
   if (!code) {
     sink.bad_type_code(line_number, line, code.error());
     return;
   }
-  std::expected<DataType, ParseFailure> value = parse_value_or_failure(*code, fields[2]);
+  std::expected<DataType, ParseFailure> value = parse_value_or_failure(*code, value_text);
   if (!value) {
     sink.unresolved_value(line_number, line, *code, value.error());
     return;
   }
-  sink.entry_storing(line_number, collection, fields[1], *value);
-  collection.set(fields[1], std::move(*value));
+  sink.entry_storing(line_number, collection, key, *value);
+  collection.set(key, std::move(*value));
 }
 
 // Builds the collection of `text`: lines separated by line feeds (a carriage

@@ -48,7 +48,7 @@ std::size_t trailing_whitespace_char(std::string_view text) {
   return 0;
 }
 
-std::string_view trim_whitespace(std::string_view text) {
+std::string_view trim_whitespace_scan(std::string_view text) {
   while (std::size_t k = leading_whitespace_char(text)) text.remove_prefix(k);
   while (std::size_t k = trailing_whitespace_char(text)) text.remove_suffix(k);
   return text;

@@ -18,8 +18,19 @@ std::size_t leading_whitespace_char(std::string_view text);
 // Byte length of the White_Space character that `text` ends with, or 0.
 std::size_t trailing_whitespace_char(std::string_view text);
 
+// trim_whitespace without its shortcut for texts that need no trimming.
+std::string_view trim_whitespace_scan(std::string_view text);
+
 // `text` without White_Space characters at either end.
-std::string_view trim_whitespace(std::string_view text);
+inline std::string_view trim_whitespace(std::string_view text) {
+  // Most texts have at most plain spaces at their ends, and then a printable
+  // ASCII character at each end: nothing more to trim.
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  auto printable = [](char c) { return c > ' ' && c < '\x7F'; };
+  if (text.empty() || (printable(text.front()) && printable(text.back()))) return text;
+  return trim_whitespace_scan(text);
+}
 
 // `text` without any double quote (U+0022) at either end; inner quotes stay.
 std::string_view trim_quotes(std::string_view text);

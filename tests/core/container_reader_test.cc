@@ -7,6 +7,7 @@
 #include <pthread.h>
 
 #include <functional>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -236,6 +237,23 @@ DataType reference_item(std::string_view piece) {
   return *parse_value(code, piece);
 }
 
+// Items whose first character decides how they may be read, each read as
+// inference reads them.
+TEST(ContainerItems, ReadAsInferred) {
+  const char* const kItems[] = {
+      "nan", "NaN", "-nan", "inf", "Infinity", "+INF", "true", "TRUE", "tRUE", "false", "False",
+      "urn:uuid:550e8400-e29b-41d4-a716-446655440000", "yes", "zebra", "Gift", "\xC3\x9C" "ber",
+      "URN:uuid:550e8400-e29b-41d4-a716-446655440000", "550e8400-e29b-41d4-a716-446655440000",
+      "F50E8400E29B41D4A716446655440000", "{550e8400-e29b-41d4-a716-446655440000}", "\"quoted\"",
+      "\"", "e5", "E5", ".5", "5.", "-", "+", "ab", "d", "x1", "'s'", "nul", "in", "tr"};
+  for (const char* item : kItems) {
+    const std::string text = std::string("[") + item + ", " + item + "]";
+    const auto got = read_container(text);
+    ASSERT_TRUE(got) << text;
+    EXPECT_EQ(describe(*got), describe(reference_container(text))) << "text: " << text;
+  }
+}
+
 std::string random_text(std::mt19937_64& rng) {
   static const char* const kTokens[] = {"[", "]", "{",        "}",    "\"",     ",", ",", ":", " ",
                                         "a", "1", "\xC2\xA0", "true", "-2.5e1", "[", "{", "]", "}"};
@@ -246,15 +264,73 @@ std::string random_text(std::mt19937_64& rng) {
   return out + (out[0] == '[' ? "]" : "}");
 }
 
-TEST(ContainerDifferential, MatchesTheRulesReadLiterally) {
+// Budgets for the per-level scans: none (the index at once), small ones
+// that run out part way through a value, and the default.
+class ContainerDifferential : public testing::TestWithParam<std::optional<std::size_t>> {
+ protected:
+  std::expected<DataType, ParseFailure> read(std::string_view text) const {
+    const std::optional<std::size_t> budget = GetParam();
+    return budget ? read_container(text, *budget) : read_container(text);
+  }
+};
+
+TEST_P(ContainerDifferential, MatchesTheRulesReadLiterally) {
   std::mt19937_64 rng(7);
   for (int i = 0; i < 100000; ++i) {
     const std::string text = random_text(rng);
-    const auto got = read_container(text);
+    const auto got = read(text);
     ASSERT_TRUE(got) << text;
     ASSERT_EQ(describe(*got), describe(reference_container(text))) << "text: " << text;
   }
 }
+
+// Values nested a few levels deep, where the per-level scans read most bytes
+// several times and small budgets run out.
+std::string random_nested(std::mt19937_64& rng, int depth) {
+  static const char* const kScalars[] = {"a", "1", "\"x, y\"", " true ", "", "\"[\"", "{"};
+  const bool document = rng() % 2;
+  std::string out = document ? "{" : "[";
+  for (std::size_t n = rng() % 5; n > 0; --n) {
+    if (document) out += (rng() % 8 ? "k" : "\"k:") + std::to_string(rng() % 4) + ": ";
+    out += depth > 0 && rng() % 2 ? random_nested(rng, depth - 1)
+                                  : kScalars[rng() % std::size(kScalars)];
+    if (n > 1 || rng() % 4 == 0) out += ", ";
+  }
+  return out + (document ? "}" : "]");
+}
+
+TEST_P(ContainerDifferential, MatchesTheRulesOnNestedValues) {
+  std::mt19937_64 rng(11);
+  for (int i = 0; i < 20000; ++i) {
+    const std::string text = random_nested(rng, 6);
+    const auto got = read(text);
+    ASSERT_TRUE(got) << text;
+    ASSERT_EQ(describe(*got), describe(reference_container(text))) << "text: " << text;
+  }
+}
+
+// Around the depth at which the per-level scans give up and use the index.
+TEST_P(ContainerDifferential, MatchesTheRulesOnDeepValues) {
+  std::mt19937_64 rng(13);
+  for (const std::size_t depth : {30, 63, 64, 65, 66, 67, 90, 140}) {
+    for (const auto make : {nested_arrays, nested_documents, nested_mixed}) {
+      const std::string text = "[" + random_nested(rng, 3) + ", " + make(depth) + ", {k: " +
+                               make(depth / 2) + ", j: " + random_nested(rng, 2) + "}, x]";
+      const auto got = read(text);
+      ASSERT_TRUE(got) << text;
+      ASSERT_EQ(describe(*got), describe(reference_container(text))) << "text: " << text;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Budgets, ContainerDifferential,
+                         testing::Values(std::optional<std::size_t>(0),
+                                         std::optional<std::size_t>(5),
+                                         std::optional<std::size_t>(60), std::nullopt),
+                         [](const auto& info) {
+                           return info.param ? "Budget" + std::to_string(*info.param)
+                                             : std::string("Default");
+                         });
 
 }  // namespace
 }  // namespace quorvane

@@ -143,6 +143,41 @@ TEST(SplitEntriesDifferential, AgreesWithTheLiteralRule) {
   EXPECT_GT(joined, 10000u) << "the generator should make many joined fields";
 }
 
+// Lines close to the usual "code key value" shape, single-spaced for the
+// most part, so that both the quick path for that shape and every way of
+// leaving it are taken.
+std::string random_entry_line(std::mt19937& rng) {
+  static const char* const kWords[] = {
+      "3",   "k",     "x1",  "\"a",  "b\"",     "[1,", "2]",  "{a:", "1}",  "'",       "don't",
+      "[",   "]",     "{",   "}",    "\"",      "\"'", "a\"b", "\"\"", "1.5", "\xC3\xA9", "\xC2\xA0",
+      "[\"", "\"]", "{\"", "x'y'", "\xE3\x80\x80"};
+  static const char* const kGaps[] = {" ",  " ",  " ",  " ",  " ",  " ",
+                                      "  ", "\t", "\n", "\v", "\f", "\r", "\xC2\x85"};
+  std::uniform_int_distribution<std::size_t> word(0, std::size(kWords) - 1);
+  std::uniform_int_distribution<std::size_t> gap(0, std::size(kGaps) - 1);
+  // Long lines too, whose values span several 16-byte blocks.
+  std::uniform_int_distribution<std::size_t> length(1, rng() % 4 ? 7 : 40);
+  std::string line = rng() % 4 ? "3" : kWords[word(rng)];
+  for (std::size_t n = length(rng); n > 0; --n) {
+    line += rng() % 3 ? " " : kGaps[gap(rng)];
+    line += kWords[word(rng)];
+  }
+  if (rng() % 16 == 0) line += " ";
+  return line;
+}
+
+TEST(SplitEntriesDifferential, AgreesWithTheLiteralRuleOnEntryLines) {
+  std::mt19937 rng(77);
+  std::size_t three_fields = 0;
+  for (int i = 0; i < 200000; ++i) {
+    const std::string line = random_entry_line(rng);
+    const Fields expected = reference_split(line);
+    ASSERT_EQ(split_entries(line), expected) << "line: " << ::testing::PrintToString(line);
+    three_fields += expected.size() == 3;
+  }
+  EXPECT_GT(three_fields, 20000u) << "the generator should make many three-field lines";
+}
+
 TEST(SplitEntriesScaling, LongJoinedFieldIsLinear) {
   // One opened field of 200000 words: the literal rule would recount about
   // 10^11 characters here.

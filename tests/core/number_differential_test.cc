@@ -30,7 +30,7 @@ class Generator {
   explicit Generator(std::uint64_t seed) : rng_(seed) {}
 
   std::string next() {
-    switch (below(8)) {
+    switch (below(9)) {
       case 0:
       case 1:
         return random_decimal();
@@ -42,6 +42,8 @@ class Generator {
         return long_mantissa();
       case 6:
         return extreme_exponent();
+      case 7:
+        return short_decimal();
       default:
         return printed_float();
     }
@@ -89,6 +91,15 @@ class Generator {
   std::string random_decimal() {
     std::string mantissa = digits(1 + below(below(4) == 0 ? 45 : 12));
     const long long exponent = static_cast<long long>(below(100)) - 60;
+    return spell(mantissa, exponent);
+  }
+
+  // Up to nine digits and a small power of ten, the shape of most numbers in
+  // real files, on both sides of 2^24 and of the powers that floats hold.
+  std::string short_decimal() {
+    std::string mantissa =
+        below(8) == 0 ? std::to_string(16777200 + below(40)) : digits(1 + below(9));
+    const long long exponent = static_cast<long long>(below(27)) - 13;
     return spell(mantissa, exponent);
   }
 

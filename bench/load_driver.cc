@@ -1,0 +1,92 @@
+// Loads one database file from memory several times and prints the best
+// load speed against a floor measured in the same run: reading the file whole
+// and counting its lines. Nothing is printed for rejected lines, and the time of
+// destroying the loaded database is not counted. Meant for profiling too:
+//   perf record -g build/bench/bench/load_driver bench/data/load_64mb.mdb
+// Times are this thread's CPU time, which a busy machine disturbs less than
+// wall time does.
+// Usage: load_driver FILE [runs]
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <optional>
+#include <string_view>
+
+#include "core/load_sink.h"
+#include "core/loader.h"
+
+namespace {
+
+double cpu_seconds() {
+  timespec now;
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+std::size_t count_lines(std::string_view text) {
+  std::size_t lines = 0;
+  for (const char* p = text.data(); const void* hit = std::memchr(p, '\n', text.end() - p);) {
+    ++lines;
+    p = static_cast<const char*>(hit) + 1;
+  }
+  return lines;
+}
+
+// Best time of one load over `runs`; nothing for a failed load. With one
+// run (for profiles) the database is never destroyed.
+std::optional<double> best_load(std::string_view text, int runs) {
+  using Loaded = std::expected<quorvane::Database, quorvane::Error>;
+  double best = 1e300;
+  for (int i = 0; i < runs; ++i) {
+    quorvane::SilentSink sink;
+    const double start = cpu_seconds();
+    auto* db = new Loaded(quorvane::load_database("bench.mdb", text, sink));
+    best = std::min(best, cpu_seconds() - start);
+    const bool loaded = db->has_value();
+    if (runs > 1) delete db;  // outside the timed part
+    if (!loaded) return std::nullopt;
+  }
+  return best;
+}
+
+double best_floor(const char* path, int runs) {
+  double best = 1e300;
+  std::size_t lines = 0;
+  for (int i = 0; i < runs; ++i) {
+    const double start = cpu_seconds();
+    const auto contents = quorvane::read_whole_file(path);
+    if (contents) lines += count_lines(contents->text());
+    best = std::min(best, cpu_seconds() - start);
+  }
+  if (lines == 0) std::puts("(no lines)");
+  return best;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: %s FILE [runs]\n", argv[0]);
+    return 2;
+  }
+  const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+  const auto contents = quorvane::read_whole_file(argv[1]);
+  if (!contents) {
+    std::fprintf(stderr, "cannot read %s\n", argv[1]);
+    return 1;
+  }
+  const std::string_view text = contents->text();
+  const double megabytes = static_cast<double>(text.size()) / 1e6;
+  const std::optional<double> load = best_load(text, runs);
+  if (!load) {
+    std::fprintf(stderr, "load failed\n");
+    return 1;
+  }
+  const double floor = best_floor(argv[1], runs * 2);
+  std::printf("load:        %8.1f ms %8.1f MB/s\n", *load * 1e3, megabytes / *load);
+  std::printf("read+count:  %8.1f ms %8.1f MB/s\n", floor * 1e3, megabytes / floor);
+  std::printf("load speed: %.3fx the floor\n", floor / *load);
+  return 0;
+}
