@@ -111,10 +111,21 @@ class DataType {
   // An empty Text.
   DataType() noexcept { set_inline_text_length(0); }
   DataType(const DataType& other);
-  DataType(DataType&& other) noexcept { steal(other); }
+  DataType(DataType&& other) noexcept {
+    if (other.holds_container()) [[unlikely]] {
+      steal(other);
+      return;
+    }
+    // Scalars, texts and ids are plain bytes here (an owned block moves with
+    // its pointer): copy them and leave `other` an empty Text.
+    __builtin_memcpy(b_, other.b_, sizeof b_);
+    other.set_inline_text_length(0);
+  }
   DataType& operator=(const DataType& other);
   DataType& operator=(DataType&& other) noexcept;
-  ~DataType() { release(); }
+  ~DataType() {
+    if (owns_memory()) release();
+  }
 
   static DataType id(const Id& id);
   static DataType text(std::string_view text);
@@ -177,6 +188,10 @@ class DataType {
     set_tag(Kind::kText);
   }
   bool heap_text() const noexcept { return (b_[kTagByte] & kHeapText) != 0; }
+  bool holds_container() const noexcept { return kind() >= Kind::kArray; }
+  bool owns_memory() const noexcept {
+    return holds_container() || heap_text() || kind() == Kind::kId;
+  }
   void* pointer() const noexcept;
   void set_pointer(const void* p) noexcept;
   Array& array_ref() noexcept;

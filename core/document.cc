@@ -90,12 +90,22 @@ std::size_t Document::size() const noexcept {
 }
 
 void Document::insert_or_assign(std::string_view key, DataType value) {
-  if (DataType* existing = find(key)) {
-    *existing = std::move(value);
+  if (block_ && block_->map) {
+    // An inline key costs no allocation, so hash once and insert or find in
+    // one probe; a longer key is looked up first so that replacing a value
+    // allocates nothing.
+    if (key.size() > CompactString::kInlineCapacity) {
+      if (DataType* existing = find(key)) {
+        *existing = std::move(value);
+        return;
+      }
+    }
+    auto [it, inserted] = block_->map->try_emplace(CompactString(key), std::move(value));
+    if (!inserted) it->second = std::move(value);  // try_emplace left `value` untouched
     return;
   }
-  if (block_ && block_->map) {
-    block_->map->try_emplace(CompactString(key), std::move(value));
+  if (DataType* existing = find(key)) {
+    *existing = std::move(value);
     return;
   }
   const std::size_t n = block_ ? block_->size : 0;
