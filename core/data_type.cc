@@ -151,18 +151,22 @@ DataType DataType::id(const Id& id) {
 
 DataType DataType::text(std::string_view text) {
   DataType v;
+  v.assign_text(text);
+  return v;
+}
+
+void DataType::assign_text(std::string_view text) {
   if (text.size() <= kInlineTextCapacity) {
-    if (!text.empty()) std::memcpy(v.b_, text.data(), text.size());
-    v.set_inline_text_length(text.size());
-    return v;
+    if (!text.empty()) std::memcpy(b_, text.data(), text.size());
+    set_inline_text_length(text.size());
+    return;
   }
   char* block = new char[text.size()];
   std::memcpy(block, text.data(), text.size());
-  v.set_pointer(block);
+  set_pointer(block);
   const std::uint64_t length = text.size();
-  std::memcpy(v.b_ + 8, &length, 6);  // little-endian, 48 bits
-  v.set_tag(Kind::kText, kHeapText);
-  return v;
+  std::memcpy(b_ + 8, &length, 6);  // little-endian, 48 bits
+  set_tag(Kind::kText, kHeapText);
 }
 
 DataType DataType::number(float number) noexcept {
@@ -193,7 +197,7 @@ DataType DataType::document(Document document) noexcept {
   return v;
 }
 
-DataType::DataType(const DataType& other) {
+DataType::DataType(const DataType& other) : b_{} {
   switch (other.kind()) {
     case Kind::kId:
       set_pointer(new Id(other.as_id()));
@@ -201,7 +205,7 @@ DataType::DataType(const DataType& other) {
       return;
     case Kind::kText:
       if (other.heap_text()) {
-        new (this) DataType(DataType::text(other.as_text()));
+        assign_text(other.as_text());
       } else {
         std::memcpy(b_, other.b_, sizeof b_);
       }

@@ -109,7 +109,7 @@ class DataType {
   static constexpr std::size_t kInlineTextCapacity = 14;
 
   // An empty Text.
-  DataType() noexcept { set_inline_text_length(0); }
+  DataType() noexcept : b_{} { set_inline_text_length(0); }
   DataType(const DataType& other);
   DataType(DataType&& other) noexcept {
     if (other.holds_container()) [[unlikely]] {
@@ -192,6 +192,8 @@ class DataType {
   bool owns_memory() const noexcept {
     return holds_container() || heap_text() || kind() == Kind::kId;
   }
+  // Makes *this, which owns nothing, a Text holding a copy of `text`.
+  void assign_text(std::string_view text);
   void* pointer() const noexcept;
   void set_pointer(const void* p) noexcept;
   Array& array_ref() noexcept;
