@@ -1,0 +1,54 @@
+#include "fuzz/fuzz_support.h"
+
+#include <algorithm>
+
+#include "core/document.h"
+#include "core/text.h"
+#include "core/value_parser.h"
+
+namespace quorvane::fuzz {
+namespace {
+
+void check_below(const DataType& value, bool utf8) {
+  switch (value.kind()) {
+    case DataType::Kind::kText:
+      if (utf8) require(is_valid_utf8(value.as_text()), "parsed text is not valid UTF-8");
+      break;
+    case DataType::Kind::kArray:
+      for (const DataType& item : value.as_array()) check_below(item, utf8);
+      break;
+    case DataType::Kind::kDocument:
+      value.as_document().for_each([&](std::string_view key, const DataType& item) {
+        if (utf8) require(is_valid_utf8(key), "parsed key is not valid UTF-8");
+        require(trim_whitespace(key) == key, "parsed key keeps surrounding whitespace");
+        check_below(item, utf8);
+      });
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+std::size_t nesting_depth(const DataType& value) {
+  std::size_t deepest = 0;
+  if (value.is(DataType::Kind::kArray)) {
+    for (const DataType& item : value.as_array()) deepest = std::max(deepest, nesting_depth(item));
+    return deepest + 1;
+  }
+  if (value.is(DataType::Kind::kDocument)) {
+    value.as_document().for_each([&](std::string_view, const DataType& item) {
+      deepest = std::max(deepest, nesting_depth(item));
+    });
+    return deepest + 1;
+  }
+  return 0;
+}
+
+void check_parsed_value(const DataType& value, bool input_was_utf8) {
+  require(nesting_depth(value) <= kMaxNestingDepth, "value nests deeper than kMaxNestingDepth");
+  check_below(value, input_was_utf8);
+}
+
+}  // namespace quorvane::fuzz
