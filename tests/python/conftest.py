@@ -1,5 +1,6 @@
 """Shared fixtures and helpers for the binding tests."""
 
+import functools
 import subprocess
 import sys
 import textwrap
@@ -7,6 +8,14 @@ import textwrap
 import pytest
 
 from pyquorvane import Quorvane
+
+
+@functools.cache
+def under_address_sanitizer():
+    """Whether AddressSanitizer's runtime is loaded into this process (the
+    module's sanitized build runs with it preloaded)."""
+    with open("/proc/self/maps") as maps:
+        return "libasan" in maps.read()
 
 
 @pytest.fixture
