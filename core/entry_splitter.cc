@@ -116,7 +116,7 @@ void append_normalised(std::string_view text, std::size_t begin, std::size_t end
 }  // namespace
 
 std::string_view EntryFields::operator[](std::size_t i) const {
-  assert(i < spans_.size());
+  assert(i < kept());
   const Span& s = spans_[i];
   const std::string_view from = s.normalised ? std::string_view(normalised_) : line_;
   return from.substr(s.offset, s.length);
@@ -125,10 +125,11 @@ std::string_view EntryFields::operator[](std::size_t i) const {
 // The rule recounts the whole joined field after every word; the running
 // totals in `field` give the same counts in one pass. Only the brace test
 // looks at the last word alone.
-void split_entries(std::string_view line, EntryFields& out) {
+void split_entries(std::string_view line, EntryFields& out, std::size_t max_kept) {
   out.line_ = line;
   out.spans_.clear();
   out.normalised_.clear();
+  out.count_ = 0;
 
   std::size_t field_begin = 0, field_end = 0;
   bool field_regular = true;  // words separated by single spaces only
@@ -137,6 +138,7 @@ void split_entries(std::string_view line, EntryFields& out) {
   Counts field, word;
 
   auto finish_field = [&] {
+    if (out.count_++ >= max_kept) return;
     if (field_regular) {
       out.spans_.push_back({field_begin, field_end - field_begin, false});
     } else {

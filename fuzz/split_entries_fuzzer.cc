@@ -4,9 +4,11 @@
 // field every whitespace run is a single space; the fields joined by single
 // spaces are the line's words joined by single spaces; splitting that joined
 // text again gives the same fields; the owned-string form agrees with the
-// reusable one (also when the reused object held a longer line before); and,
+// reusable one (also when the reused object held a longer line before); a
+// split that keeps three fields counts them all and keeps the first; and,
 // for lines of moderate length, the fields equal those of a plain rendering
 // of the rule that recounts the whole field after every word.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -94,7 +96,7 @@ std::vector<std::string> reference_split(const std::vector<std::string>& words) 
 
 std::vector<std::string> fields_of(const EntryFields& fields) {
   std::vector<std::string> out;
-  for (std::size_t i = 0; i < fields.size(); ++i) out.emplace_back(fields[i]);
+  for (std::size_t i = 0; i < fields.kept(); ++i) out.emplace_back(fields[i]);
   return out;
 }
 
@@ -135,6 +137,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   require(joined(fields) == joined(words), "fields do not rejoin into the line's words");
 
   require(split_entries(line) == fields, "owned and reusable splits differ");
+  EntryFields limited;
+  split_entries(line, limited, 3);
+  require(limited.size() == fields.size(), "a limited split counts other fields");
+  const std::vector<std::string> first(fields.begin(), fields.begin() + limited.kept());
+  require(limited.kept() == std::min<std::size_t>(3, fields.size()) && fields_of(limited) == first,
+          "a limited split keeps other fields");
   split_entries(line, reused_fields());
   require(fields_of(reused_fields()) == fields, "a reused split differs from a fresh one");
 
