@@ -41,6 +41,10 @@ class ExactCopy {
 // holds only scalars (or nothing), and so on.
 std::size_t nesting_depth(const DataType& value);
 
+// Whether two values are equal: same variants, texts, Ids, number bits,
+// elements in order, and document entries (in any order). Allocates nothing.
+bool same_value(const DataType& a, const DataType& b);
+
 // Checks what holds for every value that a parse of valid UTF-8 text built:
 // it nests no deeper than kMaxNestingDepth, its texts and keys are valid
 // UTF-8, and document keys carry no White_Space at either end.

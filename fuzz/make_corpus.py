@@ -24,6 +24,9 @@ VALUES = [
     (6, b"{a: 1, a: 2}"), (6, b"{a, b: 1}"), (6, b"{:1,}"), (6, b'{"a": 1}'),
     (6, b"{a: [1, 2], b: {c: true}}"), (6, b"{a: x:y, b: [{c: {d: [1]}}]}"),
     (0, b"1"), (7, b"x"), (5, b"[" * 40 + b"]" * 40),
+    # Around the nesting limit: 512 levels parse, 513 do not.
+    (5, b"[" * 512 + b"1" + b"]" * 512), (5, b"[" * 513 + b"]" * 513),
+    (6, b"{a:" * 512 + b"}" * 512), (5, b"[" * 256 + b"{a:" * 257 + b"}" * 257 + b"]" * 256),
 ]
 
 # Entry lines, as the splitter sees them.
