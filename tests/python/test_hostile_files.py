@@ -7,6 +7,7 @@ that of a child loading an empty file must stay within a bound proportional
 to the file. The peaks are listed at the end of the pytest run."""
 
 import os
+import resource
 import signal
 import subprocess
 import sys
@@ -41,6 +42,8 @@ try:
     db = Quorvane.load(sys.argv[1])
 except FileNotFoundError as exc:
     result = "refused: " + str(exc)
+except MemoryError:
+    result = "out of memory"
 else:
     names = db.list_collections()
     first = db.get_collection(names[0]) if names else None
@@ -183,11 +186,18 @@ CASES = {
 }
 
 
-def run_child(path, key):
-    """Loads `path` in a child process; returns its result line and its peak
+def run_child(path, key, address_space=None):
+    """Loads `path` in a child process, its address space limited to
+    `address_space` bytes if given; returns its result line and its peak
     resident memory in bytes. The child is killed at the timeout."""
     argv = [sys.executable, "-c", CHILD, str(path)] + ([key.encode().hex()] if key is not None else [])
-    child = subprocess.Popen(argv, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+
+    def limit():
+        if address_space:
+            resource.setrlimit(resource.RLIMIT_AS, (address_space, address_space))
+
+    child = subprocess.Popen(argv, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
+                             preexec_fn=limit)
     deadline = time.monotonic() + TIMEOUT
     while True:
         pid, status, _ = os.wait4(child.pid, os.WNOHANG)
@@ -232,3 +242,30 @@ def test_hostile_file_loads_or_is_refused_within_bounds(tmp_path, baseline, requ
     request.config.stash[HOSTILE_PEAKS].append((name, size, peak, extra, seconds, result))
     assert result == expected
     assert extra <= per_byte * size + fixed + ASAN_EXTRA, f"{extra / MB:.0f} MB beyond the baseline"
+
+
+@pytest.mark.skipif(
+    under_address_sanitizer(),
+    reason="AddressSanitizer reserves terabytes of address space for its shadow memory "
+    "and reports an allocation beyond its maximum as an error instead of failing it",
+)
+@pytest.mark.parametrize(
+    "source",
+    ["a file of 1 TB, all hole", "an endless device under a 1 GB address-space limit"],
+)
+def test_more_than_memory_holds_is_a_memory_error(tmp_path, baseline, request, source):
+    # The file is read whole: what cannot be held fails with MemoryError,
+    # before it is read (a stated size) or as the buffer grows (no size).
+    if source.startswith("a file"):
+        path, limit = tmp_path / "sparse.mdb", None
+        with open(path, "wb") as out:
+            out.truncate(1 << 40)
+    else:
+        path, limit = "/dev/zero", 1 << 30
+    started = time.monotonic()
+    result, peak = run_child(path, None, address_space=limit)
+    request.config.stash[HOSTILE_PEAKS].append(
+        (source, os.stat(path).st_size, peak, max(0, peak - baseline), time.monotonic() - started,
+         result))
+    assert result == "out of memory"
+    assert peak < 1100 * MB
