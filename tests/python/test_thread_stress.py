@@ -181,7 +181,7 @@ def test_threads_sharing_a_database_keep_every_write():
     assert counts["browser"] > 0
     # Only the hooks that re-enter meet refusals: their own object is
     # borrowed, and their database is locked by the call in progress.
-    assert report["hooks"] > 10
+    assert report["hooks"] > 0
     assert report["reentries"] == [
         "Already borrowed",
         "database is locked by a call in progress",
