@@ -2,10 +2,12 @@
 # machine. See README.md.
 SHELL := /bin/bash
 .DEFAULT_GOAL := help
-.PHONY: help deps venv test demo bench format clean
+.PHONY: help deps venv test fuzz demo bench format clean
 
 help:
-	@echo "make test    C++ tests (plain and sanitized), then pytest on every Python >= 3.12"
+	@echo "make test    C++ tests (plain and sanitized), a short fuzz run, then pytest on every"
+	@echo "             Python >= 3.12 and once more against an AddressSanitizer build"
+	@echo "make fuzz    run each fuzz target for FUZZ_SECONDS (default 180) seconds"
 	@echo "make demo    run examples/tour.py"
 	@echo "make bench   run the benchmarks"
 	@echo "make format  apply .clang-format"
@@ -21,6 +23,9 @@ venv: deps
 
 test:
 	@tools/run-tests
+
+fuzz:
+	@tools/run-fuzz
 
 demo: venv
 	@.venv/bin/python examples/tour.py

@@ -5,7 +5,9 @@
 // object. Everything here is used with the GIL held, except the blocking wait
 // for a lock held by another thread, which releases the GIL so that the holder
 // can finish (Python code may run while a lock is held: value conversions,
-// finalizers).
+// finalizers). Threads that had to wait get the lock in the order they
+// started waiting, and no thread takes it past them: a thread that keeps
+// calling cannot shut the others out.
 #pragma once
 
 #define PY_SSIZE_T_CLEAN
@@ -47,27 +49,38 @@ class DatabaseHandle {
   friend class DatabaseShare;
   friend class DbLock;
 
-  // The lock is taken and released only with the GIL held, which orders every
-  // access; a thread that waits for it without the GIL only watches locked_.
+  // Every field but shares_ is read and changed only with the GIL held, which
+  // orders every access. A waiting thread drops the GIL and sleeps until the
+  // lock may be its to take (handle.cc).
+
+  // Free for anyone when nobody waits; otherwise only for the thread whose
+  // turn has just come (served_).
+  bool available_to(std::uintptr_t thread) const noexcept {
+    return !locked_ && (waiters_ == 0 || served_ == thread);
+  }
   bool try_lock() noexcept {
-    if (locked_.load(std::memory_order_relaxed) != 0) return false;
-    locked_.store(1, std::memory_order_relaxed);
+    const std::uintptr_t self = this_thread_id();
+    if (!available_to(self)) return false;
+    locked_ = true;
+    owner_ = self;
+    served_ = 0;
     return true;
   }
   void unlock() noexcept {
     owner_ = 0;
-    locked_.store(0, std::memory_order_release);
-    if (waiters_ != 0) locked_.notify_all();
+    locked_ = false;
+    if (waiters_ != 0) wake_waiters();
   }
-  // Blocks, without the GIL, until the lock is seen free.
-  void wait_until_free() noexcept;
+  // Wakes the thread that has waited longest, to look at the lock again.
+  void wake_waiters() noexcept;
 
   std::atomic<std::size_t> shares_{1};
-  std::atomic<std::uint32_t> locked_{0};  // 1 while held
-  std::uint32_t waiters_ = 0;             // threads blocked in wait_until_free
-  std::uintptr_t owner_ = 0;              // this_thread_id() of the holder, 0 when free
-  bool failed_ = false;                   // set by DbLock::poison
-  Database database_;                     // guarded by the lock
+  std::uint32_t waiters_ = 0;  // threads waiting for their turn
+  std::uintptr_t owner_ = 0;   // this_thread_id() of the holder, 0 when free
+  std::uintptr_t served_ = 0;  // the waiter whose turn came, until it locks
+  bool locked_ = false;
+  bool failed_ = false;  // set by DbLock::poison
+  Database database_;    // guarded by the lock
 };
 
 // One share of a DatabaseHandle; the handle and its database are destroyed
@@ -88,16 +101,17 @@ class DatabaseShare {
     if (handle_ && handle_->shares_.fetch_sub(1, std::memory_order_acq_rel) == 1) delete handle_;
   }
 
-  // Waits, with the GIL released, while another thread holds the lock.
-  // Members call this before taking their object's borrow, so that a thread
-  // never waits while holding a borrow, and other threads calling the same
-  // object wait here instead of meeting that borrow. Returns at once when the
-  // lock is free or held by this thread. False with RuntimeError set when
-  // waiting would deadlock with another thread.
+  // Waits, with the GIL released, until this thread may take the lock: it is
+  // free and no thread that started waiting earlier still waits. Members call
+  // this before taking their object's borrow, so that a thread never waits
+  // while holding a borrow, and other threads calling the same object wait
+  // here instead of meeting that borrow. Returns at once when the lock is
+  // free with nobody waiting, or held by this thread. False with RuntimeError
+  // set when waiting would deadlock with another thread.
   bool wait_turn() const noexcept {
-    if (handle_->locked_.load(std::memory_order_relaxed) == 0) [[likely]]
+    if (!handle_->locked_ && handle_->waiters_ == 0) [[likely]]
       return true;
-    return wait_while_held_elsewhere();
+    return wait_for_turn();
   }
 
   // Takes the lock. Empty, with an exception set, when this thread already
@@ -107,7 +121,7 @@ class DatabaseShare {
 
  private:
   explicit DatabaseShare(DatabaseHandle* handle) noexcept : handle_(handle) {}
-  bool wait_while_held_elsewhere() const noexcept;
+  bool wait_for_turn() const noexcept;
   DbLock lock_contended() const noexcept;
   DatabaseHandle* handle_;
 };
@@ -133,7 +147,7 @@ class DbLock {
  private:
   friend class DatabaseShare;
   explicit DbLock(DatabaseHandle* handle) noexcept : handle_(handle) {}
-  // Completes an acquisition: records the owner, refuses a failed lock.
+  // Completes an acquisition: refuses a lock marked failed.
   static DbLock acquired(DatabaseHandle* handle) noexcept;
   DatabaseHandle* handle_ = nullptr;
 };
@@ -142,7 +156,6 @@ class DbLock {
 PyObject* raise_lock_failed() noexcept;
 
 inline DbLock DbLock::acquired(DatabaseHandle* handle) noexcept {
-  handle->owner_ = this_thread_id();
   if (handle->failed_) [[unlikely]] {
     handle->unlock();
     raise_lock_failed();

@@ -210,7 +210,7 @@ std::optional<std::array<std::string_view, 3>> split_common_entry(std::string_vi
 }
 
 std::string_view EntryFields::operator[](std::size_t i) const {
-  assert(i < spans_.size());
+  assert(i < kept());
   const Span& s = spans_[i];
   const std::string_view from = s.normalised ? std::string_view(normalised_) : line_;
   return from.substr(s.offset, s.length);
@@ -219,12 +219,14 @@ std::string_view EntryFields::operator[](std::size_t i) const {
 // The rule recounts the whole joined field after every word; the running
 // totals in `field` give the same counts in one pass. Only the brace test
 // looks at the last word alone.
-void split_entries(std::string_view line, EntryFields& out) {
+void split_entries(std::string_view line, EntryFields& out, std::size_t max_kept) {
   out.line_ = line;
   out.spans_.clear();
   out.normalised_.clear();
+  out.count_ = 0;
   if (const std::optional<std::array<std::string_view, 3>> common = split_common_entry(line)) {
     for (const std::string_view field : *common) {
+      if (out.count_++ >= max_kept) continue;
       out.spans_.push_back(
           {static_cast<std::size_t>(field.data() - line.data()), field.size(), false});
     }
@@ -238,6 +240,7 @@ void split_entries(std::string_view line, EntryFields& out) {
   Counts field, word;
 
   auto finish_field = [&] {
+    if (out.count_++ >= max_kept) return;
     if (field_regular) {
       out.spans_.push_back({field_begin, field_end - field_begin, false});
     } else {

@@ -33,13 +33,17 @@ namespace quorvane {
 // normalised); views stay valid until the next split or until the line dies.
 class EntryFields {
  public:
-  std::size_t size() const { return spans_.size(); }
-  bool empty() const { return spans_.empty(); }
-  // REQUIRES: i < size(). Never empty.
+  // The number of fields of the line, also those whose text was not kept.
+  std::size_t size() const { return count_; }
+  bool empty() const { return count_ == 0; }
+  // The number of fields whose text was kept: the first ones, up to the
+  // limit given to split_entries.
+  std::size_t kept() const { return spans_.size(); }
+  // REQUIRES: i < kept(). Never empty.
   std::string_view operator[](std::size_t i) const;
 
  private:
-  friend void split_entries(std::string_view line, EntryFields& out);
+  friend void split_entries(std::string_view line, EntryFields& out, std::size_t max_kept);
   struct Span {
     std::size_t offset;
     std::size_t length;
@@ -48,6 +52,7 @@ class EntryFields {
   std::string_view line_;
   std::vector<Span> spans_;
   std::string normalised_;
+  std::size_t count_ = 0;
 };
 
 // The three fields of `line`, as views into it, when the line has the usual
@@ -59,8 +64,12 @@ class EntryFields {
 // split_entries finds; for a line of this shape it gives the same three.
 std::optional<std::array<std::string_view, 3>> split_common_entry(std::string_view line);
 
-// Splits `line` into `out`, replacing what it held. Cannot fail.
-void split_entries(std::string_view line, EntryFields& out);
+// Splits `line` into `out`, replacing what it held. Keeps the text of the
+// first `max_kept` fields only and just counts the rest, so that a line of
+// millions of words costs no memory per word when only a few are wanted.
+// Cannot fail.
+void split_entries(std::string_view line, EntryFields& out,
+                   std::size_t max_kept = static_cast<std::size_t>(-1));
 
 // The fields of `line` as owned strings; possibly none, never an empty one.
 std::vector<std::string> split_entries(std::string_view line);

@@ -51,7 +51,9 @@ void parse_entry_line(Collection& collection, std::string_view line, std::size_t
   }
   std::optional<std::array<std::string_view, 3>> common = split_common_entry(line);
   if (!common) {
-    split_entries(line, fields);
+    // Only a line of three fields is used: the text of any further field is
+    // not kept, so that a line of millions of words costs no memory per word.
+    split_entries(line, fields, 3);
     if (fields.size() != 3) {
       sink.wrong_field_count(line_number, line, fields.size());
       return;

@@ -111,6 +111,27 @@ TEST(SplitEntriesReuse, FieldsFromEarlierLinesDoNotLeak) {
   EXPECT_TRUE(fields.empty());
 }
 
+TEST(SplitEntriesLimit, KeepsTheFirstFieldsAndCountsAll) {
+  EntryFields fields;
+  split_entries("a b\"c'  d e f", fields);
+  ASSERT_EQ(fields.kept(), 4u);
+  split_entries("a b\"c'  d e f", fields, 2);
+  EXPECT_EQ(fields.size(), 4u);
+  ASSERT_EQ(fields.kept(), 2u);
+  EXPECT_EQ(fields[0], "a");
+  EXPECT_EQ(fields[1], "b\"c' d");
+  split_entries("x", fields, 2);
+  EXPECT_EQ(fields.size(), 1u);
+  EXPECT_EQ(fields.kept(), 1u);
+
+  std::string many = "2 k";
+  for (int i = 0; i < 100000; ++i) many += " \"w\"";
+  split_entries(many, fields, 3);
+  EXPECT_EQ(fields.size(), 100002u);
+  EXPECT_EQ(fields.kept(), 3u);
+  EXPECT_EQ(fields[2], "\"w\"");
+}
+
 // Random lines made of the characters the rule counts, letters, multi-byte
 // characters and every kind of whitespace: the one-pass splitter must agree
 // with the literal rule on each of them.

@@ -1,5 +1,6 @@
 """Shared fixtures and helpers for the binding tests."""
 
+import functools
 import subprocess
 import sys
 import textwrap
@@ -7,6 +8,35 @@ import textwrap
 import pytest
 
 from pyquorvane import Quorvane
+
+
+# (file, size, peak resident bytes, bytes beyond the baseline, seconds, result)
+# of every hostile file loaded, listed at the end of the run.
+HOSTILE_PEAKS = pytest.StashKey[list]()
+
+
+def pytest_configure(config):
+    config.stash[HOSTILE_PEAKS] = []
+
+
+def pytest_terminal_summary(terminalreporter, config):
+    rows = config.stash[HOSTILE_PEAKS]
+    if not rows:
+        return
+    mb = 1024 * 1024
+    terminalreporter.section("hostile files: peak memory of the loading process")
+    terminalreporter.write_line(f"{'file':52} {'size MB':>8} {'peak MB':>8} {'extra MB':>9} {'s':>6}")
+    for name, size, peak, extra, seconds, _ in rows:
+        terminalreporter.write_line(
+            f"{name:52} {size / mb:8.1f} {peak / mb:8.1f} {extra / mb:9.1f} {seconds:6.1f}")
+
+
+@functools.cache
+def under_address_sanitizer():
+    """Whether AddressSanitizer's runtime is loaded into this process (the
+    module's sanitized build runs with it preloaded)."""
+    with open("/proc/self/maps") as maps:
+        return "libasan" in maps.read()
 
 
 @pytest.fixture

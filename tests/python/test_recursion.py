@@ -3,7 +3,7 @@
 import pytest
 
 from pyquorvane import Quorvane
-from conftest import run_script
+from conftest import run_script, under_address_sanitizer
 
 
 def self_list():
@@ -74,6 +74,11 @@ def deepest_storable(coll):
     return low
 
 
+@pytest.mark.skipif(
+    under_address_sanitizer(),
+    reason="instrumented frames are several times larger, so the thread's stack, not the "
+    "interpreter's recursion budget, bounds reading a deep value before storing it",
+)
 def test_deep_values_round_trip_and_reading_is_guarded_too(coll):
     depth = deepest_storable(coll) - 5  # a margin for the caller's own frames
     assert depth > 100
