@@ -2,10 +2,11 @@
 # machine. See README.md.
 SHELL := /bin/bash
 .DEFAULT_GOAL := help
-.PHONY: help deps venv test demo bench format clean
+.PHONY: help deps venv test wheel demo bench format clean
 
 help:
 	@echo "make test    C++ tests (plain and sanitized), then pytest on every Python >= 3.12"
+	@echo "make wheel   build a wheel for every Python >= 3.12 into dist/"
 	@echo "make demo    run examples/tour.py"
 	@echo "make bench   run the benchmarks"
 	@echo "make format  apply .clang-format"
@@ -22,6 +23,9 @@ venv: deps
 test:
 	@tools/run-tests
 
+wheel: deps
+	@tools/build-wheels
+
 demo: venv
 	@.venv/bin/python examples/tour.py
 
@@ -33,4 +37,4 @@ format:
 	  git ls-files '*.cc' '*.h' | xargs $$fmt -i
 
 clean:
-	rm -rf build .venv .venv-*
+	rm -rf build .venv .venv-* dist
