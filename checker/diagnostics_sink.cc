@@ -97,14 +97,10 @@ void DiagnosticsSink::add_file_error(std::string explanation) {
   add(0, Severity::kError, std::move(explanation), {});
 }
 
-std::size_t DiagnosticsSink::count(Severity severity) const {
-  return static_cast<std::size_t>(
-      std::count_if(diagnostics_.begin(), diagnostics_.end(),
-                    [&](const Diagnostic& d) { return d.severity == severity; }));
-}
-
 void DiagnosticsSink::add(std::size_t line, Severity severity, std::string explanation,
                           std::string_view line_text) {
+  ++counts_[static_cast<std::size_t>(severity)];
+  if (!details_) return;
   diagnostics_.push_back(
       {line, severity, std::move(explanation), printable(line_text, kExcerptLimit)});
 }

@@ -38,8 +38,11 @@ struct Diagnostic {
 
 class DiagnosticsSink {
  public:
-  // `text` is the whole text being loaded; it must outlive the sink.
-  explicit DiagnosticsSink(std::string_view text) : text_(text) {}
+  // `text` is the whole text being loaded; it must outlive the sink. Without
+  // `details` only the counts are kept, which saves the memory of the
+  // explanations on big files when only a summary is wanted.
+  explicit DiagnosticsSink(std::string_view text, bool details = true)
+      : text_(text), details_(details) {}
 
   void invalid_utf8(std::size_t offset);
   void entry_before_header(std::size_t line, std::string_view text);
@@ -56,7 +59,9 @@ class DiagnosticsSink {
   void add_file_error(std::string explanation);
 
   const std::vector<Diagnostic>& diagnostics() const { return diagnostics_; }
-  std::size_t count(Severity severity) const;
+  std::size_t count(Severity severity) const {
+    return counts_[static_cast<std::size_t>(severity)];
+  }
 
  private:
   void add(std::size_t line, Severity severity, std::string explanation,
@@ -65,6 +70,8 @@ class DiagnosticsSink {
   std::string_view line_text(std::size_t number);
 
   std::string_view text_;
+  bool details_;
+  std::size_t counts_[3] = {};
   std::size_t cursor_line_ = 1;    // line_text: the line that starts at cursor_offset_
   std::size_t cursor_offset_ = 0;
   std::vector<Diagnostic> diagnostics_;

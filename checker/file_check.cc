@@ -57,23 +57,23 @@ FileCheck finish(std::string_view path, std::expected<Database, Error> loaded,
 
 Status FileCheck::status() const {
   if (!database) return Status::kNotLoaded;
-  return diagnostics.empty() ? Status::kClean : Status::kReported;
+  return errors + skipped + warnings == 0 ? Status::kClean : Status::kReported;
 }
 
-FileCheck check_text(std::string_view path, std::string_view text) {
-  DiagnosticsSink sink(text);
+FileCheck check_text(std::string_view path, std::string_view text, bool details) {
+  DiagnosticsSink sink(text, details);
   std::expected<Database, Error> loaded = load_database(path, text, sink);
   return finish(path, std::move(loaded), sink);
 }
 
-FileCheck check_file(std::string_view path) {
+FileCheck check_file(std::string_view path, bool details) {
   const std::expected<FileContents, Error> contents = read_whole_file(path);
   if (!contents) {
     DiagnosticsSink sink({});
     sink.add_file_error("cannot read the file: " + read_failure_reason(path));
     return finish(path, std::unexpected(contents.error()), sink);
   }
-  return check_text(path, contents->text());
+  return check_text(path, contents->text(), details);
 }
 
 std::string format_report(const FileCheck& check, bool quiet) {

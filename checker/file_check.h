@@ -24,7 +24,7 @@ enum class Status : int {
 struct FileCheck {
   std::string path;
   std::optional<Database> database;  // empty when the load failed
-  std::vector<Diagnostic> diagnostics;
+  std::vector<Diagnostic> diagnostics;  // empty unless asked for
   std::size_t errors = 0;
   std::size_t skipped = 0;
   std::size_t warnings = 0;
@@ -32,12 +32,13 @@ struct FileCheck {
   Status status() const;
 };
 
-// Loads `text` as the content of the file `path`.
-FileCheck check_text(std::string_view path, std::string_view text);
+// Loads `text` as the content of the file `path`; with `details`, keeps
+// every diagnostic, else only their counts.
+FileCheck check_text(std::string_view path, std::string_view text, bool details = true);
 
 // Reads and loads the file at `path`; one file-wide error when it cannot be
 // read, naming the reason.
-FileCheck check_file(std::string_view path);
+FileCheck check_file(std::string_view path, bool details = true);
 
 // "FILE:LINE: kind: explanation" for each diagnostic, the line's text
 // indented below it, unless `quiet`; then the summary line.

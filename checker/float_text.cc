@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <string_view>
 
 namespace quorvane::check {
 
@@ -21,7 +22,10 @@ std::string python_float_repr(double value) {
   for (const char c : text.substr(negative ? 1 : 0, e - (negative ? 1 : 0))) {
     if (c != '.') digits += c;
   }
-  const int exponent = std::atoi(text.data() + e + 1);
+  std::string_view exponent_text = text.substr(e + 1);
+  if (exponent_text.front() == '+') exponent_text.remove_prefix(1);
+  int exponent = 0;
+  std::from_chars(exponent_text.data(), exponent_text.data() + exponent_text.size(), exponent);
 
   std::string out = negative ? "-" : "";
   // Python's decision: with the value written as 0.DIGITS times 10 to the

@@ -28,15 +28,16 @@ void write(std::FILE* stream, std::string_view text) {
 Status check_all(const std::vector<std::string>& paths, bool quiet, bool json) {
   Status worst = Status::kClean;
   for (const std::string& path : paths) {
-    FileCheck check = quorvane::check::check_file(path);
+    FileCheck check = quorvane::check::check_file(path, !quiet && !json);
     if (!json) {
       write(stdout, format_report(check, quiet));
     } else if (check.database) {
       write(stdout, quorvane::check::database_json(*check.database) + "\n");
     } else {
-      // One line per file, so the output stays aligned with the arguments.
+      // One line per file, so the output stays aligned with the arguments;
+      // the reason (a single error, where the load stopped) goes to stderr.
       write(stdout, "null\n");
-      write(stderr, format_report(check, false));
+      write(stderr, format_report(quorvane::check::check_file(path), false));
     }
     std::fflush(stdout);
     if (static_cast<int>(check.status()) > static_cast<int>(worst)) worst = check.status();

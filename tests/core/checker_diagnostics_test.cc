@@ -50,6 +50,17 @@ TEST_P(Diagnostics, RecordsEachDroppedLine) {
   }
 }
 
+TEST_P(Diagnostics, CountsAloneAgreeWithTheDetails) {
+  const FileCheck detailed = check_text("t.mdb", GetParam().text);
+  const FileCheck counted = check_text("t.mdb", GetParam().text, false);
+  EXPECT_TRUE(counted.diagnostics.empty());
+  EXPECT_EQ(counted.errors, detailed.errors);
+  EXPECT_EQ(counted.skipped, detailed.skipped);
+  EXPECT_EQ(counted.warnings, detailed.warnings);
+  EXPECT_EQ(counted.status(), detailed.status());
+  EXPECT_EQ(format_summary(counted), format_summary(detailed));
+}
+
 TEST_P(Diagnostics, ErrorsMatchTheModuleMessages) {
   const DiagnosticsCase& c = GetParam();
   const FileCheck check = check_text("t.mdb", c.text);
