@@ -8,6 +8,9 @@
 #include "checker/explain.h"
 #include "core/text.h"
 
+#define XXH_INLINE_ALL
+#include <xxhash.h>
+
 namespace quorvane::check {
 namespace {
 
@@ -46,11 +49,18 @@ void DiagnosticsSink::entry_before_header(std::size_t line, std::string_view tex
   add(line, Severity::kError, explain_entry_before_header(text), text);
 }
 
+std::size_t DiagnosticsSink::Hash::operator()(std::string_view text) const noexcept {
+  return static_cast<std::size_t>(XXH3_64bits(text.data(), text.size()));
+}
+
 void DiagnosticsSink::section_started(std::size_t line, std::string_view name) {
   section_.assign(name);
   key_lines_.clear();
-  const auto [first, inserted] = section_lines_.try_emplace(std::string(name), line);
-  if (inserted) return;
+  const auto first = section_lines_.find(name);
+  if (first == section_lines_.end()) {
+    section_lines_.emplace(std::string(name), line);
+    return;
+  }
   add(line, Severity::kWarning,
       "section " + quoted(name, 40) + " was opened before, on line " +
           std::to_string(first->second) +
@@ -82,8 +92,12 @@ void DiagnosticsSink::unresolved_value(std::size_t line, std::string_view text, 
 
 void DiagnosticsSink::entry_storing(std::size_t line, const Collection& collection,
                                     std::string_view key, const DataType&) {
-  const auto [earlier, inserted] = key_lines_.try_emplace(std::string(key), line);
-  if (!inserted && collection.get(key) != nullptr) {
+  const auto earlier = key_lines_.find(key);
+  if (earlier == key_lines_.end()) {
+    key_lines_.emplace(std::string(key), line);
+    return;
+  }
+  if (collection.get(key) != nullptr) {
     add(line, Severity::kWarning,
         "key " + quoted(key, 40) + " of section " + quoted(section_, 40) +
             " was set before, on line " + std::to_string(earlier->second) +

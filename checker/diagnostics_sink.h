@@ -10,9 +10,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+
+#include <boost/unordered/unordered_flat_map.hpp>
 #include <vector>
 
 #include "core/collection.h"
@@ -76,8 +78,14 @@ class DiagnosticsSink {
   std::size_t cursor_offset_ = 0;
   std::vector<Diagnostic> diagnostics_;
   std::string section_;  // name of the section being read
-  std::unordered_map<std::string, std::size_t> section_lines_;  // name -> header line
-  std::unordered_map<std::string, std::size_t> key_lines_;  // this section: key -> line
+  // Transparent, so that looking a name or key up makes no copy of it.
+  struct Hash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const noexcept;
+  };
+  using LineMap = boost::unordered_flat_map<std::string, std::size_t, Hash, std::equal_to<>>;
+  LineMap section_lines_;  // name -> header line
+  LineMap key_lines_;      // this section: key -> the line that stored it last
   EntryFields fields_;
 };
 
