@@ -13,9 +13,9 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <boost/unordered/unordered_flat_map.hpp>
-#include <vector>
 
 #include "core/collection.h"
 #include "core/data_type.h"
