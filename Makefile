@@ -2,12 +2,13 @@
 # machine. See README.md.
 SHELL := /bin/bash
 .DEFAULT_GOAL := help
-.PHONY: help deps venv test fuzz demo bench format clean
+.PHONY: help deps venv test fuzz wheel demo bench format clean
 
 help:
-	@echo "make test    C++ tests (plain and sanitized), a short fuzz run, then pytest on every"
-	@echo "             Python >= 3.12 and once more against an AddressSanitizer build"
+	@echo "make test    C++ tests (plain and sanitized), a short fuzz run, then the wheel and pytest"
+	@echo "             on every Python >= 3.12, and pytest once more against an AddressSanitizer build"
 	@echo "make fuzz    run each fuzz target for FUZZ_SECONDS (default 180) seconds"
+	@echo "make wheel   build a wheel for every Python >= 3.12 into dist/"
 	@echo "make demo    run examples/tour.py"
 	@echo "make bench   run the benchmarks"
 	@echo "make format  apply .clang-format"
@@ -27,6 +28,9 @@ test:
 fuzz:
 	@tools/run-fuzz
 
+wheel: deps
+	@tools/build-wheels
+
 demo: venv
 	@.venv/bin/python examples/tour.py
 
@@ -38,4 +42,4 @@ format:
 	  git ls-files '*.cc' '*.h' | xargs $$fmt -i
 
 clean:
-	rm -rf build .venv .venv-*
+	rm -rf build .venv .venv-* dist

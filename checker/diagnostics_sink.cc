@@ -1,0 +1,133 @@
+#include "checker/diagnostics_sink.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
+#include "checker/display_text.h"
+#include "checker/explain.h"
+#include "core/text.h"
+
+#define XXH_INLINE_ALL
+#include <xxhash.h>
+
+namespace quorvane::check {
+namespace {
+
+constexpr std::size_t kExcerptLimit = 100;
+
+// The bytes of the bad sequence at the start of `rest` as "\xE2\x82": the
+// first byte and the continuation bytes after it, 4 at most.
+std::string hex_bytes(std::string_view rest) {
+  std::string out;
+  for (std::size_t i = 0; i < rest.size() && i < 4; ++i) {
+    const auto byte = static_cast<unsigned char>(rest[i]);
+    if (i > 0 && (byte & 0xC0) != 0x80) break;
+    char escape[8];
+    std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+    out += escape;
+  }
+  return out;
+}
+
+}  // namespace
+
+void DiagnosticsSink::invalid_utf8(std::size_t offset) {
+  const std::size_t line_start = offset == 0 ? 0 : text_.rfind('\n', offset - 1) + 1;
+  const std::size_t line = 1 + static_cast<std::size_t>(
+                                   std::count(text_.begin(), text_.begin() + line_start, '\n'));
+  std::string explanation = "invalid UTF-8 at byte offset " + std::to_string(offset) +
+                            " (byte " + std::to_string(offset - line_start + 1) +
+                            " of the line): " + hex_bytes(text_.substr(offset)) +
+                            "; the file cannot be loaded";
+  cursor_line_ = line;
+  cursor_offset_ = line_start;
+  add(line, Severity::kError, std::move(explanation), line_text(line));
+}
+
+void DiagnosticsSink::entry_before_header(std::size_t line, std::string_view text) {
+  add(line, Severity::kError, explain_entry_before_header(text), text);
+}
+
+std::size_t DiagnosticsSink::Hash::operator()(std::string_view text) const noexcept {
+  return static_cast<std::size_t>(XXH3_64bits(text.data(), text.size()));
+}
+
+void DiagnosticsSink::section_started(std::size_t line, std::string_view name) {
+  section_.assign(name);
+  key_lines_.clear();
+  const auto first = section_lines_.find(name);
+  if (first == section_lines_.end()) {
+    section_lines_.emplace(std::string(name), line);
+    return;
+  }
+  add(line, Severity::kWarning,
+      "section " + quoted(name, 40) + " was opened before, on line " +
+          std::to_string(first->second) +
+          ": this one makes a second collection of the name, which get_collection never "
+          "returns (it finds the first)",
+      line_text(line));
+}
+
+void DiagnosticsSink::bracket_line_skipped(std::size_t line, std::string_view text) {
+  add(line, Severity::kSkipped, explain_bracket_line(text, section_), text);
+}
+
+void DiagnosticsSink::wrong_field_count(std::size_t line, std::string_view text, std::size_t) {
+  split_entries(text, fields_);  // the loader's own splitter: the same fields
+  add(line, Severity::kSkipped, explain_field_count(fields_), text);
+}
+
+void DiagnosticsSink::bad_type_code(std::size_t line, std::string_view text,
+                                    TypeCodeError error) {
+  split_entries(text, fields_);
+  add(line, Severity::kError, explain_type_code(fields_, error), text);
+}
+
+void DiagnosticsSink::unresolved_value(std::size_t line, std::string_view text, TypeCode code,
+                                       ParseFailure failure) {
+  split_entries(text, fields_);
+  add(line, Severity::kError, explain_unresolved_value(fields_, code, failure), text);
+}
+
+void DiagnosticsSink::entry_storing(std::size_t line, const Collection& collection,
+                                    std::string_view key, const DataType&) {
+  const auto earlier = key_lines_.find(key);
+  if (earlier == key_lines_.end()) {
+    key_lines_.emplace(std::string(key), line);
+    return;
+  }
+  if (collection.get(key) != nullptr) {
+    add(line, Severity::kWarning,
+        "key " + quoted(key, 40) + " of section " + quoted(section_, 40) +
+            " was set before, on line " + std::to_string(earlier->second) +
+            ": that value is lost, this one replaces it",
+        line_text(line));
+  }
+  earlier->second = line;
+}
+
+void DiagnosticsSink::add_file_error(std::string explanation) {
+  add(0, Severity::kError, std::move(explanation), {});
+}
+
+void DiagnosticsSink::add(std::size_t line, Severity severity, std::string explanation,
+                          std::string_view line_text) {
+  ++counts_[static_cast<std::size_t>(severity)];
+  if (!details_) return;
+  diagnostics_.push_back(
+      {line, severity, std::move(explanation), printable(line_text, kExcerptLimit)});
+}
+
+std::string_view DiagnosticsSink::line_text(std::size_t number) {
+  while (cursor_line_ < number && cursor_offset_ <= text_.size()) {
+    const std::size_t end = text_.find('\n', cursor_offset_);
+    cursor_offset_ = end == std::string_view::npos ? text_.size() + 1 : end + 1;
+    ++cursor_line_;
+  }
+  if (cursor_line_ != number || cursor_offset_ > text_.size()) return {};
+  const std::string_view rest = text_.substr(cursor_offset_);
+  return trim_whitespace(rest.substr(0, rest.find('\n')));
+}
+
+}  // namespace quorvane::check

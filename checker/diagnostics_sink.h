@@ -1,0 +1,94 @@
+// A load sink (core/load_sink.h) that records every line of a database file
+// that does not become an entry, and every entry or section that hides an
+// earlier one, each with an explanation for a person.
+//
+// The loader calls the hooks in file order, so the records come in file
+// order too. The module's own sink prints an "Error parsing: " line exactly
+// where this one records kError for an entry line, so the two never
+// disagree. One sink per file; not thread-safe.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <boost/unordered/unordered_flat_map.hpp>
+
+#include "core/collection.h"
+#include "core/data_type.h"
+#include "core/entry_splitter.h"
+#include "core/load_sink.h"
+#include "core/value_parser.h"
+
+namespace quorvane::check {
+
+enum class Severity : std::uint8_t {
+  kError,    // an entry line rejected with a message, or a file not loaded
+  kSkipped,  // a line dropped without any message from the module
+  kWarning,  // loaded, but something earlier or later is lost or hidden
+};
+
+struct Diagnostic {
+  std::size_t line;         // from 1; 0 when it concerns the whole file
+  Severity severity;
+  std::string explanation;  // printable, one line
+  std::string excerpt;      // the line's text, printable and shortened; may be empty
+};
+
+class DiagnosticsSink {
+ public:
+  // `text` is the whole text being loaded; it must outlive the sink. Without
+  // `details` only the counts are kept, which saves the memory of the
+  // explanations on big files when only a summary is wanted.
+  explicit DiagnosticsSink(std::string_view text, bool details = true)
+      : text_(text), details_(details) {}
+
+  void invalid_utf8(std::size_t offset);
+  void entry_before_header(std::size_t line, std::string_view text);
+  void section_started(std::size_t line, std::string_view name);
+  void bracket_line_skipped(std::size_t line, std::string_view text);
+  void wrong_field_count(std::size_t line, std::string_view text, std::size_t count);
+  void bad_type_code(std::size_t line, std::string_view text, TypeCodeError error);
+  void unresolved_value(std::size_t line, std::string_view text, TypeCode code,
+                        ParseFailure failure);
+  void entry_storing(std::size_t line, const Collection& collection, std::string_view key,
+                     const DataType& value);
+
+  // Records a problem found outside the loader (a file that cannot be read).
+  void add_file_error(std::string explanation);
+
+  const std::vector<Diagnostic>& diagnostics() const { return diagnostics_; }
+  std::size_t count(Severity severity) const {
+    return counts_[static_cast<std::size_t>(severity)];
+  }
+
+ private:
+  void add(std::size_t line, Severity severity, std::string explanation,
+           std::string_view line_text);
+  // The trimmed text of line `number`; lines must be asked for in order.
+  std::string_view line_text(std::size_t number);
+
+  std::string_view text_;
+  bool details_;
+  std::size_t counts_[3] = {};
+  std::size_t cursor_line_ = 1;    // line_text: the line that starts at cursor_offset_
+  std::size_t cursor_offset_ = 0;
+  std::vector<Diagnostic> diagnostics_;
+  std::string section_;  // name of the section being read
+  // Transparent, so that looking a name or key up makes no copy of it.
+  struct Hash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const noexcept;
+  };
+  using LineMap = boost::unordered_flat_map<std::string, std::size_t, Hash, std::equal_to<>>;
+  LineMap section_lines_;  // name -> header line
+  LineMap key_lines_;      // this section: key -> the line that stored it last
+  EntryFields fields_;
+};
+
+static_assert(LoadSink<DiagnosticsSink>);
+
+}  // namespace quorvane::check

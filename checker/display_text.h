@@ -1,0 +1,26 @@
+// Showing pieces of a database file in a report: control characters and
+// stray bytes made visible, long texts shortened around the middle.
+// Pure functions; safe to call from any thread.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace quorvane::check {
+
+// `text` safe for a terminal: C0 controls, DEL, C1 controls and invisible
+// format characters (zero-width, direction, U+2028, U+2029, the byte order
+// mark) become escapes (\t, \xNN, \uNNNN); bytes of no valid UTF-8 \xNN,
+// so the result is always valid UTF-8. A text of more than `limit` code
+// points keeps its beginning and its end around " … ".
+std::string printable(std::string_view text, std::size_t limit);
+
+// printable(text, limit) between ‹ and ›, the marks that set file content
+// apart in explanations (file content is full of quotes and brackets).
+std::string quoted(std::string_view text, std::size_t limit = 60);
+
+// "1 error", "2 errors": `count` and the noun in the number it asks for.
+std::string count_of(std::size_t count, std::string_view singular, std::string_view plural = {});
+
+}  // namespace quorvane::check
