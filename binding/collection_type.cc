@@ -42,25 +42,40 @@ PyObject* on_collection(PyCollection* self, Step&& step) {
   });
 }
 
+// The frame of the keyed members: binds the arguments, waits for the
+// database, takes the exclusive borrow, reads the key (the first parameter)
+// as UTF-8, then runs step(db, collection, key, args) under the lock.
+template <class Step>
+PyObject* keyed_member(PyObject* self, const Signature& sig, PyObject* const* args,
+                       Py_ssize_t nargs, PyObject* kwnames, Step&& step) {
+  PyObject* arg[Signature::kMaxParams];
+  if (!bind_args(sig, args, nargs, kwnames, arg)) return nullptr;
+  PyCollection* collection = as_collection(self);
+  if (!collection->database.wait_turn()) return nullptr;
+  BorrowGuard borrow = BorrowGuard::exclusive(collection->borrow);
+  if (!borrow) return nullptr;
+  std::optional<std::string_view> key = as_utf8(arg[0], sig.names[0]);
+  if (!key) return nullptr;
+  return on_collection(collection, [&](DbLock& db, Collection& found) -> PyObject* {
+    return step(db, found, *key, arg);
+  });
+}
+
 // Collection.get(k) -> a new Python object made from the value under `k`.
 PyObject* collection_get(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
                          PyObject* kwnames) noexcept {
   return guarded([&]() -> PyObject* {
-    PyObject* arg[1];
-    if (!bind_args(kGetSig, args, nargs, kwnames, arg)) return nullptr;
-    if (!as_collection(self)->database.wait_turn()) return nullptr;
-    BorrowGuard borrow = BorrowGuard::exclusive(as_collection(self)->borrow);
-    if (!borrow) return nullptr;
-    std::optional<std::string_view> key = as_utf8(arg[0], "k");
-    if (!key) return nullptr;
-    return on_collection(as_collection(self), [&](DbLock& db, Collection& collection) -> PyObject* {
-      const DataType* value = collection.get(*key);
-      if (!value) return raise(PyExc_ValueError, "error getting key");
-      if (PyObject* result = datatype_to_py(*value)) return result;
-      if (PyErr_ExceptionMatches(PyExc_RecursionError)) return nullptr;
-      db.poison();  // the interpreter failed to make an object while the lock was held
-      return panic_from_current();
-    });
+    return keyed_member(self, kGetSig, args, nargs, kwnames,
+                        [](DbLock& db, Collection& collection, std::string_view key,
+                           PyObject**) -> PyObject* {
+                          const DataType* value = collection.get(key);
+                          if (!value) return raise(PyExc_ValueError, "error getting key");
+                          if (PyObject* result = datatype_to_py(*value)) return result;
+                          if (PyErr_ExceptionMatches(PyExc_RecursionError)) return nullptr;
+                          // The interpreter failed to make an object while the lock was held.
+                          db.poison();
+                          return panic_from_current();
+                        });
   });
 }
 
@@ -68,23 +83,19 @@ PyObject* collection_get(PyObject* self, PyObject* const* args, Py_ssize_t nargs
 PyObject* collection_set(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
                          PyObject* kwnames) noexcept {
   return guarded([&]() -> PyObject* {
-    PyObject* arg[2];
-    if (!bind_args(kSetSig, args, nargs, kwnames, arg)) return nullptr;
-    if (!as_collection(self)->database.wait_turn()) return nullptr;
-    BorrowGuard borrow = BorrowGuard::exclusive(as_collection(self)->borrow);
-    if (!borrow) return nullptr;
-    std::optional<std::string_view> key = as_utf8(arg[0], "k");
-    if (!key) return nullptr;
-    return on_collection(as_collection(self), [&](DbLock& db, Collection& collection) -> PyObject* {
-      // Converting may run Python code; the lock keeps the collection in place.
-      std::expected<DataType, ConvertFailure> value = py_to_datatype(arg[1]);
-      if (!value) {
-        if (value.error() == ConvertFailure::kPanicked) db.poison();
-        return nullptr;
-      }
-      collection.set(*key, std::move(*value));
-      Py_RETURN_NONE;
-    });
+    return keyed_member(self, kSetSig, args, nargs, kwnames,
+                        [](DbLock& db, Collection& collection, std::string_view key,
+                           PyObject** arg) -> PyObject* {
+                          // Converting may run Python code; the lock keeps the collection
+                          // in place.
+                          std::expected<DataType, ConvertFailure> value = py_to_datatype(arg[1]);
+                          if (!value) {
+                            if (value.error() == ConvertFailure::kPanicked) db.poison();
+                            return nullptr;
+                          }
+                          collection.set(key, std::move(*value));
+                          Py_RETURN_NONE;
+                        });
   });
 }
 
@@ -92,17 +103,12 @@ PyObject* collection_set(PyObject* self, PyObject* const* args, Py_ssize_t nargs
 PyObject* collection_del(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
                          PyObject* kwnames) noexcept {
   return guarded([&]() -> PyObject* {
-    PyObject* arg[1];
-    if (!bind_args(kDelSig, args, nargs, kwnames, arg)) return nullptr;
-    if (!as_collection(self)->database.wait_turn()) return nullptr;
-    BorrowGuard borrow = BorrowGuard::exclusive(as_collection(self)->borrow);
-    if (!borrow) return nullptr;
-    std::optional<std::string_view> key = as_utf8(arg[0], "key");
-    if (!key) return nullptr;
-    return on_collection(as_collection(self), [&](DbLock&, Collection& collection) -> PyObject* {
-      collection.del(*key);
-      Py_RETURN_NONE;
-    });
+    return keyed_member(self, kDelSig, args, nargs, kwnames,
+                        [](DbLock&, Collection& collection, std::string_view key,
+                           PyObject**) -> PyObject* {
+                          collection.del(key);
+                          Py_RETURN_NONE;
+                        });
   });
 }
 

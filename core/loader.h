@@ -63,10 +63,7 @@ std::expected<Database, Error> load_database(std::string_view path, std::string_
   std::size_t line_number = 0;
   std::size_t pos = 0;
   while (pos < text.size()) {
-    std::size_t end = text.find('\n', pos);
-    if (end == std::string_view::npos) end = text.size();
-    const std::string_view line = trim_whitespace(text.substr(pos, end - pos));
-    pos = end + 1;
+    const std::string_view line = trim_whitespace(next_line(text, pos));
     ++line_number;
     if (line.empty() || line.front() == '#') continue;
     if (const std::optional<std::string_view> name = header_name(line)) {

@@ -22,6 +22,7 @@
 #include "core/collection.h"
 #include "core/entry_splitter.h"
 #include "core/load_sink.h"
+#include "core/text.h"
 #include "core/value_parser.h"
 
 namespace quorvane {
@@ -86,11 +87,8 @@ std::optional<Collection> parse_section(std::string_view text, Sink& sink) {
   std::size_t line_number = 0;
   std::size_t pos = 0;
   while (pos < text.size()) {
-    std::size_t end = text.find('\n', pos);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(pos, end - pos);
+    std::string_view line = next_line(text, pos);
     if (line.ends_with('\r')) line.remove_suffix(1);
-    pos = end + 1;
     ++line_number;
     if (!collection) {
       const std::optional<std::string_view> name = header_name(line);

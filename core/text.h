@@ -39,6 +39,16 @@ std::string_view trim_quotes(std::string_view text);
 // REQUIRES: `lower_word` has no ASCII capitals.
 bool equals_ignoring_ascii_case(std::string_view text, std::string_view lower_word);
 
+// The line of `text` that starts at `pos`, without its line feed; moves
+// `pos` past that line feed. REQUIRES: pos < text.size().
+inline std::string_view next_line(std::string_view text, std::size_t& pos) {
+  std::size_t end = text.find('\n', pos);
+  if (end == std::string_view::npos) end = text.size();
+  const std::string_view line = text.substr(pos, end - pos);
+  pos = end + 1;
+  return line;
+}
+
 // Offset of the first byte of the first invalid UTF-8 sequence in `text`, or
 // nothing when the whole text is valid. Overlong forms, surrogates and code
 // points above U+10FFFF are invalid, as in Python's strict decoder.
