@@ -3,6 +3,7 @@
 #include "core/data_type.h"
 
 #include <algorithm>
+#include <limits>
 #include <new>
 #include <stdexcept>
 #include <utility>
@@ -41,9 +42,10 @@ Array::~Array() {
 }
 
 void Array::grow_to(std::size_t capacity) {
+  if (capacity > std::numeric_limits<std::uint32_t>::max()) throw std::bad_alloc();
   auto* fresh = static_cast<Block*>(::operator new(sizeof(Block) + capacity * sizeof(DataType)));
   const std::size_t n = size();
-  *fresh = Block{n, capacity};
+  *fresh = Block{static_cast<std::uint32_t>(n), static_cast<std::uint32_t>(capacity)};
   DataType* to = reinterpret_cast<DataType*>(fresh + 1);
   DataType* from = items();
   for (std::size_t i = 0; i < n; ++i) {

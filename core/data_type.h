@@ -80,9 +80,11 @@ class Array {
   void clear() noexcept;
 
  private:
+  // An 8-byte header: with malloc's 16-byte granules, a header of two words
+  // would cost a whole granule more per array.
   struct Block {
-    std::size_t size;
-    std::size_t capacity;
+    std::uint32_t size;
+    std::uint32_t capacity;
   };
   DataType* items() const noexcept {
     return block_ ? reinterpret_cast<DataType*>(block_ + 1) : nullptr;

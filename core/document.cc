@@ -40,10 +40,10 @@ constexpr std::size_t kFirstSmallCapacity = 2;
 
 Document::Document(const Document& other) {
   if (!other.block_) return;
-  if (other.block_->map) {
-    auto map = std::make_unique<Map>(*other.block_->map);  // keeps the seed
-    block_ = static_cast<Block*>(::operator new(sizeof(Block)));
-    *block_ = Block{0, 0, map.release()};
+  if (const Map* table = other.map()) {
+    auto copy = std::make_unique<Map>(*table);  // keeps the seed
+    block_ = new_map_block(copy.get());
+    copy.release();
     return;
   }
   const std::size_t n = other.block_->size;
@@ -73,10 +73,16 @@ Document& Document::operator=(Document&& other) noexcept {
 
 Document::~Document() { free_block(block_); }
 
+Document::Block* Document::new_map_block(Map* map) {
+  auto* block = static_cast<MapBlock*>(::operator new(sizeof(MapBlock)));
+  *block = MapBlock{Block{0, kMapTag}, map};
+  return &block->header;
+}
+
 void Document::free_block(Block* block) noexcept {
   if (!block) return;
-  if (block->map) {
-    delete block->map;
+  if (block->capacity == kMapTag) {
+    delete reinterpret_cast<MapBlock*>(block)->map;
   } else {
     Entry* entries = reinterpret_cast<Entry*>(block + 1);
     for (std::size_t i = 0; i < block->size; ++i) entries[i].~Entry();
@@ -86,11 +92,12 @@ void Document::free_block(Block* block) noexcept {
 
 std::size_t Document::size() const noexcept {
   if (!block_) return 0;
-  return block_->map ? block_->map->size() : block_->size;
+  const Map* table = map();
+  return table ? table->size() : block_->size;
 }
 
 void Document::insert_or_assign(std::string_view key, DataType value) {
-  if (block_ && block_->map) {
+  if (Map* table = block_ ? map() : nullptr) {
     // An inline key costs no allocation, so hash once and insert or find in
     // one probe; a longer key is looked up first so that replacing a value
     // allocates nothing.
@@ -100,7 +107,7 @@ void Document::insert_or_assign(std::string_view key, DataType value) {
         return;
       }
     }
-    auto [it, inserted] = block_->map->try_emplace(CompactString(key), std::move(value));
+    auto [it, inserted] = table->try_emplace(CompactString(key), std::move(value));
     if (!inserted) it->second = std::move(value);  // try_emplace left `value` untouched
     return;
   }
@@ -111,7 +118,7 @@ void Document::insert_or_assign(std::string_view key, DataType value) {
   const std::size_t n = block_ ? block_->size : 0;
   if (n == kSmallDocumentMax) {
     promote(n + 1);
-    block_->map->try_emplace(CompactString(key), std::move(value));
+    map()->try_emplace(CompactString(key), std::move(value));
     return;
   }
   if (!block_ || n == block_->capacity) {
@@ -123,7 +130,7 @@ void Document::insert_or_assign(std::string_view key, DataType value) {
 
 bool Document::erase(std::string_view key) {
   if (!block_) return false;
-  if (block_->map) return block_->map->erase(key) != 0;
+  if (Map* table = map()) return table->erase(key) != 0;
   Entry* entries = small_entries();
   const std::size_t n = block_->size;
   for (std::size_t i = 0; i < n; ++i) {
@@ -137,8 +144,8 @@ bool Document::erase(std::string_view key) {
 }
 
 void Document::reserve(std::size_t n) {
-  if (block_ && block_->map) {
-    block_->map->reserve(n);
+  if (Map* table = block_ ? map() : nullptr) {
+    table->reserve(n);
   } else if (n > kSmallDocumentMax) {
     promote(n);
   } else if (n > (block_ ? block_->capacity : 0)) {
@@ -149,7 +156,7 @@ void Document::reserve(std::size_t n) {
 void Document::grow_small(std::size_t capacity) {
   auto* fresh = static_cast<Block*>(::operator new(sizeof(Block) + capacity * sizeof(Entry)));
   const std::size_t n = block_ ? block_->size : 0;
-  *fresh = Block{n, capacity, nullptr};
+  *fresh = Block{static_cast<std::uint32_t>(n), static_cast<std::uint32_t>(capacity)};
   Entry* to = reinterpret_cast<Entry*>(fresh + 1);
   if (block_) {
     Entry* from = small_entries();
@@ -165,15 +172,15 @@ void Document::grow_small(std::size_t capacity) {
 void Document::promote(std::size_t capacity) {
   auto map = std::make_unique<Map>(0, SeededHash{random_seed()});
   map->reserve(capacity);
-  auto* fresh = static_cast<Block*>(::operator new(sizeof(Block)));
+  Block* fresh = new_map_block(map.get());
+  Map* table = map.release();
   if (block_) {
     Entry* entries = small_entries();
     for (std::size_t i = 0; i < block_->size; ++i) {
-      map->try_emplace(std::move(entries[i].key), std::move(entries[i].value));
+      table->try_emplace(std::move(entries[i].key), std::move(entries[i].value));
     }
     free_block(block_);
   }
-  *fresh = Block{0, 0, map.release()};
   block_ = fresh;
 }
 

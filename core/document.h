@@ -92,9 +92,9 @@ class Document {
   // Inline: this lookup is the hot path of reading a key.
   const DataType* find(std::string_view key) const {
     if (!block_) return nullptr;
-    if (block_->map) {
-      auto it = block_->map->find(key);
-      return it == block_->map->end() ? nullptr : &it->second;
+    if (Map* table = map()) {
+      auto it = table->find(key);
+      return it == table->end() ? nullptr : &it->second;
     }
     const Entry* entries = small_entries();
     for (std::size_t i = 0; i < block_->size; ++i) {
@@ -122,8 +122,8 @@ class Document {
   template <class Visit>
   void for_each(Visit&& visit) const {
     if (!block_) return;
-    if (block_->map) {
-      for (const auto& [key, value] : *block_->map) visit(key.view(), value);
+    if (const Map* table = map()) {
+      for (const auto& [key, value] : *table) visit(key.view(), value);
     } else {
       const Entry* entries = small_entries();
       for (std::size_t i = 0; i < block_->size; ++i) visit(entries[i].key.view(), entries[i].value);
@@ -136,13 +136,24 @@ class Document {
     CompactString key;
     DataType value;
   };
-  // One heap block: either a hash table (map set; no entries follow), or
-  // up to `capacity` entries in insertion order right after the header.
+  // One heap block. Small: up to `capacity` entries in insertion order right
+  // after this 8-byte header. Large: capacity is kMapTag and the header is
+  // followed by the hash table's address (a MapBlock).
   struct Block {
-    std::size_t size;
-    std::size_t capacity;
+    std::uint32_t size;
+    std::uint32_t capacity;
+  };
+  struct MapBlock {
+    Block header;
     Map* map;
   };
+  static constexpr std::uint32_t kMapTag = 0xFFFFFFFF;
+
+  // The hash table, or nullptr for a small document. REQUIRES: block_.
+  Map* map() const noexcept {
+    return block_->capacity == kMapTag ? reinterpret_cast<MapBlock*>(block_)->map : nullptr;
+  }
+  static Block* new_map_block(Map* map);
 
   Entry* small_entries() const noexcept { return reinterpret_cast<Entry*>(block_ + 1); }
   // Re-houses the small entries in a block with room for `capacity`.
