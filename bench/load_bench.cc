@@ -11,6 +11,7 @@
 #include <random>
 #include <string>
 
+#include "bench/count_lines.h"
 #include "core/database.h"
 
 namespace {
@@ -64,15 +65,6 @@ const std::string& file_path() {
   static const TempFile file(file_text());
   static const std::string path = file.path.string();
   return path;
-}
-
-std::size_t count_lines(std::string_view text) {
-  std::size_t lines = 0;
-  for (const char* p = text.data(); const void* hit = std::memchr(p, '\n', text.end() - p);) {
-    ++lines;
-    p = static_cast<const char*>(hit) + 1;
-  }
-  return lines;
 }
 
 void BM_LoadText(benchmark::State& state) {

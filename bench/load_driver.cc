@@ -14,6 +14,7 @@
 #include <optional>
 #include <string_view>
 
+#include "bench/count_lines.h"
 #include "core/load_sink.h"
 #include "core/loader.h"
 
@@ -23,15 +24,6 @@ double cpu_seconds() {
   timespec now;
   clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
   return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-std::size_t count_lines(std::string_view text) {
-  std::size_t lines = 0;
-  for (const char* p = text.data(); const void* hit = std::memchr(p, '\n', text.end() - p);) {
-    ++lines;
-    p = static_cast<const char*>(hit) + 1;
-  }
-  return lines;
 }
 
 // Best time of one load over `runs`; nothing for a failed load. With one
