@@ -13,6 +13,8 @@
 
 #include "bench/count_lines.h"
 #include "core/database.h"
+#include "core/load_sink.h"
+#include "core/loader.h"
 
 namespace {
 
@@ -70,7 +72,8 @@ const std::string& file_path() {
 void BM_LoadText(benchmark::State& state) {
   const std::string& text = file_text();
   for (auto _ : state) {
-    auto db = quorvane::Database::load_text("bench.mdb", text);
+    quorvane::StdoutSink sink;
+    auto db = quorvane::load_database("bench.mdb", text, sink);
     if (!db) state.SkipWithError("load failed");
     benchmark::DoNotOptimize(db);
   }

@@ -12,6 +12,7 @@
 #include "binding/args.h"
 #include "binding/errors.h"
 #include "binding/py_ref.h"
+#include "core/loader.h"
 
 namespace quorvane::py {
 namespace {
@@ -71,7 +72,7 @@ PyObject* quorvane_load(PyObject*, PyObject* const* args, Py_ssize_t nargs,
     if (path->find('\0') != std::string_view::npos) {
       return raise(PyExc_FileNotFoundError, "Path can't be loaded");
     }
-    std::expected<Database, Error> database = Database::load(*path);
+    std::expected<Database, Error> database = load_database_file(*path);
     if (!database) return raise(PyExc_FileNotFoundError, "Path can't be loaded");
     return new_quorvane(reinterpret_cast<PyTypeObject*>(g_quorvane_type),
                         DatabaseShare::create(std::move(*database)));

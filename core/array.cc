@@ -56,11 +56,6 @@ void Array::grow_to(std::size_t capacity) {
   block_ = fresh;
 }
 
-const DataType& Array::at(std::size_t i) const {
-  if (i >= size()) throw std::out_of_range("Array::at");
-  return items()[i];
-}
-
 void Array::reserve(std::size_t n) {
   if (n > capacity()) grow_to(n);
 }

@@ -27,9 +27,6 @@ struct Collection {
   // Removes `key`; an absent key changes nothing and is not reported.
   void del(std::string_view key) { entries().erase(key); }
 
-  // A deep copy of all entries, independent of the collection.
-  Document list() const { return data.to_document(); }
-
   // The entries themselves, for reading without a copy.
   const Document& entries() const { return data.as_document(); }
   Document& entries() { return data.as_document(); }

@@ -64,8 +64,6 @@ class Array {
   const DataType& front() const noexcept { return (*this)[0]; }
   DataType& back() noexcept;
   const DataType& back() const noexcept;
-  // Bounds-checked access: throws std::out_of_range past the end.
-  const DataType& at(std::size_t i) const;
 
   // Room for `n` elements in all.
   void reserve(std::size_t n);

@@ -25,27 +25,13 @@ class Database {
   Database(std::string path, std::vector<Collection> collections)
       : path_(std::move(path)), collections_(std::move(collections)) {}
 
-  // Builds a database from the database text file at `path`. Rejected entry
-  // lines print one "Error parsing: ..." line each on standard output and
-  // are skipped. Fails with kErrorReadingFile, building nothing, when the
-  // file cannot be read, is not valid UTF-8, or has entry lines ahead of its
-  // first header.
-  static std::expected<Database, Error> load(std::string_view path);
-
-  // Loads `text` as the content of a database file, as load() does, and
-  // records `path` as the database's path without touching any file.
-  static std::expected<Database, Error> load_text(std::string_view path, std::string_view text);
-
   // Appends an empty collection named `name` and returns it. Fails with
   // kCollectionExists, changing nothing, when a collection of exactly this
   // name exists. The pointer is valid until the next create_collection.
   std::expected<Collection*, Error> create_collection(std::string_view name);
 
-  // The first collection whose name equals `name` byte for byte, or nullptr.
-  // Valid until the next create_collection.
-  Collection* get_collection(std::string_view name);
-
-  // The position of that first collection. Since collections are never
+  // The position of the first collection whose name equals `name` byte for
+  // byte, or nothing. Since collections are never
   // removed or reordered, a position once found stays right for good.
   std::optional<std::size_t> find_collection(std::string_view name) const;
 

@@ -9,7 +9,7 @@ namespace quorvane {
 // Each error has one fixed text, returned by message().
 enum class Error : std::uint8_t {
   kCollectionExists,  // create_collection: a collection of that name exists.
-  kErrorReadingFile,  // Database::load: unreadable file, invalid UTF-8, bad layout.
+  kErrorReadingFile,  // load_database_file: unreadable file, invalid UTF-8, bad layout.
   kInvalidIndex,      // An Array was addressed with a key that is not a usable index.
   kNotSupported,      // Keyed set/remove on a variant that is no container.
 };

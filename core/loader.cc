@@ -63,4 +63,9 @@ std::expected<FileContents, Error> read_whole_file(std::string_view path) {
   return FileContents(std::move(data), size);
 }
 
+std::expected<Database, Error> load_database_file(std::string_view path) {
+  StdoutSink sink;
+  return load_database_file(path, sink);
+}
+
 }  // namespace quorvane

@@ -87,4 +87,11 @@ std::expected<Database, Error> load_database_file(std::string_view path, Sink& s
   return load_database(path, contents->text(), sink);
 }
 
+// Builds a database from the database text file at `path`, as the module
+// does: rejected entry lines print one "Error parsing: ..." line each on
+// standard output and are skipped. Fails with kErrorReadingFile, building
+// nothing, when the file cannot be read, is not valid UTF-8, or has entry
+// lines ahead of its first header.
+std::expected<Database, Error> load_database_file(std::string_view path);
+
 }  // namespace quorvane

@@ -1,7 +1,7 @@
 // Fuzzes loading a database file, with the input as the file's contents.
 //
 // The input is loaded twice: through load_database with a sink that checks
-// every report as it comes, and through Database::load_text (standard output
+// every report as it comes, and through StdoutSink (standard output
 // goes to /dev/null). Checks: a load fails exactly when the text is not
 // UTF-8 (at the offset find_invalid_utf8 gives) or has an entry line ahead of
 // its first header; a loaded database keeps its path, has one collection per
@@ -168,7 +168,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check_loaded(text, *db, sink);
   }
 
-  const std::expected<Database, Error> printed = Database::load_text(kPath, text);
+  StdoutSink stdout_sink;
+  const std::expected<Database, Error> printed = load_database(kPath, text, stdout_sink);
   require(printed.has_value() == db.has_value(), "the two loads disagree on success");
   if (db) {
     require(printed->collections().size() == db->collections().size(),

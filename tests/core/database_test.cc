@@ -11,7 +11,7 @@ TEST(Database, StartsEmptyWithTheDefaultPath) {
   Database db;
   EXPECT_EQ(db.path(), "./default.mdb");
   EXPECT_TRUE(db.list_collections().empty());
-  EXPECT_EQ(db.get_collection(""), nullptr);
+  EXPECT_EQ(db.find_collection(""), std::nullopt);
 }
 
 TEST(Database, CreateAppendsAndRefusesDuplicates) {
@@ -29,11 +29,11 @@ TEST(Database, CreateAppendsAndRefusesDuplicates) {
 
   ASSERT_TRUE(db.create_collection("A"));  // names are case-sensitive
   ASSERT_TRUE(db.create_collection(""));   // the empty name is a name
-  ASSERT_NE(db.get_collection(""), nullptr);
-  EXPECT_EQ(db.get_collection("")->name, "");
+  ASSERT_EQ(db.find_collection(""), 3u);
+  EXPECT_EQ(db.collections()[3].name, "");
   EXPECT_EQ(db.list_collections(), (Names{"b", "a", "A", ""}));
-  EXPECT_EQ(db.get_collection("missing"), nullptr);
-  EXPECT_EQ(db.get_collection("a "), nullptr);
+  EXPECT_EQ(db.find_collection("missing"), std::nullopt);
+  EXPECT_EQ(db.find_collection("a "), std::nullopt);
 }
 
 TEST(Database, DuplicateNamesFromAFileResolveToTheFirst) {
@@ -43,24 +43,15 @@ TEST(Database, DuplicateNamesFromAFileResolveToTheFirst) {
   Database db("data.mdb", std::move(collections));
   EXPECT_EQ(db.path(), "data.mdb");
   EXPECT_EQ(db.list_collections(), (Names{"users", "users"}));
-  ASSERT_NE(db.get_collection("users"), nullptr);
-  EXPECT_EQ(db.get_collection("users")->get("n")->as_number(), 1.0f);
-  EXPECT_EQ(db.find_collection("users"), 0u);
+  ASSERT_EQ(db.find_collection("users"), 0u);
+  EXPECT_EQ(db.collections()[0].get("n")->as_number(), 1.0f);
   EXPECT_FALSE(db.create_collection("users"));
   EXPECT_TRUE(db.create_collection("Users"));
 }
 
-TEST(Database, ListedNamesAreIndependentCopies) {
-  Database db;
-  ASSERT_TRUE(db.create_collection("a"));
-  Names names = db.list_collections();
-  names[0] = "changed";
-  EXPECT_EQ(db.list_collections(), (Names{"a"}));
-}
-
-TEST(CollectionOps, GetSetDelList) {
+TEST(CollectionOps, GetSetDel) {
   Collection c("c");
-  EXPECT_TRUE(c.list().empty());
+  EXPECT_TRUE(c.entries().empty());
   EXPECT_EQ(c.get("a"), nullptr);
 
   c.set("a", DataType::text("x")).set("A", DataType::text("upper"));
@@ -74,13 +65,9 @@ TEST(CollectionOps, GetSetDelList) {
   EXPECT_EQ(c.get("a"), nullptr);
   c.del("a");
   EXPECT_EQ(c.entries().size(), 1u);
-
-  Document copy = c.list();
-  copy.insert_or_assign("added", DataType());
-  EXPECT_EQ(c.get("added"), nullptr);
 }
 
-TEST(CollectionOps, SuccessiveListsEnumerateInTheSameOrder) {
+TEST(CollectionOps, SuccessiveCopiesEnumerateInTheSameOrder) {
   Collection c("c");
   for (int i = 0; i < 100; ++i) c.set("k" + std::to_string(i), DataType::number(i));
   auto keys = [](const Document& d) {
@@ -88,7 +75,7 @@ TEST(CollectionOps, SuccessiveListsEnumerateInTheSameOrder) {
     d.for_each([&](std::string_view k, const DataType&) { out.emplace_back(k); });
     return out;
   };
-  EXPECT_EQ(keys(c.list()), keys(c.list()));
+  EXPECT_EQ(keys(Document(c.entries())), keys(Document(c.entries())));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Database::load on real files: reading, and the failures of reading.
+// load_database_file on real files: reading, and the failures of reading.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,6 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::describe;
+using testing::load_text;
 using testing::StdoutCapture;
 
 // A fresh directory of this process, removed at the end of the test.
@@ -43,7 +44,7 @@ class LoadFile : public ::testing::Test {
 // Loads `path`, checking that a failure prints nothing.
 std::expected<Database, Error> load_quietly(std::string_view path) {
   StdoutCapture capture;
-  std::expected<Database, Error> db = Database::load(path);
+  std::expected<Database, Error> db = load_database_file(path);
   const std::string printed = capture.finish();
   if (!db) {
     EXPECT_EQ(printed, "") << path;
@@ -57,7 +58,7 @@ TEST_F(LoadFile, LoadsAsFromMemoryAndKeepsThePath) {
   const std::expected<Database, Error> db = load_quietly(path);
   ASSERT_TRUE(db);
   EXPECT_EQ(db->path(), path);
-  EXPECT_EQ(describe(*db), describe(*Database::load_text(path, text)));
+  EXPECT_EQ(describe(*db), describe(*load_text(path, text)));
   EXPECT_EQ(db->list_collections(), (std::vector<std::string>{"users", "orders"}));
 }
 

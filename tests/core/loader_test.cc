@@ -13,6 +13,7 @@ namespace quorvane {
 namespace {
 
 using testing::describe;
+using testing::load_text;
 using testing::StdoutCapture;
 
 constexpr const char* kInvalidDigit = "Error parsing: Some(ParseIntError { kind: InvalidDigit })\n";
@@ -37,7 +38,7 @@ struct Loaded {
 
 Loaded load_and_capture(std::string_view text) {
   StdoutCapture capture;
-  const std::expected<Database, Error> db = Database::load_text("mem.mdb", text);
+  const std::expected<Database, Error> db = load_text("mem.mdb", text);
   Loaded out{std::nullopt, capture.finish()};
   if (db) {
     out.database = describe(*db);
@@ -150,7 +151,7 @@ TEST(LoadTextUtf8, ValidMultiByteTextLoads) {
 }
 
 TEST(LoadTextDatabase, KeepsThePathAndBehavesAsAnyOther) {
-  const std::expected<Database, Error> db = Database::load_text("../x/./data.mdb", "[Users]\n");
+  const std::expected<Database, Error> db = load_text("../x/./data.mdb", "[Users]\n");
   ASSERT_TRUE(db);
   Database d = *db;
   EXPECT_EQ(d.path(), "../x/./data.mdb");

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "core/document.h"
+#include "core/load_sink.h"
+#include "core/loader.h"
 
 namespace quorvane::testing {
 
@@ -83,6 +85,11 @@ std::string describe(const Database& db) {
   std::string out;
   for (const Collection& c : db.collections()) out += c.name + ": " + describe(c.data) + "\n";
   return out;
+}
+
+std::expected<Database, Error> load_text(std::string_view path, std::string_view text) {
+  StdoutSink sink;
+  return load_database(path, text, sink);
 }
 
 }  // namespace quorvane::testing

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstdio>
+#include <expected>
 #include <string>
+#include <string_view>
 
 #include "core/data_type.h"
 #include "core/database.h"
@@ -33,5 +35,8 @@ std::string describe(const DataType& value);
 
 // Every collection in order as "name: {entries}", one per line.
 std::string describe(const Database& db);
+
+// Loads `text` as the content of the file `path`, printing as the module does.
+std::expected<Database, Error> load_text(std::string_view path, std::string_view text);
 
 }  // namespace quorvane::testing
