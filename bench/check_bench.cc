@@ -9,7 +9,7 @@
 #include <string>
 
 #include "checker/file_check.h"
-#include "core/loader.h"
+#include "core/load/loader.h"
 
 namespace {
 

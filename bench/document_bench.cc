@@ -5,7 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "core/document.h"
+#include "core/value/document.h"
 
 namespace {
 

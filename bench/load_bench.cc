@@ -12,9 +12,9 @@
 #include <string>
 
 #include "bench/count_lines.h"
-#include "core/database.h"
-#include "core/load_sink.h"
-#include "core/loader.h"
+#include "core/store/database.h"
+#include "core/load/load_sink.h"
+#include "core/load/loader.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include <string_view>
 
 #include "bench/count_lines.h"
-#include "core/load_sink.h"
-#include "core/loader.h"
+#include "core/load/load_sink.h"
+#include "core/load/loader.h"
 
 namespace {
 

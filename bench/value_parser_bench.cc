@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "core/number_parser.h"
-#include "core/value_parser.h"
+#include "core/text/number_parser.h"
+#include "core/text/value_parser.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "binding/errors.h"
 #include "binding/py_ref.h"
 #include "binding/recursion.h"
-#include "core/document.h"
+#include "core/value/document.h"
 
 namespace quorvane::py {
 namespace {

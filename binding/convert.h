@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <expected>
 
-#include "core/data_type.h"
+#include "core/value/data_type.h"
 
 namespace quorvane::py {
 

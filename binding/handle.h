@@ -18,7 +18,7 @@
 #include <new>
 #include <utility>
 
-#include "core/database.h"
+#include "core/store/database.h"
 
 namespace quorvane::py {
 

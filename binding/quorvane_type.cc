@@ -12,7 +12,7 @@
 #include "binding/args.h"
 #include "binding/errors.h"
 #include "binding/py_ref.h"
-#include "core/loader.h"
+#include "core/load/loader.h"
 
 namespace quorvane::py {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "checker/display_text.h"
 #include "checker/explain.h"
-#include "core/text.h"
+#include "core/text/unicode.h"
 
 #define XXH_INLINE_ALL
 #include <xxhash.h>

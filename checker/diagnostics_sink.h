@@ -1,4 +1,4 @@
-// A load sink (core/load_sink.h) that records every line of a database file
+// A load sink (core/load/load_sink.h) that records every line of a database file
 // that does not become an entry, and every entry or section that hides an
 // earlier one, each with an explanation for a person.
 //
@@ -17,11 +17,11 @@
 
 #include <boost/unordered/unordered_flat_map.hpp>
 
-#include "core/collection.h"
-#include "core/data_type.h"
-#include "core/entry_splitter.h"
-#include "core/load_sink.h"
-#include "core/value_parser.h"
+#include "core/store/collection.h"
+#include "core/value/data_type.h"
+#include "core/load/entry_splitter.h"
+#include "core/load/load_sink.h"
+#include "core/text/value_parser.h"
 
 namespace quorvane::check {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <optional>
 
-#include "core/text.h"
+#include "core/text/unicode.h"
 
 namespace quorvane::check {
 namespace {

@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "checker/display_text.h"
-#include "core/section_parser.h"
-#include "core/text.h"
+#include "core/load/section_parser.h"
+#include "core/text/unicode.h"
 
 namespace quorvane::check {
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/entry_splitter.h"
-#include "core/load_sink.h"
-#include "core/value_parser.h"
+#include "core/load/entry_splitter.h"
+#include "core/load/load_sink.h"
+#include "core/text/value_parser.h"
 
 namespace quorvane::check {
 

@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 #include "checker/display_text.h"
-#include "core/loader.h"
+#include "core/load/loader.h"
 
 namespace quorvane::check {
 namespace {

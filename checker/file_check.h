@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "checker/diagnostics_sink.h"
-#include "core/database.h"
+#include "core/store/database.h"
 
 namespace quorvane::check {
 

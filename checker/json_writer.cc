@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "checker/float_text.h"
-#include "core/document.h"
+#include "core/value/document.h"
 
 namespace quorvane::check {
 namespace {

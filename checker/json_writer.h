@@ -14,8 +14,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/data_type.h"
-#include "core/database.h"
+#include "core/value/data_type.h"
+#include "core/store/database.h"
 
 namespace quorvane::check {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/document.h"
-#include "core/text.h"
-#include "core/value_parser.h"
+#include "core/value/document.h"
+#include "core/text/unicode.h"
+#include "core/text/value_parser.h"
 
 namespace quorvane::fuzz {
 namespace {

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string_view>
 
-#include "core/data_type.h"
+#include "core/value/data_type.h"
 
 namespace quorvane::fuzz {
 

@@ -20,10 +20,10 @@
 #include <string_view>
 #include <vector>
 
-#include "core/database.h"
-#include "core/loader.h"
-#include "core/section_parser.h"
-#include "core/text.h"
+#include "core/store/database.h"
+#include "core/load/loader.h"
+#include "core/load/section_parser.h"
+#include "core/text/unicode.h"
 #include "fuzz/fuzz_support.h"
 
 namespace quorvane::fuzz {

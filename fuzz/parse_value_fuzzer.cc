@@ -16,11 +16,11 @@
 #include <cstring>
 #include <string>
 
-#include "core/text.h"
-#include "core/uuid_text.h"
-#include "core/value_parser.h"
+#include "core/text/unicode.h"
+#include "core/text/uuid_text.h"
+#include "core/text/value_parser.h"
 #include "fuzz/fuzz_support.h"
-#include "fuzz/reference_parser.h"
+#include "tests/test_support/reference_parser.h"
 
 namespace quorvane::fuzz {
 namespace {

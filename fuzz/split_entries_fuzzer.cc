@@ -15,8 +15,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/entry_splitter.h"
-#include "core/text.h"
+#include "core/load/entry_splitter.h"
+#include "core/text/unicode.h"
 #include "fuzz/fuzz_support.h"
 
 namespace quorvane::fuzz {

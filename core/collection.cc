@@ -1,8 +1,0 @@
-#include "core/collection.h"
-
-namespace quorvane {
-
-Collection::Collection(std::string_view name)
-    : name(name), data(DataType::document(Document())) {}
-
-}  // namespace quorvane

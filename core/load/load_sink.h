@@ -1,0 +1,95 @@
+// Where the loader reports what it meets while it reads a database file.
+//
+// The loader and the section parser are templates over a sink type and call
+// its hooks in file order, the moment each line is handled. The module uses
+// StdoutSink, which prints the three "Error parsing: " messages and does
+// nothing else; its other hooks are empty and inline, so they cost nothing.
+// A diagnosing tool can pass a sink of its own to learn about every line that
+// is dropped and why, with its line number, without a second parser.
+//
+// Line numbers count from 1; line texts are the trimmed lines, views into the
+// loaded text valid only during the call. Sinks are used by one thread.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "core/store/collection.h"
+#include "core/value/data_type.h"
+#include "core/text/value_parser.h"
+
+namespace quorvane {
+
+// Why the type code field of an entry line could not be read.
+enum class TypeCodeError : std::uint8_t {
+  kInvalidDigit,  // a character other than a digit (after one optional "+")
+  kPosOverflow,   // the number grew beyond 65535 before any such character
+};
+
+// The message line printed for `error`, without its line feed.
+std::string_view message(TypeCodeError error);
+
+// The message line printed for an entry whose value text yields no value.
+inline constexpr std::string_view kUnresolvedValueMessage = "Error parsing: unresolved value";
+
+// Writes `text` and a line feed to C stdout and flushes at once, so that the
+// line reaches file descriptor 1 before anything later is done.
+void print_line(std::string_view text);
+
+template <class S>
+concept LoadSink = requires(S& sink, std::size_t number, std::string_view text,
+                            TypeCodeError error, TypeCode code, ParseFailure failure,
+                            const Collection& collection, const DataType& value) {
+  // The text is not valid UTF-8 from byte offset `number` on: the load fails.
+  sink.invalid_utf8(number);
+  // An entry line ahead of the first header: the load fails at this line.
+  sink.entry_before_header(number, text);
+  // A header line opens a new collection of the name `text` (possibly one
+  // that an earlier section had already).
+  sink.section_started(number, text);
+  // A line inside a section that begins with "[" but is no header: skipped.
+  sink.bracket_line_skipped(number, text);
+  // An entry line that did not split into three fields: skipped.
+  sink.wrong_field_count(number, text, number);
+  // An entry line whose type code cannot be read: skipped.
+  sink.bad_type_code(number, text, error);
+  // An entry line whose value text yields no value under `code`, for the
+  // reason `failure` (no such variant, bad syntax, nested too deep): skipped.
+  sink.unresolved_value(number, text, code, failure);
+  // Called just before `value` is stored under the key `text`; until then
+  // collection.get(key) shows any earlier value that it replaces.
+  sink.entry_storing(number, collection, text, value);
+};
+
+// The module's sink: prints the three messages on standard output.
+struct StdoutSink {
+  void invalid_utf8(std::size_t) {}
+  void entry_before_header(std::size_t, std::string_view) {}
+  void section_started(std::size_t, std::string_view) {}
+  void bracket_line_skipped(std::size_t, std::string_view) {}
+  void wrong_field_count(std::size_t, std::string_view, std::size_t) {}
+  void bad_type_code(std::size_t, std::string_view, TypeCodeError error) {
+    print_line(message(error));
+  }
+  void unresolved_value(std::size_t, std::string_view, TypeCode, ParseFailure) {
+    print_line(kUnresolvedValueMessage);
+  }
+  void entry_storing(std::size_t, const Collection&, std::string_view, const DataType&) {}
+};
+
+// Reports nothing: for loading content where no output is wanted.
+struct SilentSink {
+  void invalid_utf8(std::size_t) {}
+  void entry_before_header(std::size_t, std::string_view) {}
+  void section_started(std::size_t, std::string_view) {}
+  void bracket_line_skipped(std::size_t, std::string_view) {}
+  void wrong_field_count(std::size_t, std::string_view, std::size_t) {}
+  void bad_type_code(std::size_t, std::string_view, TypeCodeError) {}
+  void unresolved_value(std::size_t, std::string_view, TypeCode, ParseFailure) {}
+  void entry_storing(std::size_t, const Collection&, std::string_view, const DataType&) {}
+};
+
+static_assert(LoadSink<StdoutSink> && LoadSink<SilentSink>);
+
+}  // namespace quorvane

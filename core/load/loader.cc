@@ -1,0 +1,71 @@
+#include "core/load/loader.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quorvane {
+namespace {
+
+// Closes a file descriptor when it goes out of scope.
+class FdCloser {
+ public:
+  explicit FdCloser(int fd) : fd_(fd) {}
+  FdCloser(const FdCloser&) = delete;
+  FdCloser& operator=(const FdCloser&) = delete;
+  ~FdCloser() { ::close(fd_); }
+
+ private:
+  int fd_;
+};
+
+constexpr std::size_t kMinimumBuffer = 64 * 1024;
+
+}  // namespace
+
+std::expected<FileContents, Error> read_whole_file(std::string_view path) {
+  const auto failed = std::unexpected(Error::kErrorReadingFile);
+  // A NUL would cut the path short and open some other file.
+  if (path.empty() || path.find('\0') != std::string_view::npos) return failed;
+  const std::string c_path(path);
+  const int fd = ::open(c_path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return failed;
+  FdCloser closer(fd);
+  struct stat info;
+  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) return failed;
+
+  // One byte more than the stated size, so that a file that is read whole
+  // ends with a zero-length read without regrowing. Files whose size is not
+  // known in advance (/proc, pipes) grow the buffer by doubling.
+  std::size_t capacity = std::max(static_cast<std::size_t>(info.st_size) + 1, kMinimumBuffer);
+  auto data = std::make_unique_for_overwrite<char[]>(capacity);
+  std::size_t size = 0;
+  for (;;) {
+    if (size == capacity) {
+      const std::size_t grown = capacity * 2;
+      auto bigger = std::make_unique_for_overwrite<char[]>(grown);
+      std::memcpy(bigger.get(), data.get(), size);
+      data = std::move(bigger);
+      capacity = grown;
+    }
+    const ssize_t got = ::read(fd, data.get() + size, capacity - size);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return failed;
+    }
+    if (got == 0) break;
+    size += static_cast<std::size_t>(got);
+  }
+  return FileContents(std::move(data), size);
+}
+
+std::expected<Database, Error> load_database_file(std::string_view path) {
+  StdoutSink sink;
+  return load_database_file(path, sink);
+}
+
+}  // namespace quorvane

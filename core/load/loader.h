@@ -1,0 +1,97 @@
+// Loading a database from the text of a database file.
+//
+// The file is UTF-8 text of lines cut at line feeds. Every line is trimmed of
+// White_Space at both ends (so a carriage return before the line feed goes
+// too) and then is blank (ignored), a comment (first character "#", ignored),
+// a header ("[" first and "]" last: starts a collection of the name between
+// them) or an entry line of the collection opened last (section_parser.h).
+// A load fails with kErrorReadingFile, building nothing and printing nothing,
+// when the text is not valid UTF-8 or has an entry line ahead of its first
+// header; a byte order mark is no whitespace, so a file that starts with one
+// fails this way too. Entry lines that are rejected never fail the load.
+//
+// One pass over the text; lines are views into it and nothing is copied but
+// the names, keys and values stored. Not thread-safe on a shared sink.
+#pragma once
+
+#include <cstddef>
+#include <expected>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/store/database.h"
+#include "core/load/entry_splitter.h"
+#include "core/value/error.h"
+#include "core/load/load_sink.h"
+#include "core/load/section_parser.h"
+#include "core/text/unicode.h"
+
+namespace quorvane {
+
+// The bytes of a file, read whole in one go.
+class FileContents {
+ public:
+  FileContents() = default;
+  FileContents(std::unique_ptr<char[]> data, std::size_t size)
+      : data_(std::move(data)), size_(size) {}
+  std::string_view text() const { return {data_.get(), size_}; }
+
+ private:
+  std::unique_ptr<char[]> data_;
+  std::size_t size_ = 0;
+};
+
+// Reads the whole file at `path`. Fails with kErrorReadingFile, whatever the
+// reason (missing, a directory, no permission, a read error, a path holding
+// a NUL byte); the system's own error is discarded.
+std::expected<FileContents, Error> read_whole_file(std::string_view path);
+
+// Builds a database from `text`, recording `path` as where it came from.
+template <LoadSink Sink>
+std::expected<Database, Error> load_database(std::string_view path, std::string_view text,
+                                             Sink& sink) {
+  if (const std::optional<std::size_t> bad = find_invalid_utf8(text)) {
+    sink.invalid_utf8(*bad);
+    return std::unexpected(Error::kErrorReadingFile);
+  }
+  std::vector<Collection> collections;
+  EntryFields fields;
+  std::size_t line_number = 0;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    const std::string_view line = trim_whitespace(next_line(text, pos));
+    ++line_number;
+    if (line.empty() || line.front() == '#') continue;
+    if (const std::optional<std::string_view> name = header_name(line)) {
+      sink.section_started(line_number, *name);
+      collections.emplace_back(*name);
+    } else if (collections.empty()) {
+      sink.entry_before_header(line_number, line);
+      return std::unexpected(Error::kErrorReadingFile);
+    } else {
+      parse_entry_line(collections.back(), line, line_number, fields, sink);
+    }
+  }
+  return Database(std::string(path), std::move(collections));
+}
+
+// Reads the file at `path` whole, then loads it as above.
+template <LoadSink Sink>
+std::expected<Database, Error> load_database_file(std::string_view path, Sink& sink) {
+  const std::expected<FileContents, Error> contents = read_whole_file(path);
+  if (!contents) return std::unexpected(contents.error());
+  return load_database(path, contents->text(), sink);
+}
+
+// Builds a database from the database text file at `path`, as the module
+// does: rejected entry lines print one "Error parsing: ..." line each on
+// standard output and are skipped. Fails with kErrorReadingFile, building
+// nothing, when the file cannot be read, is not valid UTF-8, or has entry
+// lines ahead of its first header.
+std::expected<Database, Error> load_database_file(std::string_view path);
+
+}  // namespace quorvane

@@ -1,0 +1,66 @@
+#include "core/text/value_parser.h"
+
+#include "core/text/container_reader.h"
+#include "core/text/number_parser.h"
+#include "core/text/unicode.h"
+#include "core/text/uuid_text.h"
+
+namespace quorvane {
+namespace {
+
+bool is_enclosed(std::string_view text, char open, char close) {
+  return text.size() >= 2 && text.front() == open && text.back() == close;
+}
+
+}  // namespace
+
+std::optional<bool> parse_boolean(std::string_view text) {
+  const char lowered_first = text.empty() ? '\0' : static_cast<char>(text.front() | 0x20);
+  if (lowered_first == 't' && equals_ignoring_ascii_case(text, "true")) return true;
+  if (lowered_first == 'f' && equals_ignoring_ascii_case(text, "false")) return false;
+  return std::nullopt;
+}
+
+TypeCode infer_type(std::string_view text) {
+  text = trim_whitespace(text);
+  if (parse_uuid(text)) return kIdCode;
+  if (is_number_text(text)) return kNumberCode;
+  if (parse_boolean(text)) return kBooleanCode;
+  if (is_enclosed(text, '[', ']')) return kArrayCode;
+  if (is_enclosed(text, '{', '}')) return kDocumentCode;
+  return kTextCode;
+}
+
+std::expected<DataType, ParseFailure> parse_value_or_failure(TypeCode code, std::string_view text) {
+  text = trim_whitespace(text);
+  const auto syntax_error = std::unexpected(ParseFailure::kSyntax);
+  switch (code) {
+    case kIdCode:
+      if (const std::optional<Id> id = parse_uuid(text)) return DataType::id(*id);
+      return syntax_error;
+    case kTextCode:
+      return DataType::text(trim_quotes(text));
+    case kNumberCode:
+      if (const std::optional<float> number = parse_number(text)) return DataType::number(*number);
+      return syntax_error;
+    case kBooleanCode:
+      if (const std::optional<bool> flag = parse_boolean(text)) return DataType::boolean(*flag);
+      return syntax_error;
+    case kArrayCode:
+      if (!is_enclosed(text, '[', ']')) return syntax_error;
+      return read_container(text);
+    case kDocumentCode:
+      if (!is_enclosed(text, '{', '}')) return syntax_error;
+      return read_container(text);
+    default:
+      return std::unexpected(ParseFailure::kNoVariant);
+  }
+}
+
+std::optional<DataType> parse_value(TypeCode code, std::string_view text) {
+  std::expected<DataType, ParseFailure> value = parse_value_or_failure(code, text);
+  if (!value) return std::nullopt;
+  return std::move(*value);
+}
+
+}  // namespace quorvane

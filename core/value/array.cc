@@ -1,0 +1,102 @@
+// The elements of an Array value, declared in data_type.h next to DataType,
+// which holds an Array inline.
+#include "core/value/data_type.h"
+
+#include <algorithm>
+#include <limits>
+#include <new>
+#include <stdexcept>
+#include <utility>
+
+namespace quorvane {
+
+Array::Array(std::initializer_list<DataType> items) {
+  reserve(items.size());
+  for (const DataType& item : items) push_back(item);
+}
+
+Array::Array(const Array& other) {
+  reserve(other.size());
+  for (const DataType& item : other) push_back(item);
+}
+
+Array& Array::operator=(const Array& other) {
+  if (this != &other) *this = Array(other);
+  return *this;
+}
+
+Array& Array::operator=(Array&& other) noexcept {
+  if (this != &other) {
+    Block* taken = other.block_;
+    other.block_ = nullptr;
+    clear();
+    ::operator delete(block_);
+    block_ = taken;
+  }
+  return *this;
+}
+
+Array::~Array() {
+  clear();
+  ::operator delete(block_);
+}
+
+void Array::grow_to(std::size_t capacity) {
+  if (capacity > std::numeric_limits<std::uint32_t>::max()) throw std::bad_alloc();
+  auto* fresh = static_cast<Block*>(::operator new(sizeof(Block) + capacity * sizeof(DataType)));
+  const std::size_t n = size();
+  *fresh = Block{static_cast<std::uint32_t>(n), static_cast<std::uint32_t>(capacity)};
+  DataType* to = reinterpret_cast<DataType*>(fresh + 1);
+  DataType* from = items();
+  for (std::size_t i = 0; i < n; ++i) {
+    new (&to[i]) DataType(std::move(from[i]));
+    from[i].~DataType();
+  }
+  ::operator delete(block_);
+  block_ = fresh;
+}
+
+void Array::reserve(std::size_t n) {
+  if (n > capacity()) grow_to(n);
+}
+
+void Array::push_back(DataType value) { emplace_back() = std::move(value); }
+
+DataType& Array::emplace_back() {
+  const std::size_t n = size();
+  if (n == capacity()) grow_to(std::max<std::size_t>(4, 2 * n));
+  DataType* slot = new (items() + n) DataType();
+  ++block_->size;
+  return *slot;
+}
+
+void Array::resize(std::size_t n) {
+  if (n > size()) {
+    reserve(n);
+    while (size() < n) emplace_back();
+  } else {
+    while (size() > n) {
+      items()[size() - 1].~DataType();
+      --block_->size;
+    }
+  }
+}
+
+DataType* Array::erase(const DataType* pos) {
+  DataType* first = items();
+  const std::size_t index = static_cast<std::size_t>(pos - first);
+  const std::size_t n = size();
+  for (std::size_t i = index + 1; i < n; ++i) first[i - 1] = std::move(first[i]);
+  first[n - 1].~DataType();
+  --block_->size;
+  return first + index;
+}
+
+void Array::clear() noexcept {
+  if (!block_) return;
+  DataType* first = items();
+  for (std::size_t i = block_->size; i > 0; --i) first[i - 1].~DataType();
+  block_->size = 0;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,19 @@
+#include "core/value/compact_string.h"
+
+namespace quorvane {
+
+void CompactString::assign_fresh(std::string_view text) {
+  if (text.size() <= kInlineCapacity) {
+    if (!text.empty()) std::memcpy(bytes_, text.data(), text.size());
+    bytes_[kTagByte] = static_cast<unsigned char>(text.size());
+    return;
+  }
+  char* block = new char[text.size()];
+  std::memcpy(block, text.data(), text.size());
+  std::memcpy(bytes_, &block, sizeof block);
+  const std::uint64_t word = static_cast<std::uint64_t>(text.size());  // < 2^56 in practice
+  std::memcpy(bytes_ + 8, &word, 7);
+  bytes_[kTagByte] = kHeapTag;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,138 @@
+// load_database_file on real files: reading, and the failures of reading.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+
+#include "core/store/database.h"
+#include "core/load/loader.h"
+#include "tests/test_support/test_support.h"
+
+namespace quorvane {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::describe;
+using testing::load_text;
+using testing::StdoutCapture;
+
+// A fresh directory of this process, removed at the end of the test.
+class LoadFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    dir_ = fs::temp_directory_path() /
+           ("quorvane-" + std::to_string(::getpid()) + "-" + info->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string write(const std::string& name, std::string_view content) {
+    const fs::path path = dir_ / name;
+    std::ofstream(path, std::ios::binary) << content;
+    return path.string();
+  }
+
+  fs::path dir_;
+};
+
+// Loads `path`, checking that a failure prints nothing.
+std::expected<Database, Error> load_quietly(std::string_view path) {
+  StdoutCapture capture;
+  std::expected<Database, Error> db = load_database_file(path);
+  const std::string printed = capture.finish();
+  if (!db) {
+    EXPECT_EQ(printed, "") << path;
+  }
+  return db;
+}
+
+TEST_F(LoadFile, LoadsAsFromMemoryAndKeepsThePath) {
+  const std::string text = "# shop\n[users]\n3 age 36\n\n[orders]\n3 n 2\r\n";
+  const std::string path = write("shop.mdb", text);
+  const std::expected<Database, Error> db = load_quietly(path);
+  ASSERT_TRUE(db);
+  EXPECT_EQ(db->path(), path);
+  EXPECT_EQ(describe(*db), describe(*load_text(path, text)));
+  EXPECT_EQ(db->list_collections(), (std::vector<std::string>{"users", "orders"}));
+}
+
+TEST_F(LoadFile, RelativePathIsKeptAsGiven) {
+  write("rel.mdb", "[a]\n");
+  const fs::path old = fs::current_path();
+  fs::current_path(dir_);
+  const std::expected<Database, Error> db = load_quietly("./rel.mdb");
+  fs::current_path(old);
+  ASSERT_TRUE(db);
+  EXPECT_EQ(db->path(), "./rel.mdb");
+}
+
+TEST_F(LoadFile, EmptyFileGivesAnEmptyDatabase) {
+  const std::expected<Database, Error> db = load_quietly(write("empty.mdb", ""));
+  ASSERT_TRUE(db);
+  EXPECT_TRUE(db->list_collections().empty());
+}
+
+TEST_F(LoadFile, EveryReadFailureIsTheSameError) {
+  const std::string good = write("good.mdb", "[a]\n");
+  const std::string cases[] = {
+      (dir_ / "missing.mdb").string(),
+      dir_.string(),                         // a directory
+      good + "/inner",                       // a file used as a directory
+      "/proc/self/mem",                      // opens, but reading at offset 0 fails
+      good + std::string(1, '\0') + "junk",  // would open good.mdb if cut at the NUL
+      "",
+  };
+  for (const std::string& path : cases) {
+    const std::expected<Database, Error> db = load_quietly(path);
+    ASSERT_FALSE(db) << ::testing::PrintToString(path);
+    EXPECT_EQ(db.error(), Error::kErrorReadingFile);
+    EXPECT_EQ(message(db.error()), "Error reading file");
+  }
+}
+
+TEST_F(LoadFile, UnreadableContentFails) {
+  const std::string bad = write("bad.mdb", "[a]\n3 x 1\n\xFF");
+  const std::string bom = write("bom.mdb", "\xEF\xBB\xBF[a]\n3 x 1\n");
+  EXPECT_FALSE(load_quietly(bad));
+  EXPECT_FALSE(load_quietly(bom));
+}
+
+TEST_F(LoadFile, ReadsFilesOfEverySize) {
+  // Around the first buffer size and a few pages beyond it.
+  for (std::size_t size : {std::size_t{1}, std::size_t{65535}, std::size_t{65536},
+                           std::size_t{65537}, std::size_t{300001}}) {
+    std::string content(size, 'x');
+    for (std::size_t i = 0; i < size; i += 97) content[i] = static_cast<char>('a' + i % 26);
+    const std::expected<FileContents, Error> read = read_whole_file(write("f", content));
+    ASSERT_TRUE(read) << size;
+    EXPECT_EQ(read->text(), content) << size;
+  }
+}
+
+TEST_F(LoadFile, ReadsFilesWhoseSizeIsUnknownBeforehand) {
+  // /proc files report size 0; the content must still be read whole.
+  const std::expected<FileContents, Error> read = read_whole_file("/proc/self/status");
+  ASSERT_TRUE(read);
+  EXPECT_NE(read->text().find("Name:"), std::string_view::npos);
+  EXPECT_NE(read->text().find("VmRSS:"), std::string_view::npos);
+
+  // A pipe: size 0 up front and more than the first buffer holds.
+  const std::string fifo = (dir_ / "pipe").string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  std::string content;
+  for (int i = 0; i < 40000; ++i) content += "3 key" + std::to_string(i) + " 1\n";
+  std::thread writer([&] { std::ofstream(fifo, std::ios::binary) << content; });
+  const std::expected<FileContents, Error> piped = read_whole_file(fifo);
+  writer.join();
+  ASSERT_TRUE(piped);
+  EXPECT_EQ(piped->text(), content);
+}
+
+}  // namespace
+}  // namespace quorvane

@@ -1,0 +1,175 @@
+#include "core/load/loader.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/store/database.h"
+#include "tests/test_support/test_support.h"
+
+namespace quorvane {
+namespace {
+
+using testing::describe;
+using testing::load_text;
+using testing::StdoutCapture;
+
+constexpr const char* kInvalidDigit = "Error parsing: Some(ParseIntError { kind: InvalidDigit })\n";
+constexpr const char* kUnresolved = "Error parsing: unresolved value\n";
+
+// A load from memory: the database as describe() shows it, or nothing for a
+// failed load, and what was printed.
+struct LoadCase {
+  const char* name;
+  std::string text;
+  std::optional<std::string> database;
+  std::string printed;
+};
+
+// Shows the case by its name in test output.
+void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
+
+struct Loaded {
+  std::optional<std::string> database;
+  std::string printed;
+};
+
+Loaded load_and_capture(std::string_view text) {
+  StdoutCapture capture;
+  const std::expected<Database, Error> db = load_text("mem.mdb", text);
+  Loaded out{std::nullopt, capture.finish()};
+  if (db) {
+    out.database = describe(*db);
+  } else {
+    EXPECT_EQ(db.error(), Error::kErrorReadingFile);
+  }
+  return out;
+}
+
+class LoadText : public ::testing::TestWithParam<LoadCase> {};
+
+TEST_P(LoadText, BuildsTheCollectionsAndPrints) {
+  const LoadCase& c = GetParam();
+  const Loaded loaded = load_and_capture(c.text);
+  EXPECT_EQ(loaded.database, c.database);
+  EXPECT_EQ(loaded.printed, c.printed);
+}
+
+const std::nullopt_t kFails = std::nullopt;
+const std::string kBom = "\xEF\xBB\xBF";
+
+const LoadCase kLoadCases[] = {
+    {"EmptyFile", "", "", ""},
+    {"BlankLinesAndCommentsOnly", "\n \n\t# note\n   # indented\n\xE3\x80\x80\n#", "", ""},
+    {"HeaderAlone", "[a]", "a: {}\n", ""},
+    {"HeaderAfterHeaderGivesAnEmptyCollection", "[a]\n[b]\n3 x 1\n", "a: {}\nb: {x: 1}\n", ""},
+    {"DuplicateNamesGiveTwoCollections", "[a]\n3 x 1\n[a]\n3 x 2\n", "a: {x: 1}\na: {x: 2}\n", ""},
+    {"IndentedHeaderKeepsInnerSpaces", "  \t[ my users ]  \n3 x 1", " my users : {x: 1}\n", ""},
+    {"EmptyName", "[]\n3 x 1\n", ": {x: 1}\n", ""},
+    {"BracketsInsideTheName", "[[a]]\n", "[a]: {}\n", ""},
+    {"HeaderFollowedByCommentInsideASection", "[a]\n[b] # note\n3 x 1\n", "a: {x: 1}\n", ""},
+    {"LoneBracketInsideASection", "[a]\n[\n]\n3 x 1\n", "a: {x: 1}\n", ""},
+    {"CommentAfterHeader", "[a]\n# note\n3 x 1\n", "a: {x: 1}\n", ""},
+    {"HashInsideAnEntryLine", "[a]\n3 x#y 1\n", "a: {x#y: 1}\n", ""},
+    {"EntryLinesAreTrimmed", "[a]\n\t 3 x 1 \xC2\xA0\r\n", "a: {x: 1}\n", ""},
+    {"LastLineWithoutLineFeed", "[a]\n3 x 1", "a: {x: 1}\n", ""},
+    {"LaterLineReplacesEarlier", "[a]\n3 x 1\n3 x 2\n", "a: {x: 2}\n", ""},
+    {"MessagesComeInFileOrder", "[a]\nq x 1\n[b]\n9 y 1\n3 z 1\n", "a: {}\nb: {z: 1}\n",
+     std::string(kInvalidDigit) + kUnresolved},
+    {"DeeplyNestedValueIsRejectedNotFatal",
+     "[a]\n5 k " + std::string(100000, '[') + std::string(100000, ']') + "\n3 n 1\n",
+     "a: {n: 1}\n", kUnresolved},
+    {"EntryBeforeFirstHeaderFails", "3 x 1\n[a]\n3 y 2\n", kFails, ""},
+    {"EntriesAndNoHeaderFail", "3 x 1\n", kFails, ""},
+    {"FailureBeforeHeaderPrintsNothing", "x\n[a]\nq k v\n", kFails, ""},
+    {"LoneBracketFirstFails", "[\n[a]\n", kFails, ""},
+    {"LoneClosingBracketFirstFails", "]\n[a]\n", kFails, ""},
+    {"HeaderWithCommentFirstFails", "[a] # note\n3 x 1\n", kFails, ""},
+    {"ByteOrderMarkBeforeHeaderFails", kBom + "[a]\n3 x 1\n", kFails, ""},
+    {"ByteOrderMarkLineFails", kBom + "\n[a]\n", kFails, ""},
+    {"ByteOrderMarkBeforeCommentFails", kBom + "# note\n", kFails, ""},
+    {"CarriageReturnAloneEndsNoLine", "[a]\r3 x 1\n", kFails, ""},
+    {"LineSeparatorEndsNoLine", "[a]\xE2\x80\xA8" "3 x 1\n", kFails, ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, LoadText, ::testing::ValuesIn(kLoadCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+std::string with_crlf(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\n') out += '\r';
+    out += c;
+  }
+  return out;
+}
+
+TEST(LoadTextLineEndings, CrLfLoadsAsLf) {
+  for (const LoadCase& c : kLoadCases) {
+    const Loaded lf = load_and_capture(c.text);
+    const Loaded crlf = load_and_capture(with_crlf(c.text));
+    EXPECT_EQ(crlf.database, lf.database) << c.name;
+    EXPECT_EQ(crlf.printed, lf.printed) << c.name;
+  }
+}
+
+// Invalid sequences: stray continuation, truncated, overlong, surrogate,
+// above U+10FFFF, bytes that never occur.
+const char* const kInvalidUtf8[] = {"\x80", "\xBF", "\xC3", "\xE2\x80", "\xF0\x9F\x98",
+                                    "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80",
+                                    "\xF4\x90\x80\x80", "\xFE", "\xFF", "\xC3(", "\xE2(\xA1"};
+
+TEST(LoadTextUtf8, AnyInvalidSequenceAnywhereFailsAndPrintsNothing) {
+  // Lines that would print messages, so a late check would show.
+  const std::string good = "# c\n[a]\nq x 1\n3 y 1\n9 z \"v w\"\n[b]\n";
+  for (const char* bad : kInvalidUtf8) {
+    for (std::size_t at = 0; at <= good.size(); ++at) {
+      const std::string text = good.substr(0, at) + bad + good.substr(at);
+      const Loaded loaded = load_and_capture(text);
+      EXPECT_EQ(loaded.database, std::nullopt) << ::testing::PrintToString(text);
+      EXPECT_EQ(loaded.printed, "") << ::testing::PrintToString(text);
+    }
+  }
+}
+
+struct Utf8Sink : SilentSink {
+  std::optional<std::size_t> offset;
+  void invalid_utf8(std::size_t at) { offset = at; }
+};
+
+TEST(LoadTextUtf8, SinkLearnsTheByteOffset) {
+  Utf8Sink sink;
+  EXPECT_FALSE(load_database("p", "[a]\n3 x \xC3\xA9\xFF\n", sink));
+  EXPECT_EQ(sink.offset, 10u);
+}
+
+TEST(LoadTextUtf8, ValidMultiByteTextLoads) {
+  const Loaded loaded = load_and_capture("[\xC3\xA9t\xC3\xA9]\n3 \xF0\x9F\x98\x80 1\n");
+  EXPECT_EQ(loaded.database, "\xC3\xA9t\xC3\xA9: {\xF0\x9F\x98\x80: 1}\n");
+}
+
+TEST(LoadTextDatabase, KeepsThePathAndBehavesAsAnyOther) {
+  const std::expected<Database, Error> db = load_text("../x/./data.mdb", "[Users]\n");
+  ASSERT_TRUE(db);
+  Database d = *db;
+  EXPECT_EQ(d.path(), "../x/./data.mdb");
+  EXPECT_EQ(d.list_collections(), std::vector<std::string>{"Users"});
+  EXPECT_FALSE(d.create_collection("Users"));
+  EXPECT_TRUE(d.create_collection("users"));
+}
+
+struct EarlySink : SilentSink {
+  std::vector<std::size_t> early;
+  void entry_before_header(std::size_t n, std::string_view) { early.push_back(n); }
+};
+
+TEST(LoadTextSink, HearsOfTheFirstEntryAheadOfAnyHeader) {
+  EarlySink sink;
+  EXPECT_FALSE(load_database("p", "\n# c\n  x y z\nw\n[a]\n", sink));
+  EXPECT_EQ(sink.early, std::vector<std::size_t>{3});
+}
+
+}  // namespace
+}  // namespace quorvane

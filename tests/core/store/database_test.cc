@@ -1,0 +1,82 @@
+#include "core/store/database.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvane {
+namespace {
+
+using Names = std::vector<std::string>;
+
+TEST(Database, StartsEmptyWithTheDefaultPath) {
+  Database db;
+  EXPECT_EQ(db.path(), "./default.mdb");
+  EXPECT_TRUE(db.list_collections().empty());
+  EXPECT_EQ(db.find_collection(""), std::nullopt);
+}
+
+TEST(Database, CreateAppendsAndRefusesDuplicates) {
+  Database db;
+  ASSERT_TRUE(db.create_collection("b"));
+  auto a = db.create_collection("a");
+  ASSERT_TRUE(a);
+  EXPECT_EQ((*a)->name, "a");
+  EXPECT_EQ(db.list_collections(), (Names{"b", "a"}));
+
+  auto again = db.create_collection("a");
+  ASSERT_FALSE(again);
+  EXPECT_EQ(message(again.error()), "Collection already exists");
+  EXPECT_EQ(db.list_collections(), (Names{"b", "a"}));
+
+  ASSERT_TRUE(db.create_collection("A"));  // names are case-sensitive
+  ASSERT_TRUE(db.create_collection(""));   // the empty name is a name
+  ASSERT_EQ(db.find_collection(""), 3u);
+  EXPECT_EQ(db.collections()[3].name, "");
+  EXPECT_EQ(db.list_collections(), (Names{"b", "a", "A", ""}));
+  EXPECT_EQ(db.find_collection("missing"), std::nullopt);
+  EXPECT_EQ(db.find_collection("a "), std::nullopt);
+}
+
+TEST(Database, DuplicateNamesFromAFileResolveToTheFirst) {
+  std::vector<Collection> collections;
+  collections.emplace_back("users").set("n", DataType::number(1));
+  collections.emplace_back("users").set("n", DataType::number(2));
+  Database db("data.mdb", std::move(collections));
+  EXPECT_EQ(db.path(), "data.mdb");
+  EXPECT_EQ(db.list_collections(), (Names{"users", "users"}));
+  ASSERT_EQ(db.find_collection("users"), 0u);
+  EXPECT_EQ(db.collections()[0].get("n")->as_number(), 1.0f);
+  EXPECT_FALSE(db.create_collection("users"));
+  EXPECT_TRUE(db.create_collection("Users"));
+}
+
+TEST(CollectionOps, GetSetDel) {
+  Collection c("c");
+  EXPECT_TRUE(c.entries().empty());
+  EXPECT_EQ(c.get("a"), nullptr);
+
+  c.set("a", DataType::text("x")).set("A", DataType::text("upper"));
+  EXPECT_EQ(c.get("a")->as_text(), "x");
+  EXPECT_EQ(c.get("A")->as_text(), "upper");
+  c.set("a", DataType::text("y"));
+  EXPECT_EQ(c.get("a")->as_text(), "y");
+  EXPECT_EQ(c.entries().size(), 2u);
+
+  c.del("a");
+  EXPECT_EQ(c.get("a"), nullptr);
+  c.del("a");
+  EXPECT_EQ(c.entries().size(), 1u);
+}
+
+TEST(CollectionOps, SuccessiveCopiesEnumerateInTheSameOrder) {
+  Collection c("c");
+  for (int i = 0; i < 100; ++i) c.set("k" + std::to_string(i), DataType::number(i));
+  auto keys = [](const Document& d) {
+    Names out;
+    d.for_each([&](std::string_view k, const DataType&) { out.emplace_back(k); });
+    return out;
+  };
+  EXPECT_EQ(keys(Document(c.entries())), keys(Document(c.entries())));
+}
+
+}  // namespace
+}  // namespace quorvane

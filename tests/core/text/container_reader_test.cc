@@ -1,0 +1,338 @@
+// Arrays and documents: the depth limit, inputs that could blow up in time or
+// stack, and a differential test against a direct reading of the splitting
+// rules (rescanning each level) over random texts.
+#include "core/text/container_reader.h"
+
+#include <gtest/gtest.h>
+#include <pthread.h>
+
+#include <functional>
+#include <optional>
+#include <random>
+#include <string>
+
+#include "core/value/document.h"
+#include "core/text/unicode.h"
+#include "core/text/value_parser.h"
+#include "tests/test_support/value_text.h"
+
+namespace quorvane {
+namespace {
+
+std::string repeat(std::string_view piece, std::size_t n) {
+  std::string out;
+  out.reserve(piece.size() * n);
+  for (std::size_t i = 0; i < n; ++i) out += piece;
+  return out;
+}
+
+std::string nested_arrays(std::size_t depth) {
+  return repeat("[", depth) + "1" + repeat("]", depth);
+}
+std::string nested_documents(std::size_t depth) {
+  return repeat("{a:", depth) + "1" + repeat("}", depth);
+}
+std::string nested_mixed(std::size_t depth) {
+  std::string open, close;
+  for (std::size_t i = 0; i < depth; ++i) {
+    open += i % 2 ? "{k: " : "[0, ";
+    close.insert(0, i % 2 ? "}" : "]");
+  }
+  return open + "x" + close;
+}
+
+// Containers from the top down to the innermost scalar.
+std::size_t depth_of(const DataType& value) {
+  std::size_t depth = 0;
+  const DataType* at = &value;
+  while (at->is(DataType::Kind::kArray) || at->is(DataType::Kind::kDocument)) {
+    ++depth;
+    if (at->is(DataType::Kind::kArray)) {
+      at = &at->as_array().back();
+    } else {
+      const DataType* next = nullptr;
+      at->as_document().for_each([&](std::string_view, const DataType& v) {
+        if (v.is(DataType::Kind::kArray) || v.is(DataType::Kind::kDocument) || !next) next = &v;
+      });
+      at = next;
+    }
+  }
+  return depth;
+}
+
+// Runs `work` on a thread with a stack of `bytes`, far below the usual 8 MiB.
+void run_with_stack(std::size_t bytes, const std::function<void()>& work) {
+  pthread_attr_t attr;
+  ASSERT_EQ(pthread_attr_init(&attr), 0);
+  ASSERT_EQ(pthread_attr_setstacksize(&attr, bytes), 0);
+  pthread_t thread;
+  auto body = [](void* arg) -> void* {
+    (*static_cast<const std::function<void()>*>(arg))();
+    return nullptr;
+  };
+  ASSERT_EQ(pthread_create(&thread, &attr, body, const_cast<std::function<void()>*>(&work)), 0);
+  pthread_join(thread, nullptr);
+  pthread_attr_destroy(&attr);
+}
+
+struct DepthCase {
+  const char* name;
+  std::string (*make)(std::size_t);
+  TypeCode code;
+};
+
+class DepthLimit : public testing::TestWithParam<DepthCase> {};
+
+TEST_P(DepthLimit, AcceptsTheLimitAndRejectsOneMore) {
+  const DepthCase& c = GetParam();
+  const auto at_limit = parse_value_or_failure(c.code, c.make(kMaxNestingDepth));
+  ASSERT_TRUE(at_limit);
+  EXPECT_EQ(depth_of(*at_limit), kMaxNestingDepth);
+  const auto beyond = parse_value_or_failure(c.code, c.make(kMaxNestingDepth + 1));
+  ASSERT_FALSE(beyond);
+  EXPECT_EQ(beyond.error(), ParseFailure::kTooDeep);
+  EXPECT_EQ(parse_value(c.code, c.make(kMaxNestingDepth + 1)), std::nullopt);
+  // A too deep item anywhere fails the whole value.
+  const std::string wrapped = "[1, " + c.make(kMaxNestingDepth) + ", 2]";
+  EXPECT_EQ(parse_value_or_failure(kArrayCode, wrapped).error(), ParseFailure::kTooDeep);
+}
+
+TEST_P(DepthLimit, CopiesAndDestroysTheDeepestValueOnASmallStack) {
+  const std::string text = GetParam().make(kMaxNestingDepth);
+  const TypeCode code = GetParam().code;
+  std::size_t copied_depth = 0;
+  run_with_stack(1 << 20, [&] {
+    std::optional<DataType> value = parse_value(code, text);
+    if (!value) return;
+    const DataType copy = *value;
+    value.reset();
+    copied_depth = depth_of(copy);
+  });
+  EXPECT_EQ(copied_depth, kMaxNestingDepth);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, DepthLimit,
+                         testing::Values(DepthCase{"arrays", nested_arrays, kArrayCode},
+                                         DepthCase{"documents", nested_documents, kDocumentCode},
+                                         DepthCase{"mixed", nested_mixed, kArrayCode}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DepthLimit, CountsOnlyRealContainers) {
+  // Quoted, the deep brackets are one Text; unclosed, they are Text too.
+  const std::string deep = nested_arrays(5000);
+  const auto quoted = parse_value(kArrayCode, "[\"" + deep + "\"]");
+  ASSERT_TRUE(quoted);
+  ASSERT_EQ(quoted->as_array().size(), 1u);
+  EXPECT_EQ(quoted->as_array()[0].as_text(), deep);
+  const auto unclosed = parse_value(kArrayCode, "[" + repeat("[", 5000) + "]");
+  ASSERT_TRUE(unclosed);
+  ASSERT_EQ(unclosed->as_array().size(), 1u);
+  EXPECT_EQ(unclosed->as_array()[0].as_text(), repeat("[", 5000));
+}
+
+constexpr std::size_t kMillion = 1000000;
+
+TEST(HugeInputs, MillionOpenBracketsAreText) {
+  const std::string text = repeat("[", kMillion);
+  EXPECT_EQ(infer_type(text), kTextCode);
+  EXPECT_EQ(parse_value_or_failure(kArrayCode, text).error(), ParseFailure::kSyntax);
+  EXPECT_EQ(parse_value(kTextCode, text)->as_text(), text);
+}
+
+TEST(HugeInputs, MillionNestedLevelsAreTooDeep) {
+  for (const auto& [open, close] :
+       {std::pair{"[", "]"}, std::pair{"{a:", "}"}, std::pair{"[{k:", "}]"}}) {
+    const std::string text = repeat(open, kMillion) + repeat(close, kMillion);
+    const auto value = parse_value_or_failure(infer_type(text), text);
+    ASSERT_FALSE(value) << open;
+    EXPECT_EQ(value.error(), ParseFailure::kTooDeep) << open;
+  }
+  // Without a colon the braces are all key text: one dropped pair.
+  const std::string braces = repeat("{", kMillion) + repeat("}", kMillion);
+  EXPECT_EQ(describe(*parse_value(kDocumentCode, braces)), "{}");
+}
+
+TEST(HugeInputs, LongFlatContainers) {
+  const auto numbers = parse_value(kArrayCode, "[" + repeat("1.5,", kMillion) + "]");
+  ASSERT_TRUE(numbers);
+  ASSERT_EQ(numbers->as_array().size(), kMillion);
+  EXPECT_EQ(numbers->as_array().back().as_number(), 1.5f);
+  const auto empties = parse_value(kArrayCode, "[" + repeat("[],", kMillion) + "{}]");
+  ASSERT_TRUE(empties);
+  EXPECT_EQ(empties->as_array().size(), kMillion + 1);
+  // Every comma at a depth of its own: one Text item.
+  const auto staircase = parse_value(kArrayCode, "[" + repeat("[,", kMillion) + "]");
+  ASSERT_TRUE(staircase);
+  EXPECT_EQ(staircase->as_array().size(), 1u);
+  std::string pairs = "{";
+  for (std::size_t i = 0; i < 100000; ++i)
+    pairs += "k" + std::to_string(i) + ": [" + std::to_string(i) + "],";
+  const auto document = parse_value(kDocumentCode, pairs + "}");
+  ASSERT_TRUE(document);
+  EXPECT_EQ(document->as_document().size(), 100000u);
+  EXPECT_EQ(describe(*document->get("k99999")), "[99999]");
+}
+
+// The splitting rules read literally: every level rescans its inner text.
+DataType reference_item(std::string_view piece);
+
+DataType reference_container(std::string_view text) {
+  const std::string_view inner = text.substr(1, text.size() - 2);
+  if (text.front() == '[') {
+    Array items;
+    bool quoted = false;
+    long brackets = 0, braces = 0;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < inner.size(); ++i) {
+      const char c = inner[i];
+      if (c == '"') quoted = !quoted;
+      if (c == '[') ++brackets;
+      if (c == ']') --brackets;
+      if (c == '{') ++braces;
+      if (c == '}') --braces;
+      if (c == ',' && !quoted && brackets == 0 && braces == 0) {
+        items.push_back(reference_item(inner.substr(start, i - start)));
+        start = i + 1;
+      }
+    }
+    if (start < inner.size()) items.push_back(reference_item(inner.substr(start)));
+    return DataType::array(std::move(items));
+  }
+  Document document;
+  std::string key, value;
+  bool in_value = false, quoted = false;
+  long brackets = 0, braces = 0;
+  for (const char c : inner) {
+    if (!in_value) {
+      if (c == ':') {
+        in_value = true;
+        quoted = false;
+        brackets = braces = 0;
+      } else {
+        key += c;
+      }
+      continue;
+    }
+    if (c == '"') quoted = !quoted;
+    if (c == '[') ++brackets;
+    if (c == ']') --brackets;
+    if (c == '{') ++braces;
+    if (c == '}') --braces;
+    if (c == ',' && !quoted && brackets == 0 && braces == 0) {
+      document.insert_or_assign(trim_whitespace(key), reference_item(value));
+      key.clear();
+      value.clear();
+      in_value = false;
+    } else {
+      value += c;
+    }
+  }
+  if (!key.empty() && !value.empty())
+    document.insert_or_assign(trim_whitespace(key), reference_item(value));
+  return DataType::document(std::move(document));
+}
+
+DataType reference_item(std::string_view piece) {
+  const TypeCode code = infer_type(piece);
+  if (code == kArrayCode || code == kDocumentCode)
+    return reference_container(trim_whitespace(piece));
+  return *parse_value(code, piece);
+}
+
+// Items whose first character decides how they may be read, each read as
+// inference reads them.
+TEST(ContainerItems, ReadAsInferred) {
+  const char* const kItems[] = {
+      "nan", "NaN", "-nan", "inf", "Infinity", "+INF", "true", "TRUE", "tRUE", "false", "False",
+      "urn:uuid:550e8400-e29b-41d4-a716-446655440000", "yes", "zebra", "Gift", "\xC3\x9C" "ber",
+      "URN:uuid:550e8400-e29b-41d4-a716-446655440000", "550e8400-e29b-41d4-a716-446655440000",
+      "F50E8400E29B41D4A716446655440000", "{550e8400-e29b-41d4-a716-446655440000}", "\"quoted\"",
+      "\"", "e5", "E5", ".5", "5.", "-", "+", "ab", "d", "x1", "'s'", "nul", "in", "tr"};
+  for (const char* item : kItems) {
+    const std::string text = std::string("[") + item + ", " + item + "]";
+    const auto got = read_container(text);
+    ASSERT_TRUE(got) << text;
+    EXPECT_EQ(describe(*got), describe(reference_container(text))) << "text: " << text;
+  }
+}
+
+std::string random_text(std::mt19937_64& rng) {
+  static const char* const kTokens[] = {"[", "]", "{",        "}",    "\"",     ",", ",", ":", " ",
+                                        "a", "1", "\xC2\xA0", "true", "-2.5e1", "[", "{", "]", "}"};
+  std::uniform_int_distribution<std::size_t> token(0, std::size(kTokens) - 1);
+  std::uniform_int_distribution<std::size_t> length(0, 40);
+  std::string out = rng() % 2 ? "[" : "{";
+  for (std::size_t n = length(rng); n > 0; --n) out += kTokens[token(rng)];
+  return out + (out[0] == '[' ? "]" : "}");
+}
+
+// Budgets for the per-level scans: none (the index at once), small ones
+// that run out part way through a value, and the default.
+class ContainerDifferential : public testing::TestWithParam<std::optional<std::size_t>> {
+ protected:
+  std::expected<DataType, ParseFailure> read(std::string_view text) const {
+    const std::optional<std::size_t> budget = GetParam();
+    return budget ? read_container(text, *budget) : read_container(text);
+  }
+};
+
+TEST_P(ContainerDifferential, MatchesTheRulesReadLiterally) {
+  std::mt19937_64 rng(7);
+  for (int i = 0; i < 100000; ++i) {
+    const std::string text = random_text(rng);
+    const auto got = read(text);
+    ASSERT_TRUE(got) << text;
+    ASSERT_EQ(describe(*got), describe(reference_container(text))) << "text: " << text;
+  }
+}
+
+// Values nested a few levels deep, where the per-level scans read most bytes
+// several times and small budgets run out.
+std::string random_nested(std::mt19937_64& rng, int depth) {
+  static const char* const kScalars[] = {"a", "1", "\"x, y\"", " true ", "", "\"[\"", "{"};
+  const bool document = rng() % 2;
+  std::string out = document ? "{" : "[";
+  for (std::size_t n = rng() % 5; n > 0; --n) {
+    if (document) out += (rng() % 8 ? "k" : "\"k:") + std::to_string(rng() % 4) + ": ";
+    out += depth > 0 && rng() % 2 ? random_nested(rng, depth - 1)
+                                  : kScalars[rng() % std::size(kScalars)];
+    if (n > 1 || rng() % 4 == 0) out += ", ";
+  }
+  return out + (document ? "}" : "]");
+}
+
+TEST_P(ContainerDifferential, MatchesTheRulesOnNestedValues) {
+  std::mt19937_64 rng(11);
+  for (int i = 0; i < 20000; ++i) {
+    const std::string text = random_nested(rng, 6);
+    const auto got = read(text);
+    ASSERT_TRUE(got) << text;
+    ASSERT_EQ(describe(*got), describe(reference_container(text))) << "text: " << text;
+  }
+}
+
+// Around the depth at which the per-level scans give up and use the index.
+TEST_P(ContainerDifferential, MatchesTheRulesOnDeepValues) {
+  std::mt19937_64 rng(13);
+  for (const std::size_t depth : {30, 63, 64, 65, 66, 67, 90, 140}) {
+    for (const auto make : {nested_arrays, nested_documents, nested_mixed}) {
+      const std::string text = "[" + random_nested(rng, 3) + ", " + make(depth) + ", {k: " +
+                               make(depth / 2) + ", j: " + random_nested(rng, 2) + "}, x]";
+      const auto got = read(text);
+      ASSERT_TRUE(got) << text;
+      ASSERT_EQ(describe(*got), describe(reference_container(text))) << "text: " << text;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Budgets, ContainerDifferential,
+                         testing::Values(std::optional<std::size_t>(0),
+                                         std::optional<std::size_t>(5),
+                                         std::optional<std::size_t>(60), std::nullopt),
+                         [](const auto& info) {
+                           return info.param ? "Budget" + std::to_string(*info.param)
+                                             : std::string("Default");
+                         });
+
+}  // namespace
+}  // namespace quorvane

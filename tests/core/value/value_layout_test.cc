@@ -1,0 +1,123 @@
+// The compact layouts: inline versus heap texts and keys, container blocks,
+// and moves that leave their source as an empty Text.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/value/compact_string.h"
+#include "core/value/data_type.h"
+#include "core/value/document.h"
+
+namespace quorvane {
+namespace {
+
+class TextLengths : public testing::TestWithParam<std::size_t> {};
+
+TEST_P(TextLengths, RoundTripThroughCopiesAndMoves) {
+  std::string text(GetParam(), 'x');
+  for (std::size_t i = 0; i < text.size(); ++i) text[i] = static_cast<char>('a' + i % 26);
+  if (!text.empty()) text[0] = '\0';  // any byte, NUL included
+
+  const CompactString key(text);
+  EXPECT_EQ(key.view(), text);
+  EXPECT_EQ(key.is_inline(), text.size() <= CompactString::kInlineCapacity);
+  CompactString key_copy = key;
+  CompactString key_moved = std::move(key_copy);
+  EXPECT_EQ(key_moved.view(), text);
+  EXPECT_EQ(key_copy.view(), "");  // NOLINT(bugprone-use-after-move): moved-from is empty
+
+  const DataType value = DataType::text(text);
+  EXPECT_EQ(value.as_text(), text);
+  DataType copy = value;
+  DataType moved = std::move(copy);
+  EXPECT_EQ(moved.as_text(), text);
+  EXPECT_EQ(copy.as_text(), "");  // NOLINT(bugprone-use-after-move)
+  moved = value;
+  EXPECT_EQ(moved.as_text(), text);
+}
+
+INSTANTIATE_TEST_SUITE_P(AroundTheInlineLimits, TextLengths,
+                         testing::Values(0, 1, 13, 14, 15, 16, 17, 100, 70000));
+
+TEST(ValueLayout, EveryVariantSurvivesCopyMoveAndReassignment) {
+  Id id;
+  for (int i = 0; i < 16; ++i) id.bytes[i] = static_cast<std::uint8_t>(i * 17);
+  Document doc;
+  doc.insert_or_assign("k", DataType::text("a text longer than the inline room"));
+  const DataType values[] = {
+      DataType::id(id),
+      DataType::text("short"),
+      DataType::number(-0.0f),
+      DataType::boolean(true),
+      DataType::array({DataType::number(1), DataType::text("a text longer than fourteen")}),
+      DataType::document(doc),
+  };
+  for (const DataType& original : values) {
+    for (const DataType& other : values) {
+      DataType target = other;
+      target = original;  // copy-assign over every other variant
+      ASSERT_EQ(target.kind(), original.kind());
+      DataType moved_into = other;
+      DataType source = original;
+      moved_into = std::move(source);
+      ASSERT_EQ(moved_into.kind(), original.kind());
+      EXPECT_EQ(source.kind(), DataType::Kind::kText);  // NOLINT(bugprone-use-after-move)
+    }
+  }
+  EXPECT_EQ(DataType(values[0]).as_id(), id);
+  EXPECT_TRUE(std::signbit(DataType(values[2]).as_number()));
+  EXPECT_EQ(DataType(values[4]).as_array()[1].as_text(), "a text longer than fourteen");
+  EXPECT_EQ(DataType(values[5]).get("k")->as_text(), "a text longer than the inline room");
+}
+
+TEST(ValueLayout, AssigningAnElementToItsOwnContainerIsSafe) {
+  DataType array = DataType::array({DataType::array({DataType::text("inner text, heap sized")})});
+  DataType& element = array.as_array()[0];
+  array = std::move(element);  // the element lives inside the value it replaces
+  ASSERT_EQ(array.kind(), DataType::Kind::kArray);
+  EXPECT_EQ(array.as_array()[0].as_text(), "inner text, heap sized");
+
+  Document doc;
+  doc.insert_or_assign("self", DataType::document({}));
+  DataType outer = DataType::document(std::move(doc));
+  outer.as_document().find("self")->as_document().insert_or_assign("x", DataType::number(1));
+  outer = *outer.get("self");  // copy-assign from inside
+  EXPECT_EQ(outer.get("x")->as_number(), 1.0f);
+}
+
+TEST(ValueLayout, ArrayGrowsEraseShiftsAndEmptyAllocatesNothing) {
+  Array items;
+  EXPECT_EQ(items.capacity(), 0u);
+  for (int i = 0; i < 100; ++i) items.push_back(DataType::number(static_cast<float>(i)));
+  ASSERT_EQ(items.size(), 100u);
+  items.erase(items.begin() + 10);
+  EXPECT_EQ(items[10].as_number(), 11.0f);
+  EXPECT_EQ(items.back().as_number(), 99.0f);
+  items.resize(3);
+  EXPECT_EQ(items.size(), 3u);
+  items.resize(5);
+  EXPECT_EQ(items[4].as_text(), "");
+  Array copy = items;
+  copy[0] = DataType::text("changed");
+  EXPECT_EQ(items[0].as_number(), 0.0f);
+}
+
+TEST(ValueLayout, DocumentReserveKeepsEntries) {
+  for (std::size_t reserve : {0u, 3u, 8u, 9u, 1000u}) {
+    Document doc;
+    doc.insert_or_assign("first", DataType::number(1));
+    doc.reserve(reserve);
+    for (int i = 0; i < 20; ++i) doc.insert_or_assign("k" + std::to_string(i), DataType());
+    EXPECT_EQ(doc.size(), 21u);
+    ASSERT_NE(doc.find("first"), nullptr);
+    EXPECT_EQ(doc.find("first")->as_number(), 1.0f);
+  }
+}
+
+TEST(ValueLayout, WrongVariantAccessThrows) {
+  EXPECT_THROW((void)DataType::number(1).as_text(), std::logic_error);
+  EXPECT_THROW((void)DataType::text("x").as_array(), std::logic_error);
+}
+
+}  // namespace
+}  // namespace quorvane

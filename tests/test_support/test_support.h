@@ -1,0 +1,42 @@
+// Helpers shared by the loader tests: capturing what the code under test
+// writes to file descriptor 1, and a canonical text form of values and
+// databases for comparing them.
+#pragma once
+
+#include <cstdio>
+#include <expected>
+#include <string>
+#include <string_view>
+
+#include "core/value/data_type.h"
+#include "core/store/database.h"
+
+namespace quorvane::testing {
+
+// While alive, file descriptor 1 (and so C stdout) goes to a temporary file.
+// Flushes C stdout on both ends, so only what was written meanwhile is kept.
+class StdoutCapture {
+ public:
+  StdoutCapture();
+  StdoutCapture(const StdoutCapture&) = delete;
+  StdoutCapture& operator=(const StdoutCapture&) = delete;
+  ~StdoutCapture();
+
+  // Restores fd 1 and returns everything written since construction.
+  std::string finish();
+
+ private:
+  std::FILE* file_ = nullptr;
+  int saved_fd_ = -1;
+};
+
+// A canonical form: numbers in %g form, texts quoted, document keys sorted.
+std::string describe(const DataType& value);
+
+// Every collection in order as "name: {entries}", one per line.
+std::string describe(const Database& db);
+
+// Loads `text` as the content of the file `path`, printing as the module does.
+std::expected<Database, Error> load_text(std::string_view path, std::string_view text);
+
+}  // namespace quorvane::testing
