@@ -86,6 +86,7 @@ void check_inference(std::string_view text, bool utf8) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace quorvane;
   using namespace quorvane::fuzz;
+  using namespace quorvane::reference;
   if (size == 0) return 0;
   const TypeCode code = kCodes[data[0] % kCodes.size()];
   const ExactCopy input(data + 1, size - 1);

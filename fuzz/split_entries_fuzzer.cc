@@ -16,32 +16,14 @@
 #include <vector>
 
 #include "core/load/entry_splitter.h"
-#include "core/text/unicode.h"
 #include "fuzz/fuzz_support.h"
+#include "tests/test_support/reference_split.h"
 
 namespace quorvane::fuzz {
 namespace {
 
 // Reference rendering is quadratic in the words of a joined field.
 constexpr std::size_t kReferenceMaxLength = 4096;
-
-std::vector<std::string> words_of(std::string_view line) {
-  std::vector<std::string> words;
-  std::string word;
-  std::size_t i = 0;
-  while (i < line.size()) {
-    const std::size_t space = leading_whitespace_char(line.substr(i));
-    if (space == 0) {
-      word.push_back(line[i++]);
-      continue;
-    }
-    if (!word.empty()) words.push_back(std::move(word));
-    word.clear();
-    i += space;
-  }
-  if (!word.empty()) words.push_back(std::move(word));
-  return words;
-}
 
 std::string joined(const std::vector<std::string>& parts) {
   std::string out;
@@ -52,48 +34,6 @@ std::string joined(const std::vector<std::string>& parts) {
   return out;
 }
 
-struct Tally {
-  std::size_t double_quotes = 0, single_quotes = 0;
-  std::size_t open_brackets = 0, close_brackets = 0, open_braces = 0, close_braces = 0;
-};
-
-Tally tally(std::string_view text) {
-  Tally t;
-  for (const char c : text) {
-    t.double_quotes += c == '"';
-    t.single_quotes += c == '\'';
-    t.open_brackets += c == '[';
-    t.close_brackets += c == ']';
-    t.open_braces += c == '{';
-    t.close_braces += c == '}';
-  }
-  return t;
-}
-
-// The rule word by word, recounting the whole field each time.
-std::vector<std::string> reference_split(const std::vector<std::string>& words) {
-  std::vector<std::string> fields;
-  bool closed = true;
-  for (const std::string& word : words) {
-    if (closed) {
-      fields.push_back(word);
-      const Tally w = tally(word);
-      closed = w.double_quotes % 2 == 0 && w.single_quotes % 2 == 0 &&
-               w.open_brackets == w.close_brackets && w.open_braces == w.close_braces;
-      continue;
-    }
-    fields.back() += ' ';
-    fields.back() += word;
-    const Tally f = tally(fields.back());
-    const Tally w = tally(word);
-    if (f.double_quotes % 2 == 1) {
-      closed = f.single_quotes % 2 == 1 && f.open_brackets == f.close_brackets &&
-               w.open_braces == w.close_braces;
-    }
-  }
-  return fields;
-}
-
 std::vector<std::string> fields_of(const EntryFields& fields) {
   std::vector<std::string> out;
   for (std::size_t i = 0; i < fields.kept(); ++i) out.emplace_back(fields[i]);
@@ -102,15 +42,15 @@ std::vector<std::string> fields_of(const EntryFields& fields) {
 
 void check_field(std::string_view field) {
   require(!field.empty(), "empty field");
-  require(trim_whitespace(field) == field, "field with whitespace at an end");
+  require(reference::trim(field) == field, "field with whitespace at an end");
   for (std::size_t i = 0; i < field.size();) {
-    const std::size_t space = leading_whitespace_char(field.substr(i));
+    const std::size_t space = reference::whitespace_length(field.substr(i));
     if (space == 0) {
       ++i;
       continue;
     }
     require(space == 1 && field[i] == ' ', "whitespace other than a single space in a field");
-    require(leading_whitespace_char(field.substr(i + 1)) == 0, "a whitespace run in a field");
+    require(reference::whitespace_length(field.substr(i + 1)) == 0, "a whitespace run in a field");
     i += space;
   }
 }
@@ -133,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   split_entries(line, fresh);
   const std::vector<std::string> fields = fields_of(fresh);
   for (const std::string& field : fields) check_field(field);
-  const std::vector<std::string> words = words_of(line);
+  const std::vector<std::string> words = reference::words(line);
   require(joined(fields) == joined(words), "fields do not rejoin into the line's words");
 
   require(split_entries(line) == fields, "owned and reusable splits differ");
@@ -149,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string normalised = joined(words);
   require(split_entries(normalised) == fields, "splitting the rejoined line differs");
   if (size <= kReferenceMaxLength) {
-    require(reference_split(words) == fields, "split differs from the rule recounted per word");
+    require(reference::split(line) == fields, "split differs from the rule recounted per word");
   }
   return 0;
 }

@@ -4,10 +4,11 @@
 
 #include "core/value/document.h"
 #include "core/text/number_parser.h"
-#include "core/text/unicode.h"
 #include "core/text/uuid_text.h"
+#include "core/text/value_parser.h"
+#include "tests/test_support/reference_split.h"
 
-namespace quorvane::fuzz {
+namespace quorvane::reference {
 namespace {
 
 // The scan state of the item splitter.
@@ -74,6 +75,13 @@ std::vector<Pair> document_pairs(std::string_view inner) {
   return pairs;
 }
 
+// `text` without the double quotes at either end; inner quotes stay.
+std::string_view unquoted(std::string_view text) {
+  while (text.starts_with('"')) text.remove_prefix(1);
+  while (text.ends_with('"')) text.remove_suffix(1);
+  return text;
+}
+
 bool enclosed(std::string_view text, char open, char close) {
   return text.size() >= 2 && text.front() == open && text.back() == close;
 }
@@ -81,7 +89,7 @@ bool enclosed(std::string_view text, char open, char close) {
 }  // namespace
 
 TypeCode reference_infer_type(std::string_view text) {
-  text = trim_whitespace(text);
+  text = trim(text);
   if (parse_uuid(text)) return kIdCode;
   if (is_number_text(text)) return kNumberCode;
   if (parse_boolean(text)) return kBooleanCode;
@@ -94,14 +102,14 @@ TypeCode reference_infer_type(std::string_view text) {
 
 std::expected<DataType, ParseFailure> reference_parse_value(TypeCode code, std::string_view text,
                                                             std::size_t depth) {
-  text = trim_whitespace(text);
+  text = trim(text);
   const auto syntax = std::unexpected(ParseFailure::kSyntax);
   switch (code) {
     case kIdCode:
       if (const auto id = parse_uuid(text)) return DataType::id(*id);
       return syntax;
     case kTextCode:
-      return DataType::text(trim_quotes(text));
+      return DataType::text(unquoted(text));
     case kNumberCode:
       if (const auto number = parse_number(text)) return DataType::number(*number);
       return syntax;
@@ -126,7 +134,7 @@ std::expected<DataType, ParseFailure> reference_parse_value(TypeCode code, std::
       for (const Pair& pair : document_pairs(text.substr(1, text.size() - 2))) {
         auto value = reference_parse_value(reference_infer_type(pair.value), pair.value, depth + 1);
         if (!value) return value;
-        document.insert_or_assign(trim_whitespace(pair.key), std::move(*value));
+        document.insert_or_assign(trim(pair.key), std::move(*value));
       }
       return DataType::document(std::move(document));
     }
@@ -135,4 +143,4 @@ std::expected<DataType, ParseFailure> reference_parse_value(TypeCode code, std::
   }
 }
 
-}  // namespace quorvane::fuzz
+}  // namespace quorvane::reference

@@ -7,48 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "core/text/unicode.h"
+#include "tests/test_support/reference_split.h"
 
 namespace quorvane {
 namespace {
 
 using Fields = std::vector<std::string>;
 
-// The splitting rule done literally: words first, then the whole joined field
-// recounted after every word. Quadratic, and obviously the rule.
-Fields reference_split(std::string_view text) {
-  std::vector<std::string> words;
-  std::string word;
-  for (std::size_t i = 0; i < text.size();) {
-    if (std::size_t k = leading_whitespace_char(text.substr(i))) {
-      if (!word.empty()) words.push_back(std::exchange(word, {}));
-      i += k;
-    } else {
-      word.push_back(text[i++]);
-    }
-  }
-  if (!word.empty()) words.push_back(word);
-
-  auto count = [](const std::string& s, char c) { return std::ranges::count(s, c); };
-  Fields out;
-  bool closed = true;
-  for (const std::string& w : words) {
-    if (closed) {
-      out.push_back(w);
-      closed = count(w, '"') % 2 == 0 && count(w, '\'') % 2 == 0 &&
-               count(w, '[') == count(w, ']') && count(w, '{') == count(w, '}');
-    } else {
-      std::string& field = out.back();
-      field += ' ';
-      field += w;
-      if (count(field, '"') % 2 == 1) {
-        closed = count(field, '\'') % 2 == 1 && count(field, '[') == count(field, ']') &&
-                 count(w, '{') == count(w, '}');
-      }
-    }
-  }
-  return out;
-}
+using reference::split;
 
 struct SplitCase {
   const char* name;
@@ -64,7 +30,7 @@ class SplitEntries : public ::testing::TestWithParam<SplitCase> {};
 TEST_P(SplitEntries, GivesTheFields) {
   const SplitCase& c = GetParam();
   EXPECT_EQ(split_entries(c.line), c.fields);
-  EXPECT_EQ(reference_split(c.line), c.fields) << "the reference disagrees with the table";
+  EXPECT_EQ(split(c.line), c.fields) << "the reference disagrees with the table";
 }
 
 const SplitCase kSplitCases[] = {
@@ -155,7 +121,7 @@ TEST(SplitEntriesDifferential, AgreesWithTheLiteralRule) {
   std::size_t joined = 0;
   for (int i = 0; i < 200000; ++i) {
     const std::string line = random_line(rng);
-    const Fields expected = reference_split(line);
+    const Fields expected = split(line);
     ASSERT_EQ(split_entries(line), expected) << "line: " << ::testing::PrintToString(line);
     joined += std::ranges::count_if(expected, [](const std::string& f) {
       return f.find(' ') != std::string::npos;
@@ -192,7 +158,7 @@ TEST(SplitEntriesDifferential, AgreesWithTheLiteralRuleOnEntryLines) {
   std::size_t three_fields = 0;
   for (int i = 0; i < 200000; ++i) {
     const std::string line = random_entry_line(rng);
-    const Fields expected = reference_split(line);
+    const Fields expected = split(line);
     ASSERT_EQ(split_entries(line), expected) << "line: " << ::testing::PrintToString(line);
     three_fields += expected.size() == 3;
   }

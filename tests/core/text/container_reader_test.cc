@@ -12,8 +12,8 @@
 #include <string>
 
 #include "core/value/document.h"
-#include "core/text/unicode.h"
 #include "core/text/value_parser.h"
+#include "tests/test_support/reference_parser.h"
 #include "tests/test_support/value_text.h"
 
 namespace quorvane {
@@ -173,70 +173,11 @@ TEST(HugeInputs, LongFlatContainers) {
   EXPECT_EQ(describe(*document->get("k99999")), "[99999]");
 }
 
-// The splitting rules read literally: every level rescans its inner text.
-DataType reference_item(std::string_view piece);
-
-DataType reference_container(std::string_view text) {
-  const std::string_view inner = text.substr(1, text.size() - 2);
-  if (text.front() == '[') {
-    Array items;
-    bool quoted = false;
-    long brackets = 0, braces = 0;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < inner.size(); ++i) {
-      const char c = inner[i];
-      if (c == '"') quoted = !quoted;
-      if (c == '[') ++brackets;
-      if (c == ']') --brackets;
-      if (c == '{') ++braces;
-      if (c == '}') --braces;
-      if (c == ',' && !quoted && brackets == 0 && braces == 0) {
-        items.push_back(reference_item(inner.substr(start, i - start)));
-        start = i + 1;
-      }
-    }
-    if (start < inner.size()) items.push_back(reference_item(inner.substr(start)));
-    return DataType::array(std::move(items));
-  }
-  Document document;
-  std::string key, value;
-  bool in_value = false, quoted = false;
-  long brackets = 0, braces = 0;
-  for (const char c : inner) {
-    if (!in_value) {
-      if (c == ':') {
-        in_value = true;
-        quoted = false;
-        brackets = braces = 0;
-      } else {
-        key += c;
-      }
-      continue;
-    }
-    if (c == '"') quoted = !quoted;
-    if (c == '[') ++brackets;
-    if (c == ']') --brackets;
-    if (c == '{') ++braces;
-    if (c == '}') --braces;
-    if (c == ',' && !quoted && brackets == 0 && braces == 0) {
-      document.insert_or_assign(trim_whitespace(key), reference_item(value));
-      key.clear();
-      value.clear();
-      in_value = false;
-    } else {
-      value += c;
-    }
-  }
-  if (!key.empty() && !value.empty())
-    document.insert_or_assign(trim_whitespace(key), reference_item(value));
-  return DataType::document(std::move(document));
-}
-
-DataType reference_item(std::string_view piece) {
-  const TypeCode code = infer_type(piece);
-  if (code == kArrayCode || code == kDocumentCode)
-    return reference_container(trim_whitespace(piece));
-  return *parse_value(code, piece);
+// The reference reading of a container text, which starts with [ or {.
+std::string reference_description(std::string_view text) {
+  const TypeCode code = text.front() == '[' ? kArrayCode : kDocumentCode;
+  const auto value = reference::reference_parse_value(code, text);
+  return value ? describe(*value) : "no value";
 }
 
 // Items whose first character decides how they may be read, each read as
@@ -252,7 +193,7 @@ TEST(ContainerItems, ReadAsInferred) {
     const std::string text = std::string("[") + item + ", " + item + "]";
     const auto got = read_container(text);
     ASSERT_TRUE(got) << text;
-    EXPECT_EQ(describe(*got), describe(reference_container(text))) << "text: " << text;
+    EXPECT_EQ(describe(*got), reference_description(text)) << "text: " << text;
   }
 }
 
@@ -282,7 +223,7 @@ TEST_P(ContainerDifferential, MatchesTheRulesReadLiterally) {
     const std::string text = random_text(rng);
     const auto got = read(text);
     ASSERT_TRUE(got) << text;
-    ASSERT_EQ(describe(*got), describe(reference_container(text))) << "text: " << text;
+    ASSERT_EQ(describe(*got), reference_description(text)) << "text: " << text;
   }
 }
 
@@ -307,7 +248,7 @@ TEST_P(ContainerDifferential, MatchesTheRulesOnNestedValues) {
     const std::string text = random_nested(rng, 6);
     const auto got = read(text);
     ASSERT_TRUE(got) << text;
-    ASSERT_EQ(describe(*got), describe(reference_container(text))) << "text: " << text;
+    ASSERT_EQ(describe(*got), reference_description(text)) << "text: " << text;
   }
 }
 
@@ -320,7 +261,7 @@ TEST_P(ContainerDifferential, MatchesTheRulesOnDeepValues) {
                                make(depth / 2) + ", j: " + random_nested(rng, 2) + "}, x]";
       const auto got = read(text);
       ASSERT_TRUE(got) << text;
-      ASSERT_EQ(describe(*got), describe(reference_container(text))) << "text: " << text;
+      ASSERT_EQ(describe(*got), reference_description(text)) << "text: " << text;
     }
   }
 }
