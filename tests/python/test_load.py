@@ -1,7 +1,4 @@
-"""Quorvane.load: argument rules, failures, and loaded databases.
-
-The tests of a successful load skip themselves while file loading is not
-available in the storage engine."""
+"""Quorvane.load: argument rules, failures, and loaded databases."""
 
 import pathlib
 
@@ -27,13 +24,6 @@ def write(tmp_path, text, name="db.mdb"):
     path = tmp_path / name
     path.write_text(text, encoding="utf-8")
     return str(path)
-
-
-def load_or_skip(path):
-    try:
-        return Quorvane.load(path)
-    except FileNotFoundError:
-        pytest.skip("file loading is not available in this build")
 
 
 def assert_cannot_load(path):
@@ -99,7 +89,7 @@ def test_load_through_an_instance_leaves_it_alone(tmp_path):
 
 
 def test_loaded_database(tmp_path, capfd):
-    db = load_or_skip(write(tmp_path, SAMPLE))
+    db = Quorvane.load(write(tmp_path, SAMPLE))
     assert db.get_version() == "0.2.0"
     assert db.list_collections() == ["a", "b", "a"]
     db.create_collection("c")
@@ -117,7 +107,7 @@ def test_loaded_database(tmp_path, capfd):
 
 
 def test_loaded_id_reads_back_as_lowercase_text(tmp_path):
-    db = load_or_skip(write(tmp_path, SAMPLE))
+    db = Quorvane.load(write(tmp_path, SAMPLE))
     a = db.get_collection("a")
     uid = a.get("id")
     assert uid == "550e8400-e29b-41d4-a716-446655440000"
@@ -127,7 +117,7 @@ def test_loaded_id_reads_back_as_lowercase_text(tmp_path):
 
 def test_loading_twice_gives_independent_databases(tmp_path):
     path = write(tmp_path, SAMPLE)
-    one, two = load_or_skip(path), load_or_skip(path)
+    one, two = Quorvane.load(path), Quorvane.load(path)
     one.get_collection("a").set("new", 1.0)
     with pytest.raises(ValueError, match="^error getting key$"):
         two.get_collection("a").get("new")
@@ -136,4 +126,4 @@ def test_loading_twice_gives_independent_databases(tmp_path):
 def test_relative_path_uses_the_current_directory(tmp_path, monkeypatch):
     write(tmp_path, "[here]\n", name="rel.mdb")
     monkeypatch.chdir(tmp_path)
-    assert load_or_skip("rel.mdb").list_collections() == ["here"]
+    assert Quorvane.load("rel.mdb").list_collections() == ["here"]
