@@ -89,7 +89,7 @@ void BM_BaselineCountLinesText(benchmark::State& state) {
 void BM_LoadFile(benchmark::State& state) {
   const std::string& path = file_path();
   for (auto _ : state) {
-    auto db = quorvane::Database::load(path);
+    auto db = quorvane::load_database_file(path);
     if (!db) state.SkipWithError("load failed");
     benchmark::DoNotOptimize(db);
   }

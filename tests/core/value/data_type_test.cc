@@ -22,16 +22,6 @@ std::vector<std::string> texts_of(const DataType& array) {
   return out;
 }
 
-TEST(DataType, VariantOrderMatchesTypeCodes) {
-  EXPECT_EQ(DataType::id(Id{}).kind(), DataType::Kind::kId);
-  EXPECT_EQ(static_cast<int>(DataType::text("x").kind()), 1);
-  EXPECT_EQ(static_cast<int>(DataType::number(1).kind()), 2);
-  EXPECT_EQ(static_cast<int>(DataType::boolean(true).kind()), 3);
-  EXPECT_EQ(static_cast<int>(DataType::array({}).kind()), 4);
-  EXPECT_EQ(static_cast<int>(DataType::document({}).kind()), 5);
-  EXPECT_EQ(DataType().as_text(), "");
-}
-
 struct IndexCase {
   const char* key;
   std::optional<std::uint64_t> index;

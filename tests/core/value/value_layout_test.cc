@@ -102,18 +102,6 @@ TEST(ValueLayout, ArrayGrowsEraseShiftsAndEmptyAllocatesNothing) {
   EXPECT_EQ(items[0].as_number(), 0.0f);
 }
 
-TEST(ValueLayout, DocumentReserveKeepsEntries) {
-  for (std::size_t reserve : {0u, 3u, 8u, 9u, 1000u}) {
-    Document doc;
-    doc.insert_or_assign("first", DataType::number(1));
-    doc.reserve(reserve);
-    for (int i = 0; i < 20; ++i) doc.insert_or_assign("k" + std::to_string(i), DataType());
-    EXPECT_EQ(doc.size(), 21u);
-    ASSERT_NE(doc.find("first"), nullptr);
-    EXPECT_EQ(doc.find("first")->as_number(), 1.0f);
-  }
-}
-
 TEST(ValueLayout, WrongVariantAccessThrows) {
   EXPECT_THROW((void)DataType::number(1).as_text(), std::logic_error);
   EXPECT_THROW((void)DataType::text("x").as_array(), std::logic_error);
