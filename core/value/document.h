@@ -33,12 +33,6 @@ struct SeededHash {
   using is_avalanching = void;
   std::uint64_t seed;
   std::size_t operator()(std::string_view key) const noexcept {
-    // Short keys, the common case, take XXH3's own short-input path inline
-    // (the same value XXH3_64bits_withSeed gives), without its dispatch call.
-    if (key.size() <= 16) {
-      return static_cast<std::size_t>(XXH3_len_0to16_64b(
-          reinterpret_cast<const xxh_u8*>(key.data()), key.size(), XXH3_kSecret, seed));
-    }
     return static_cast<std::size_t>(XXH3_64bits_withSeed(key.data(), key.size(), seed));
   }
 };
