@@ -10,6 +10,7 @@
 #include <memory>
 #include <string_view>
 
+#include "core/text/unicode.h"
 #include "core/value/data_type.h"
 
 namespace quorvane::fuzz {
@@ -21,6 +22,9 @@ inline void require(bool holds, const char* what) {
   std::fprintf(stderr, "invariant broken: %s\n", what);
   std::abort();
 }
+
+// Whether the whole of `text` is valid UTF-8.
+inline bool is_valid_utf8(std::string_view text) { return !find_invalid_utf8(text); }
 
 // A heap copy of exactly `size` bytes, so that AddressSanitizer reports any
 // read past the end of the text handed to the code under test.

@@ -54,6 +54,4 @@ inline std::string_view next_line(std::string_view text, std::size_t& pos) {
 // points above U+10FFFF are invalid, as in Python's strict decoder.
 std::optional<std::size_t> find_invalid_utf8(std::string_view text);
 
-inline bool is_valid_utf8(std::string_view text) { return !find_invalid_utf8(text); }
-
 }  // namespace quorvane
