@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <stdexcept>
 #include <utility>
@@ -43,16 +44,45 @@ std::string StdoutCapture::finish() {
   return out;
 }
 
-std::string describe(const DataType& value) {
+namespace {
+
+std::string escaped(std::string_view text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') out += '\\';
+    out += c;
+  }
+  return out + "\"";
+}
+
+std::string describe_document(const Document& document, Quoting quoting) {
+  std::vector<std::pair<std::string, std::string>> entries;
+  document.for_each([&](std::string_view key, const DataType& item) {
+    entries.emplace_back(quoting == Quoting::kExact ? escaped(key) : std::string(key),
+                         describe(item, quoting));
+  });
+  std::ranges::sort(entries);
+  std::string out = "{";
+  for (const auto& [key, text] : entries) {
+    if (out.size() > 1) out += ", ";
+    out += key + ": " + text;
+  }
+  return out + "}";
+}
+
+}  // namespace
+
+std::string describe(const DataType& value, Quoting quoting) {
   switch (value.kind()) {
     case DataType::Kind::kId:
       return "id:" + value.as_id().text();
     case DataType::Kind::kText:
-      return "\"" + std::string(value.as_text()) + "\"";
+      return quoting == Quoting::kExact ? escaped(value.as_text())
+                                        : "\"" + std::string(value.as_text()) + "\"";
     case DataType::Kind::kNumber: {
-      char buffer[64];
-      std::snprintf(buffer, sizeof buffer, "%.9g", static_cast<double>(value.as_number()));
-      return buffer;
+      char buffer[32];
+      const auto end = std::to_chars(buffer, buffer + sizeof buffer, value.as_number()).ptr;
+      return std::string(buffer, end);
     }
     case DataType::Kind::kBoolean:
       return value.as_boolean() ? "true" : "false";
@@ -60,23 +90,12 @@ std::string describe(const DataType& value) {
       std::string out = "[";
       for (const DataType& item : value.as_array()) {
         if (out.size() > 1) out += ", ";
-        out += describe(item);
+        out += describe(item, quoting);
       }
       return out + "]";
     }
-    case DataType::Kind::kDocument: {
-      std::vector<std::pair<std::string, std::string>> entries;
-      value.as_document().for_each([&](std::string_view key, const DataType& v) {
-        entries.emplace_back(std::string(key), describe(v));
-      });
-      std::ranges::sort(entries);
-      std::string out = "{";
-      for (const auto& [key, text] : entries) {
-        if (out.size() > 1) out += ", ";
-        out += key + ": " + text;
-      }
-      return out + "}";
-    }
+    case DataType::Kind::kDocument:
+      return describe_document(value.as_document(), quoting);
   }
   return "?";
 }

@@ -30,8 +30,14 @@ class StdoutCapture {
   int saved_fd_ = -1;
 };
 
-// A canonical form: numbers in %g form, texts quoted, document keys sorted.
-std::string describe(const DataType& value);
+// How describe() writes texts and document keys. kPlain: texts in double
+// quotes as they are and keys bare, for tables that read easily; kExact: both
+// quoted, with \" and \\ escaped, so that no two values read alike.
+enum class Quoting { kPlain, kExact };
+
+// A canonical form: numbers in their shortest round-trip form, Ids as
+// id:<hyphenated>, document keys sorted.
+std::string describe(const DataType& value, Quoting quoting = Quoting::kPlain);
 
 // Every collection in order as "name: {entries}", one per line.
 std::string describe(const Database& db);

@@ -14,10 +14,14 @@
 #include "core/value/document.h"
 #include "core/text/value_parser.h"
 #include "tests/test_support/reference_parser.h"
-#include "tests/test_support/value_text.h"
+#include "tests/test_support/test_support.h"
 
 namespace quorvane {
 namespace {
+
+std::string describe(const DataType& value) {
+  return testing::describe(value, testing::Quoting::kExact);
+}
 
 std::string repeat(std::string_view piece, std::size_t n) {
   std::string out;
@@ -81,7 +85,7 @@ struct DepthCase {
   TypeCode code;
 };
 
-class DepthLimit : public testing::TestWithParam<DepthCase> {};
+class DepthLimit : public ::testing::TestWithParam<DepthCase> {};
 
 TEST_P(DepthLimit, AcceptsTheLimitAndRejectsOneMore) {
   const DepthCase& c = GetParam();
@@ -112,7 +116,7 @@ TEST_P(DepthLimit, CopiesAndDestroysTheDeepestValueOnASmallStack) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, DepthLimit,
-                         testing::Values(DepthCase{"arrays", nested_arrays, kArrayCode},
+                         ::testing::Values(DepthCase{"arrays", nested_arrays, kArrayCode},
                                          DepthCase{"documents", nested_documents, kDocumentCode},
                                          DepthCase{"mixed", nested_mixed, kArrayCode}),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -209,7 +213,7 @@ std::string random_text(std::mt19937_64& rng) {
 
 // Budgets for the per-level scans: none (the index at once), small ones
 // that run out part way through a value, and the default.
-class ContainerDifferential : public testing::TestWithParam<std::optional<std::size_t>> {
+class ContainerDifferential : public ::testing::TestWithParam<std::optional<std::size_t>> {
  protected:
   std::expected<DataType, ParseFailure> read(std::string_view text) const {
     const std::optional<std::size_t> budget = GetParam();
@@ -267,7 +271,7 @@ TEST_P(ContainerDifferential, MatchesTheRulesOnDeepValues) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Budgets, ContainerDifferential,
-                         testing::Values(std::optional<std::size_t>(0),
+                         ::testing::Values(std::optional<std::size_t>(0),
                                          std::optional<std::size_t>(5),
                                          std::optional<std::size_t>(60), std::nullopt),
                          [](const auto& info) {

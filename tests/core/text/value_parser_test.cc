@@ -5,10 +5,14 @@
 #include <optional>
 #include <string>
 
-#include "tests/test_support/value_text.h"
+#include "tests/test_support/test_support.h"
 
 namespace quorvane {
 namespace {
+
+std::string describe(const DataType& value) {
+  return testing::describe(value, testing::Quoting::kExact);
+}
 
 constexpr const char* kUuid = "550e8400-e29b-41d4-a716-446655440000";
 
@@ -31,7 +35,7 @@ void PrintTo(const InferCase& c, std::ostream* os) {
   *os << "'" << c.text << "'";
 }
 
-class InferType : public testing::TestWithParam<InferCase> {};
+class InferType : public ::testing::TestWithParam<InferCase> {};
 
 TEST_P(InferType, GivesTheCodeOfTheFirstMatchingForm) {
   EXPECT_EQ(infer_type(GetParam().text), GetParam().code) << "text '" << GetParam().text << "'";
@@ -39,7 +43,7 @@ TEST_P(InferType, GivesTheCodeOfTheFirstMatchingForm) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, InferType,
-    testing::Values(InferCase{kUuid, 1}, InferCase{"550E8400E29B41D4A716446655440000", 1},
+    ::testing::Values(InferCase{kUuid, 1}, InferCase{"550E8400E29B41D4A716446655440000", 1},
                     InferCase{std::string("{") + kUuid + "}", 1},
                     InferCase{std::string("urn:uuid:") + kUuid, 1},
                     InferCase{std::string("URN:uuid:") + kUuid, 2},
@@ -71,7 +75,7 @@ void PrintTo(const ParseCase& c, std::ostream* os) {
   *os << c.code << " '" << c.text << "'";
 }
 
-class ParseValue : public testing::TestWithParam<ParseCase> {};
+class ParseValue : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParseValue, BuildsTheValueOrNothing) {
   EXPECT_EQ(parsed(GetParam().code, GetParam().text), GetParam().value)
@@ -80,7 +84,7 @@ TEST_P(ParseValue, BuildsTheValueOrNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Scalars, ParseValue,
-    testing::Values(
+    ::testing::Values(
         ParseCase{2, q("12"), q("12")}, ParseCase{2, "  \"  padded \"  ", q("  padded ")},
         ParseCase{2, "\"\"\"a\"\"\"", q("a")}, ParseCase{2, "\"a\"b\"", "\"a\\\"b\""},
         ParseCase{2, "'a'", q("'a'")}, ParseCase{2, "", q("")}, ParseCase{2, "\"\"", q("")},
@@ -101,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Arrays, ParseValue,
-    testing::Values(ParseCase{5, "[]", "[]"}, ParseCase{5, "[ ]", "[\"\"]"},
+    ::testing::Values(ParseCase{5, "[]", "[]"}, ParseCase{5, "[ ]", "[\"\"]"},
                     ParseCase{5, "[1, 2, 3]", "[1, 2, 3]"}, ParseCase{5, "[1,,2]", "[1, \"\", 2]"},
                     ParseCase{5, "[,1]", "[\"\", 1]"}, ParseCase{5, "[1,2,]", "[1, 2]"},
                     ParseCase{5, "[,]", "[\"\"]"}, ParseCase{5, "[,,]", "[\"\", \"\"]"},
@@ -125,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Documents, ParseValue,
-    testing::Values(
+    ::testing::Values(
         ParseCase{6, "{}", "{}"}, ParseCase{6, "{ }", "{}"},
         ParseCase{6, "{a: 1, a: 2}", "{\"a\": 2}"}, ParseCase{6, "{a: x:y}", "{\"a\": \"x:y\"}"},
         ParseCase{6, "{a: 1, b}", "{\"a\": 1}"}, ParseCase{6, "{a:}", "{}"},
