@@ -9,6 +9,8 @@
 #include <atomic>
 #include <utility>
 
+#include "binding/thread_exit.h"
+
 namespace quorvane::py {
 
 // The borrow state of one Python object: unborrowed, shared by a count of
@@ -35,7 +37,8 @@ class BorrowState {
   std::atomic<int> state_{0};  // -1 exclusive, 0 free, n > 0 shared by n calls
 };
 
-// Holds a shared or exclusive borrow for its lifetime. A failed borrow is an
+// Holds a shared or exclusive borrow for its lifetime (a thread ended at
+// interpreter exit keeps it). A failed borrow is an
 // empty guard with RuntimeError set: "Already mutably borrowed" for shared
 // access, "Already borrowed" for exclusive access.
 class BorrowGuard {
@@ -56,7 +59,7 @@ class BorrowGuard {
       : state_(std::exchange(other.state_, nullptr)), exclusive_(other.exclusive_) {}
   BorrowGuard& operator=(BorrowGuard&&) = delete;
   ~BorrowGuard() {
-    if (!state_) return;
+    if (!state_ || ending_at_exit()) return;
     if (exclusive_) {
       state_->release_exclusive();
     } else {

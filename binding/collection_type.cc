@@ -63,7 +63,7 @@ PyObject* keyed_member(PyObject* self, const Signature& sig, PyObject* const* ar
 
 // Collection.get(k) -> a new Python object made from the value under `k`.
 PyObject* collection_get(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
-                         PyObject* kwnames) noexcept {
+                         PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     return keyed_member(self, kGetSig, args, nargs, kwnames,
                         [](DbLock& db, Collection& collection, std::string_view key,
@@ -81,7 +81,7 @@ PyObject* collection_get(PyObject* self, PyObject* const* args, Py_ssize_t nargs
 
 // Collection.set(k, v) -> None. A value that cannot be converted stores nothing.
 PyObject* collection_set(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
-                         PyObject* kwnames) noexcept {
+                         PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     return keyed_member(self, kSetSig, args, nargs, kwnames,
                         [](DbLock& db, Collection& collection, std::string_view key,
@@ -101,7 +101,7 @@ PyObject* collection_set(PyObject* self, PyObject* const* args, Py_ssize_t nargs
 
 // Collection.del(key) -> None, whether or not the key was there.
 PyObject* collection_del(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
-                         PyObject* kwnames) noexcept {
+                         PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     return keyed_member(self, kDelSig, args, nargs, kwnames,
                         [](DbLock&, Collection& collection, std::string_view key,
@@ -114,7 +114,7 @@ PyObject* collection_del(PyObject* self, PyObject* const* args, Py_ssize_t nargs
 
 // Collection.list() -> a new list of the keys, in the collection's own order.
 // The keys are read from the collection itself; values are not copied.
-PyObject* collection_list(PyObject* self, PyObject*) noexcept {
+PyObject* collection_list(PyObject* self, PyObject*) {
   return guarded([&]() -> PyObject* {
     if (!as_collection(self)->database.wait_turn()) return nullptr;
     BorrowGuard borrow = BorrowGuard::shared(as_collection(self)->borrow);

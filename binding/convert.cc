@@ -207,7 +207,7 @@ std::optional<DataType> ToValue::from_dict(PyObject* dict) {
 
 }  // namespace
 
-PyObject* datatype_to_py_any(const DataType& value) noexcept {
+PyObject* datatype_to_py_any(const DataType& value) {
   switch (value.kind()) {
     case DataType::Kind::kId: {
       char text[Id::kTextLength];

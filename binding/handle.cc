@@ -4,12 +4,12 @@
 
 namespace quorvane::py {
 
-DbLock DatabaseShare::lock_contended() const noexcept {
+DbLock DatabaseShare::lock_contended() const {
   if (!handle_->lock_.lock_contended()) return DbLock();
   return DbLock::acquired(handle_);
 }
 
-PyObject* raise_lock_failed() noexcept {
+PyObject* raise_lock_failed() {
   return raise_panic("database lock poisoned by an earlier panic");
 }
 

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "binding/database_lock.h"
+#include "binding/thread_exit.h"
 #include "core/database.h"
 
 namespace quorvane::py {
@@ -56,27 +57,28 @@ class DatabaseShare {
   // Members call this before taking their object's borrow, so that a thread
   // never waits while holding a borrow, and other threads calling the same
   // object wait here instead of meeting that borrow.
-  bool wait_turn() const noexcept { return handle_->lock_.wait_turn(); }
+  bool wait_turn() const { return handle_->lock_.wait_turn(); }
 
   // Takes the lock. Empty, with an exception set, when this thread already
   // holds it (RuntimeError), when waiting would deadlock with another thread
   // (RuntimeError), or when the lock was marked failed (panic exception).
-  DbLock lock() const noexcept;
+  DbLock lock() const;
 
  private:
   explicit DatabaseShare(DatabaseHandle* handle) noexcept : handle_(handle) {}
-  DbLock lock_contended() const noexcept;
+  DbLock lock_contended() const;
   DatabaseHandle* handle_;
 };
 
 // Holds a DatabaseHandle's lock until destroyed; gives access to the database.
+// A thread ended at interpreter exit keeps the lock (thread_exit.h).
 class DbLock {
  public:
   DbLock() = default;
   DbLock(DbLock&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
   DbLock& operator=(DbLock&&) = delete;
   ~DbLock() {
-    if (handle_) handle_->lock_.unlock();
+    if (handle_ && !ending_at_exit()) handle_->lock_.unlock();
   }
 
   explicit operator bool() const noexcept { return handle_ != nullptr; }
@@ -91,14 +93,14 @@ class DbLock {
   friend class DatabaseShare;
   explicit DbLock(DatabaseHandle* handle) noexcept : handle_(handle) {}
   // Completes an acquisition: refuses a lock marked failed.
-  static DbLock acquired(DatabaseHandle* handle) noexcept;
+  static DbLock acquired(DatabaseHandle* handle);
   DatabaseHandle* handle_ = nullptr;
 };
 
 // Raises the panic exception of a lock marked failed. Returns nullptr.
-PyObject* raise_lock_failed() noexcept;
+PyObject* raise_lock_failed();
 
-inline DbLock DbLock::acquired(DatabaseHandle* handle) noexcept {
+inline DbLock DbLock::acquired(DatabaseHandle* handle) {
   if (handle->lock_.failed()) [[unlikely]] {
     handle->lock_.unlock();
     raise_lock_failed();
@@ -107,7 +109,7 @@ inline DbLock DbLock::acquired(DatabaseHandle* handle) noexcept {
   return DbLock(handle);
 }
 
-inline DbLock DatabaseShare::lock() const noexcept {
+inline DbLock DatabaseShare::lock() const {
   if (handle_->lock_.try_lock()) [[likely]]
     return DbLock::acquired(handle_);
   return lock_contended();
@@ -115,7 +117,8 @@ inline DbLock DatabaseShare::lock() const noexcept {
 
 // Runs op(DbLock&) under the lock of `share`. A C++ exception other than
 // std::bad_alloc leaving op marks the lock failed (the database may be half
-// changed), then goes on to the caller's guarded().
+// changed), then goes on to the caller's guarded(). The unwind that ends a
+// thread at interpreter exit passes untouched.
 template <class Op>
 PyObject* with_lock(const DatabaseShare& share, Op&& op) {
   DbLock db = share.lock();
@@ -123,6 +126,8 @@ PyObject* with_lock(const DatabaseShare& share, Op&& op) {
   try {
     return op(db);
   } catch (const std::bad_alloc&) {
+    throw;
+  } catch (abi::__forced_unwind&) {
     throw;
   } catch (...) {
     db.poison();

@@ -5,8 +5,10 @@
 #define PY_SSIZE_T_CLEAN
 #include <Python.h>
 
+#include "binding/database_lock.h"
 #include "binding/errors.h"
 #include "binding/py_ref.h"
+#include "binding/thread_exit.h"
 #include "binding/types.h"
 
 namespace quorvane::py {
@@ -40,6 +42,8 @@ void forget_module_objects() {
 
 PyObject* create_module() {
   if (!init_panic_exception()) return nullptr;
+  watch_for_shutdown();
+  watch_for_fork();
   PyObject* type = quorvane_type();
   if (!type) return nullptr;
   OwnedRef module{PyModule_Create(&kModuleDef)};
@@ -50,7 +54,7 @@ PyObject* create_module() {
   return module.release();
 }
 
-PyObject* init_module() noexcept {
+PyObject* init_module() {
   return guarded([]() -> PyObject* {
     if (PyInterpreterState_Get() != PyInterpreterState_Main()) {
       return raise(PyExc_ImportError, "pyquorvane can only be imported in the main interpreter");
