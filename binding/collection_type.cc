@@ -84,15 +84,13 @@ PyObject* collection_set(PyObject* self, PyObject* const* args, Py_ssize_t nargs
                          PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     return keyed_member(self, kSetSig, args, nargs, kwnames,
-                        [](DbLock& db, Collection& collection, std::string_view key,
+                        [](DbLock&, Collection& collection, std::string_view key,
                            PyObject** arg) -> PyObject* {
                           // Converting may run Python code; the lock keeps the collection
-                          // in place.
+                          // in place. A failed conversion, a panic included, has changed
+                          // nothing stored, so the lock is not marked failed.
                           std::expected<DataType, ConvertFailure> value = py_to_datatype(arg[1]);
-                          if (!value) {
-                            if (value.error() == ConvertFailure::kPanicked) db.poison();
-                            return nullptr;
-                          }
+                          if (!value) return nullptr;
                           collection.set(key, std::move(*value));
                           Py_RETURN_NONE;
                         });

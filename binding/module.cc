@@ -6,6 +6,7 @@
 #include <Python.h>
 
 #include "binding/database_lock.h"
+#include "binding/dict_watch.h"
 #include "binding/errors.h"
 #include "binding/py_ref.h"
 #include "binding/thread_exit.h"
@@ -38,12 +39,14 @@ void forget_module_objects() {
   forget_quorvane_type();
   forget_collection_type();
   forget_panic_exception();
+  forget_dict_watcher();
 }
 
 PyObject* create_module() {
   if (!init_panic_exception()) return nullptr;
   watch_for_shutdown();
   watch_for_fork();
+  init_dict_watcher();
   PyObject* type = quorvane_type();
   if (!type) return nullptr;
   OwnedRef module{PyModule_Create(&kModuleDef)};
