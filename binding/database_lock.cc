@@ -52,6 +52,9 @@ constexpr const char* kReentered =
 constexpr const char* kWouldDeadlock =
     "waiting for this database would deadlock: its lock is held by a thread that is "
     "waiting for a database this thread holds";
+constexpr const char* kWaitingAlready =
+    "this thread is waiting for a database lock: a signal handler run during that wait must "
+    "not wait for a database lock";
 constexpr const char* kHeldAcrossFork =
     "database is locked by a thread that does not exist in this process: the process was "
     "forked while another thread was using the database";
@@ -153,6 +156,12 @@ bool DatabaseLock::wait_for_turn() {
   };
   if (would_deadlock()) {
     PyErr_SetString(PyExc_RuntimeError, kWouldDeadlock);
+    return false;
+  }
+  // A signal handler run while this thread waits (below) must not queue it
+  // a second time.
+  if (waited_for_by(self)) {
+    PyErr_SetString(PyExc_RuntimeError, kWaitingAlready);
     return false;
   }
   try {

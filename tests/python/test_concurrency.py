@@ -267,11 +267,25 @@ for call in (lambda: c.get("k"), c.list, lambda: db.create_collection("n")):
         print("not interrupted")
     except KeyboardInterrupt:
         print("interrupted")
+
+def handler(signum, frame):  # calls the database it interrupts, then raises
+    try:
+        first.list()
+    except RuntimeError as exc:
+        raise ZeroDivisionError(str(exc)[:40])
+
+signal.signal(signal.SIGUSR1, handler)
+threading.Timer(0.3, os.kill, (os.getpid(), signal.SIGUSR1)).start()
+try:
+    c.list()
+except ZeroDivisionError as exc:
+    print(exc)
 release.set()
 finish(holder, a, b)
 print(order, db.list_collections())
 """, timeout=30)
-    assert out.split("\n")[:4] == ["interrupted"] * 3 + ["[['k'], 1.0] ['c']"]
+    assert out.split("\n")[:5] == ["interrupted"] * 3 + [
+        "this thread is waiting for a database lo", "[['k'], 1.0] ['c']"]
 
 
 FORK_PRELUDE = THREADS_PRELUDE + """
