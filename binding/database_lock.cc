@@ -133,33 +133,26 @@ bool DatabaseLock::check_holder(std::uintptr_t self) {
   return true;
 }
 
-bool DatabaseLock::wait_for_turn() {
-  const std::uintptr_t self = this_thread_id();
-  if (!check_holder(self)) return false;
-  if (owner_ == self) return true;  // re-entry: the caller reports it
-  // While the interpreter finalizes, the threads that still wait will never
-  // take the GIL back: a free lock is this thread's (check_holder refused a
-  // held one).
-  if (available_to(self) || interpreter_finalizing()) return true;
-  // Follows owner -> the lock it waits for -> that lock's owner ...; every
-  // step visits another waiter, so the walk is bounded. Reaching this thread
-  // means that waiting would close a cycle.
-  auto would_deadlock = [&] {
-    std::uintptr_t owner = owner_;
-    for (std::size_t steps = 0; owner != 0 && steps < g_waiters.size(); ++steps) {
-      const DatabaseLock* next = waited_for_by(owner);
-      if (!next) break;
-      owner = next->owner_;
-      if (owner == self) return true;
-    }
-    return false;
-  };
-  if (would_deadlock()) {
+// Follows owner -> the lock it waits for -> that lock's owner ...; every step
+// visits another waiter, so the walk is bounded. Reaching `self` means that
+// its waiting would close a cycle.
+bool DatabaseLock::would_deadlock(std::uintptr_t self) const {
+  std::uintptr_t owner = owner_;
+  for (std::size_t steps = 0; owner != 0 && steps < g_waiters.size(); ++steps) {
+    const DatabaseLock* next = waited_for_by(owner);
+    if (!next) break;
+    owner = next->owner_;
+    if (owner == self) return true;
+  }
+  return false;
+}
+
+bool DatabaseLock::join_queue(std::uintptr_t self) {
+  if (would_deadlock(self)) {
     PyErr_SetString(PyExc_RuntimeError, kWouldDeadlock);
     return false;
   }
-  // A signal handler run while this thread waits (below) must not queue it
-  // a second time.
+  // A signal handler run while this thread waits must not queue it again.
   if (waited_for_by(self)) {
     PyErr_SetString(PyExc_RuntimeError, kWaitingAlready);
     return false;
@@ -171,16 +164,29 @@ bool DatabaseLock::wait_for_turn() {
     return false;
   }
   ++waiters_;
-  // Leaves the queue. The next waiter's turn may have come: when this one
-  // gives up, or when it returns early without taking the lock (a failing
-  // argument). Not run when the thread is ended at interpreter exit.
-  auto stop_waiting = [&] {
-    std::erase_if(g_waiters, [self](const Waiter& waiter) { return waiter.thread == self; });
-    if (--waiters_ != 0) wake_waiters();
-  };
+  return true;
+}
+
+// The next waiter's turn may have come: when this one gives up, or when it
+// returns early without taking the lock (a failing argument).
+void DatabaseLock::leave_queue(std::uintptr_t self) noexcept {
+  std::erase_if(g_waiters, [self](const Waiter& waiter) { return waiter.thread == self; });
+  if (--waiters_ != 0) wake_waiters();
+}
+
+// A thread ended at interpreter exit in PyEval_RestoreThread stays queued.
+bool DatabaseLock::wait_for_turn() {
+  const std::uintptr_t self = this_thread_id();
+  if (!check_holder(self)) return false;
+  if (owner_ == self) return true;  // re-entry: the caller reports it
+  // While the interpreter finalizes, the threads that still wait will never
+  // take the GIL back: a free lock is this thread's (check_holder refused a
+  // held one).
+  if (available_to(self) || interpreter_finalizing()) return true;
+  if (!join_queue(self)) return false;
   while (locked_ || first_waiter(this)->thread != self) {
-    if (would_deadlock()) {
-      stop_waiting();
+    if (would_deadlock(self)) {
+      leave_queue(self);
       PyErr_SetString(PyExc_RuntimeError, kWouldDeadlock);
       return false;
     }
@@ -190,12 +196,12 @@ bool DatabaseLock::wait_for_turn() {
     PyEval_RestoreThread(saved);  // may end the thread at interpreter exit
     if (!locked_ && first_waiter(this)->thread == self) break;
     if (PyErr_CheckSignals() < 0) {  // a handler raised (KeyboardInterrupt): give up
-      stop_waiting();
+      leave_queue(self);
       return false;
     }
   }
   served_ = self;
-  stop_waiting();
+  leave_queue(self);
   return true;
 }
 

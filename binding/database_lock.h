@@ -81,6 +81,10 @@ class DatabaseLock {
     return !locked_ && (waiters_ == 0 || served_ == thread);
   }
   bool wait_for_turn();
+  bool would_deadlock(std::uintptr_t self) const;
+  // Queues this thread. False with the exception set.
+  bool join_queue(std::uintptr_t self);
+  void leave_queue(std::uintptr_t self) noexcept;
   // Forgets the waiters and the holder that a fork() left behind. False with
   // RuntimeError set when the lock is held by a thread that cannot release it.
   bool check_holder(std::uintptr_t self);
