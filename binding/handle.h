@@ -60,8 +60,9 @@ class DatabaseShare {
   bool wait_turn() const { return handle_->lock_.wait_turn(); }
 
   // Takes the lock. Empty, with an exception set, when this thread already
-  // holds it (RuntimeError), when waiting would deadlock with another thread
-  // (RuntimeError), or when the lock was marked failed (panic exception).
+  // holds it (RuntimeError), when waiting fails as in DatabaseLock::wait_turn
+  // (deadlock, a holder that cannot release it, a signal handler that
+  // raised), or when the lock was marked failed (panic exception).
   DbLock lock() const;
 
  private:
