@@ -289,7 +289,7 @@ print(order, db.list_collections())
 
 
 FORK_PRELUDE = THREADS_PRELUDE + """
-import os, warnings
+import os, signal, warnings
 warnings.simplefilter("ignore", DeprecationWarning)  # fork() with threads running
 busy = Quorvane(); busy.create_collection("c")
 c = busy.get_collection("c"); c.set("a", 1.0)
@@ -307,6 +307,7 @@ def in_child(report):
     r, w = os.pipe()
     pid = os.fork()
     if pid == 0:
+        signal.alarm(20)  # a child that hangs ends all the same
         os.write(w, "\\n".join(report()).encode())
         os._exit(0)
     os.close(w)
@@ -357,6 +358,7 @@ class ForkInside:
 r, w = os.pipe()
 c.set("k", ForkInside())
 if forked["pid"] == 0:
+    signal.alarm(20)
     os.write(w, repr((c.get("k"), c.list(), busy.list_collections())).encode())
     os._exit(0)
 os.close(w)
