@@ -63,7 +63,7 @@ PyObject* keyed_member(PyObject* self, const Signature& sig, PyObject* const* ar
 
 // Collection.get(k) -> a new Python object made from the value under `k`.
 PyObject* collection_get(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
-                         PyObject* kwnames) noexcept {
+                         PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     return keyed_member(self, kGetSig, args, nargs, kwnames,
                         [](DbLock& db, Collection& collection, std::string_view key,
@@ -81,18 +81,16 @@ PyObject* collection_get(PyObject* self, PyObject* const* args, Py_ssize_t nargs
 
 // Collection.set(k, v) -> None. A value that cannot be converted stores nothing.
 PyObject* collection_set(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
-                         PyObject* kwnames) noexcept {
+                         PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     return keyed_member(self, kSetSig, args, nargs, kwnames,
-                        [](DbLock& db, Collection& collection, std::string_view key,
+                        [](DbLock&, Collection& collection, std::string_view key,
                            PyObject** arg) -> PyObject* {
                           // Converting may run Python code; the lock keeps the collection
-                          // in place.
+                          // in place. A failed conversion, a panic included, has changed
+                          // nothing stored, so the lock is not marked failed.
                           std::expected<DataType, ConvertFailure> value = py_to_datatype(arg[1]);
-                          if (!value) {
-                            if (value.error() == ConvertFailure::kPanicked) db.poison();
-                            return nullptr;
-                          }
+                          if (!value) return nullptr;
                           collection.set(key, std::move(*value));
                           Py_RETURN_NONE;
                         });
@@ -101,7 +99,7 @@ PyObject* collection_set(PyObject* self, PyObject* const* args, Py_ssize_t nargs
 
 // Collection.del(key) -> None, whether or not the key was there.
 PyObject* collection_del(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
-                         PyObject* kwnames) noexcept {
+                         PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     return keyed_member(self, kDelSig, args, nargs, kwnames,
                         [](DbLock&, Collection& collection, std::string_view key,
@@ -114,7 +112,7 @@ PyObject* collection_del(PyObject* self, PyObject* const* args, Py_ssize_t nargs
 
 // Collection.list() -> a new list of the keys, in the collection's own order.
 // The keys are read from the collection itself; values are not copied.
-PyObject* collection_list(PyObject* self, PyObject*) noexcept {
+PyObject* collection_list(PyObject* self, PyObject*) {
   return guarded([&]() -> PyObject* {
     if (!as_collection(self)->database.wait_turn()) return nullptr;
     BorrowGuard borrow = BorrowGuard::shared(as_collection(self)->borrow);

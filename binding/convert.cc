@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "binding/args.h"
+#include "binding/dict_watch.h"
 #include "binding/errors.h"
 #include "binding/py_ref.h"
 #include "binding/recursion.h"
@@ -173,11 +174,13 @@ std::optional<DataType> ToValue::from_list(PyObject* list) {
 }
 
 // Walks the dict's own entries with PyDict_Next (a subclass's items() or
-// __iter__ is not called). A dict changed by code run while converting one
-// of its values is a panic.
+// __iter__ is not called). Code run while converting one of its values (or
+// releasing one) may change the dict: any change to its keys, seen at the
+// next entry or at the end, is a panic, and nothing is returned.
 std::optional<DataType> ToValue::from_dict(PyObject* dict) {
   RecursionGuard depth(" while converting a dict");
   if (!depth) return std::nullopt;
+  const DictWatch watch(dict);
   const Py_ssize_t start = PyDict_GET_SIZE(dict);
   Document document;
   document.reserve(static_cast<std::size_t>(start));
@@ -185,9 +188,16 @@ std::optional<DataType> ToValue::from_dict(PyObject* dict) {
   Py_ssize_t seen = 0;
   PyObject* key = nullptr;
   PyObject* value = nullptr;
+  auto change = [&](bool ended) -> const char* {
+    if (PyDict_GET_SIZE(dict) != start) return "dictionary changed size during iteration";
+    if (seen > start || (ended && seen != start) || watch.changed()) {
+      return "dictionary keys changed during iteration";
+    }
+    return nullptr;
+  };
   while (PyDict_Next(dict, &pos, &key, &value)) {
-    if (PyDict_GET_SIZE(dict) != start) return panic("dictionary changed size during iteration");
-    if (++seen > start) return panic("dictionary keys changed during iteration");
+    ++seen;
+    if (const char* message = change(false)) return panic(message);
     const OwnedRef hold_key = OwnedRef::borrow(key);
     const OwnedRef hold_value = OwnedRef::borrow(value);
     if (!PyUnicode_Check(key)) {
@@ -202,12 +212,13 @@ std::optional<DataType> ToValue::from_dict(PyObject* dict) {
     if (!item) return std::nullopt;
     document.insert_or_assign(*name, std::move(*item));
   }
+  if (const char* message = change(true)) return panic(message);
   return DataType::document(std::move(document));
 }
 
 }  // namespace
 
-PyObject* datatype_to_py_any(const DataType& value) noexcept {
+PyObject* datatype_to_py_any(const DataType& value) {
   switch (value.kind()) {
     case DataType::Kind::kId: {
       char text[Id::kTextLength];

@@ -19,8 +19,8 @@ namespace quorvane::py {
 // A new reference to the Python form of `value`: Id and Text as str, Number
 // and Boolean as float, Array as list, Document as dict. nullptr with an error
 // set when the interpreter fails to create an object or the depth limit is hit.
-PyObject* datatype_to_py_any(const DataType& value) noexcept;
-inline PyObject* datatype_to_py(const DataType& value) noexcept {
+PyObject* datatype_to_py_any(const DataType& value);
+inline PyObject* datatype_to_py(const DataType& value) {
   // A number, the most common stored value, is made here without a call.
   if (value.is(DataType::Kind::kNumber)) {
     return PyFloat_FromDouble(static_cast<double>(value.as_number()));

@@ -37,7 +37,7 @@ PyObject* panic_exception_type() noexcept {
   return g_panic_exception;
 }
 
-PyObject* raise_panic(std::string_view message) noexcept {
+PyObject* raise_panic(std::string_view message) {
   PyObject* type = g_panic_exception ? g_panic_exception : PyExc_SystemError;
   OwnedRef text{
       PyUnicode_DecodeUTF8(message.data(), static_cast<Py_ssize_t>(message.size()), "replace")};
@@ -46,7 +46,7 @@ PyObject* raise_panic(std::string_view message) noexcept {
   return nullptr;
 }
 
-PyObject* panic_from_current() noexcept {
+PyObject* panic_from_current() {
   OwnedRef original{PyErr_GetRaisedException()};
   if (!original) return raise_panic("the interpreter failed to create an object");
   OwnedRef text{PyUnicode_FromFormat("the interpreter failed to create an object: %s: %S",
@@ -63,7 +63,7 @@ PyObject* panic_from_current() noexcept {
   return nullptr;
 }
 
-void raise_from_cpp_exception() noexcept {
+void raise_from_cpp_exception() {
   try {
     throw;
   } catch (const std::bad_alloc&) {

@@ -8,6 +8,8 @@
 #define PY_SSIZE_T_CLEAN
 #include <Python.h>
 
+#include <cxxabi.h>
+
 #include <string_view>
 
 namespace quorvane::py {
@@ -26,22 +28,26 @@ void forget_panic_exception() noexcept;
 PyObject* panic_exception_type() noexcept;
 
 // Raises the panic exception carrying `message`. Returns nullptr.
-PyObject* raise_panic(std::string_view message) noexcept;
+PyObject* raise_panic(std::string_view message);
 
 // The interpreter failed to make an object: replaces the error it set (if any)
 // by the panic exception, keeping the original as __cause__. Returns nullptr.
-PyObject* panic_from_current() noexcept;
+PyObject* panic_from_current();
 
 // Must be called inside a catch block: std::bad_alloc becomes MemoryError,
 // every other C++ exception the panic exception.
-void raise_from_cpp_exception() noexcept;
+void raise_from_cpp_exception();
 
 // Runs `body` (returning a new reference or nullptr with an error set) and
-// turns any C++ exception that escapes it into a Python exception.
+// turns any C++ exception that escapes it into a Python exception. Not
+// noexcept: the unwind that ends a thread at interpreter exit passes through
+// (thread_exit.h).
 template <class Body>
-PyObject* guarded(Body&& body) noexcept {
+PyObject* guarded(Body&& body) {
   try {
     return body();
+  } catch (abi::__forced_unwind&) {
+    throw;
   } catch (...) {
     raise_from_cpp_exception();
     return nullptr;

@@ -5,8 +5,11 @@
 #define PY_SSIZE_T_CLEAN
 #include <Python.h>
 
+#include "binding/database_lock.h"
+#include "binding/dict_watch.h"
 #include "binding/errors.h"
 #include "binding/py_ref.h"
+#include "binding/thread_exit.h"
 #include "binding/types.h"
 
 namespace quorvane::py {
@@ -36,10 +39,14 @@ void forget_module_objects() {
   forget_quorvane_type();
   forget_collection_type();
   forget_panic_exception();
+  forget_dict_watcher();
 }
 
 PyObject* create_module() {
   if (!init_panic_exception()) return nullptr;
+  watch_for_shutdown();
+  watch_for_fork();
+  init_dict_watcher();
   PyObject* type = quorvane_type();
   if (!type) return nullptr;
   OwnedRef module{PyModule_Create(&kModuleDef)};
@@ -50,7 +57,7 @@ PyObject* create_module() {
   return module.release();
 }
 
-PyObject* init_module() noexcept {
+PyObject* init_module() {
   return guarded([]() -> PyObject* {
     if (PyInterpreterState_Get() != PyInterpreterState_Main()) {
       return raise(PyExc_ImportError, "pyquorvane can only be imported in the main interpreter");

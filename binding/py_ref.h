@@ -1,13 +1,17 @@
 // Owning holder of one strong reference to a Python object. Moves, never
 // copies; drops its reference in the destructor. release() hands the
 // reference to the caller (for example to a slot that steals it). Needs the
-// GIL wherever the reference may be dropped.
+// GIL wherever the reference may be dropped. Dropping a reference may run
+// Python code (a finalizer), so neither the destructor nor the assignment is
+// noexcept; a thread ended at interpreter exit drops nothing (thread_exit.h).
 #pragma once
 
 #define PY_SSIZE_T_CLEAN
 #include <Python.h>
 
 #include <utility>
+
+#include "binding/thread_exit.h"
 
 namespace quorvane::py {
 
@@ -17,7 +21,7 @@ class OwnedRef {
   // Takes over `object`, a new reference or nullptr.
   explicit OwnedRef(PyObject* object) noexcept : ptr_(object) {}
   OwnedRef(OwnedRef&& other) noexcept : ptr_(std::exchange(other.ptr_, nullptr)) {}
-  OwnedRef& operator=(OwnedRef&& other) noexcept {
+  OwnedRef& operator=(OwnedRef&& other) {
     if (this != &other) {
       Py_XDECREF(ptr_);
       ptr_ = std::exchange(other.ptr_, nullptr);
@@ -26,7 +30,9 @@ class OwnedRef {
   }
   OwnedRef(const OwnedRef&) = delete;
   OwnedRef& operator=(const OwnedRef&) = delete;
-  ~OwnedRef() { Py_XDECREF(ptr_); }
+  ~OwnedRef() noexcept(false) {
+    if (ptr_ && !ending_at_exit()) Py_DECREF(ptr_);
+  }
 
   // A new strong reference to a borrowed `object`.
   static OwnedRef borrow(PyObject* object) noexcept { return OwnedRef(Py_XNewRef(object)); }

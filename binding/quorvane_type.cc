@@ -42,7 +42,7 @@ PyObject* new_quorvane(PyTypeObject* type, DatabaseShare share) {
 }
 
 // Quorvane() -> a new, empty database.
-PyObject* quorvane_new(PyTypeObject* type, PyObject* args, PyObject* kwargs) noexcept {
+PyObject* quorvane_new(PyTypeObject* type, PyObject* args, PyObject* kwargs) {
   return guarded([&]() -> PyObject* {
     PyObject* unused[1];
     if (!bind_tuple_args(kNewSig, args, kwargs, unused)) return nullptr;
@@ -61,7 +61,7 @@ void quorvane_dealloc(PyObject* self) noexcept {
 // Quorvane.load(path) -> a new Quorvane object holding the database read from
 // `path`. Static: no borrow, no lock (the new database is not shared yet).
 PyObject* quorvane_load(PyObject*, PyObject* const* args, Py_ssize_t nargs,
-                        PyObject* kwnames) noexcept {
+                        PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     PyObject* arg[1];
     if (!bind_args(kLoadSig, args, nargs, kwnames, arg)) return nullptr;
@@ -80,7 +80,7 @@ PyObject* quorvane_load(PyObject*, PyObject* const* args, Py_ssize_t nargs,
 }
 
 // Quorvane.get_version() -> "0.2.0". Touches neither the database nor its lock.
-PyObject* quorvane_get_version(PyObject* self, PyObject*) noexcept {
+PyObject* quorvane_get_version(PyObject* self, PyObject*) {
   return guarded([&]() -> PyObject* {
     BorrowGuard borrow = BorrowGuard::shared(as_quorvane(self)->borrow);
     if (!borrow) return nullptr;
@@ -92,7 +92,7 @@ PyObject* quorvane_get_version(PyObject* self, PyObject*) noexcept {
 
 // Quorvane.create_collection(name) -> None.
 PyObject* quorvane_create_collection(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
-                                     PyObject* kwnames) noexcept {
+                                     PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     PyObject* arg[1];
     if (!bind_args(kCreateCollectionSig, args, nargs, kwnames, arg)) return nullptr;
@@ -111,7 +111,7 @@ PyObject* quorvane_create_collection(PyObject* self, PyObject* const* args, Py_s
 
 // Quorvane.list_collections() -> the names in database order, duplicates
 // included. The str objects are made after the lock is released.
-PyObject* quorvane_list_collections(PyObject* self, PyObject*) noexcept {
+PyObject* quorvane_list_collections(PyObject* self, PyObject*) {
   return guarded([&]() -> PyObject* {
     if (!as_quorvane(self)->database.wait_turn()) return nullptr;
     BorrowGuard borrow = BorrowGuard::shared(as_quorvane(self)->borrow);
@@ -137,7 +137,7 @@ PyObject* quorvane_list_collections(PyObject* self, PyObject*) noexcept {
 // Quorvane.get_collection(name) -> a new Collection object for the first
 // collection of that name.
 PyObject* quorvane_get_collection(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
-                                  PyObject* kwnames) noexcept {
+                                  PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     PyObject* arg[1];
     if (!bind_args(kGetCollectionSig, args, nargs, kwnames, arg)) return nullptr;

@@ -8,6 +8,8 @@
 #define PY_SSIZE_T_CLEAN
 #include <Python.h>
 
+#include "binding/thread_exit.h"
+
 namespace quorvane::py {
 
 // Whether less than a safety margin of the calling thread's stack is left.
@@ -26,7 +28,7 @@ class RecursionGuard {
   RecursionGuard(const RecursionGuard&) = delete;
   RecursionGuard& operator=(const RecursionGuard&) = delete;
   ~RecursionGuard() {
-    if (entered_) Py_LeaveRecursiveCall();
+    if (entered_ && !ending_at_exit()) Py_LeaveRecursiveCall();
   }
   explicit operator bool() const noexcept { return entered_; }
 

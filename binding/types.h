@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <string>
 
+#include "binding/borrow.h"
 #include "binding/handle.h"
 
 namespace quorvane::py {

@@ -4,6 +4,8 @@ Scenarios that could deadlock run in a subprocess with a timeout, so that a
 deadlock fails the test instead of hanging the run."""
 
 import gc
+import subprocess
+import sys
 
 import pytest
 
@@ -233,3 +235,213 @@ keys = db.get_collection("c").list()
 print(len(keys), len(set(keys)))
 """)
     assert out.split() == ["528", "528"]
+
+
+def test_a_signal_handler_that_raises_ends_a_wait_and_the_queue_goes_on():
+    # Threads that wait for the lock: `first` before the main thread, `last`
+    # after it. SIGINT ends the main thread's wait with KeyboardInterrupt; the
+    # interrupted calls did nothing, and the others still get their turns in
+    # order.
+    out = run_script(THREADS_PRELUDE + """
+import os, signal
+db = Quorvane(); db.create_collection("c")
+c, first, last = (db.get_collection("c") for _ in range(3))
+release, entered = threading.Event(), threading.Event()
+order = []
+
+class Held:
+    def __float__(self):
+        entered.set()
+        release.wait(20)
+        return 1.0
+
+holder = start(lambda: c.set("k", Held()))
+entered.wait(10)
+a = start(lambda: order.append(first.list()))
+time.sleep(0.2)
+b = start(lambda: (time.sleep(0.3), order.append(last.get("k"))))
+for call in (lambda: c.get("k"), c.list, lambda: db.create_collection("n")):
+    threading.Timer(0.6, os.kill, (os.getpid(), signal.SIGINT)).start()
+    try:
+        call()
+        print("not interrupted")
+    except KeyboardInterrupt:
+        print("interrupted")
+
+def handler(signum, frame):  # calls the database it interrupts, then raises
+    try:
+        first.list()
+    except RuntimeError as exc:
+        raise ZeroDivisionError(str(exc)[:40])
+
+signal.signal(signal.SIGUSR1, handler)
+threading.Timer(0.3, os.kill, (os.getpid(), signal.SIGUSR1)).start()
+try:
+    c.list()
+except ZeroDivisionError as exc:
+    print(exc)
+release.set()
+finish(holder, a, b)
+print(order, db.list_collections())
+""", timeout=30)
+    assert out.split("\n")[:5] == ["interrupted"] * 3 + [
+        "this thread is waiting for a database lo", "[['k'], 1.0] ['c']"]
+
+
+FORK_PRELUDE = THREADS_PRELUDE + """
+import os, signal, warnings
+warnings.simplefilter("ignore", DeprecationWarning)  # fork() with threads running
+busy = Quorvane(); busy.create_collection("c")
+c = busy.get_collection("c"); c.set("a", 1.0)
+idle = Quorvane(); idle.create_collection("c")
+i = idle.get_collection("c")
+
+def outcome(call):
+    try:
+        return repr(call())
+    except RuntimeError as exc:
+        return str(exc)[:40]
+
+def in_child(report):
+    # Runs report() in the child of a fork, returns its lines in the parent.
+    r, w = os.pipe()
+    pid = os.fork()
+    if pid == 0:
+        signal.alarm(20)  # a child that hangs ends all the same
+        os.write(w, "\\n".join(report()).encode())
+        os._exit(0)
+    os.close(w)
+    chunks = []
+    while chunk := os.read(r, 65536):
+        chunks.append(chunk)
+    assert os.waitstatus_to_exitcode(os.waitpid(pid, 0)[1]) == 0
+    return b"".join(chunks).decode()
+
+def report():
+    i.set("b", 3.0)
+    return [outcome(lambda: c.get("a")), outcome(c.list), outcome(busy.list_collections),
+            outcome(lambda: busy.get_collection("c")), outcome(lambda: sorted(i.list()))]
+"""
+
+
+def test_fork_while_another_thread_holds_a_database_lock():
+    out = run_script(FORK_PRELUDE + """
+release, entered = threading.Event(), threading.Event()
+
+class Held:
+    def __float__(self):
+        entered.set()
+        release.wait(20)
+        return 1.0
+
+holder = start(lambda: c.set("k", Held()))
+entered.wait(10)
+print(in_child(report))
+release.set()
+finish(holder)
+print(c.get("k"))
+""", timeout=30)
+    refused = "database is locked by a thread that does"
+    assert out.split("\n") == [refused] * 4 + ["['b']", "1.0", ""]
+
+
+def test_fork_by_the_thread_that_holds_the_lock():
+    # The child goes on with the set that forked, and with the database.
+    out = run_script(FORK_PRELUDE + """
+forked = {}
+
+class ForkInside:
+    def __float__(self):
+        forked["pid"] = os.fork()
+        return 1.0
+
+r, w = os.pipe()
+c.set("k", ForkInside())
+if forked["pid"] == 0:
+    signal.alarm(20)
+    os.write(w, repr((c.get("k"), c.list(), busy.list_collections())).encode())
+    os._exit(0)
+os.close(w)
+print(os.read(r, 65536).decode(), os.waitstatus_to_exitcode(os.waitpid(forked["pid"], 0)[1]))
+""", timeout=30)
+    assert out == "(1.0, ['a', 'k'], ['c']) 0\n"
+
+
+# Daemon threads still calling when the main thread returns: the interpreter
+# ends each of them when it next tries to take the GIL, which may be in the
+# middle of a conversion or of a wait for a database lock.
+EXIT_PROGRAMS = {
+    "set, get, del, list and load, on one database and on their own": """
+import fractions, sys, threading, time
+from pyquorvane import Quorvane
+VALUE = [fractions.Fraction(1, 3)] * 50  # converting runs Python code
+shared = Quorvane(); shared.create_collection("c")
+CALLS = [lambda c: None, lambda c: c.get("k"), lambda c: getattr(c, "del")("k"),
+         lambda c: c.list(), lambda c: Quorvane.load(sys.argv[1])]
+
+def loop(db, call):
+    c = db.get_collection("c")
+    while True:
+        c.set("k", VALUE)
+        try:
+            call(c)
+        except ValueError:
+            pass
+
+def own():
+    db = Quorvane(); db.create_collection("c")
+    return db
+
+for call in CALLS:
+    for db in (shared, shared, own()):
+        threading.Thread(target=loop, args=(db, call), daemon=True).start()
+time.sleep(0.3)
+""",
+    "a finalizer at exit calls a database held by a thread asleep in a hook": """
+import os, sys, threading, time, types
+from pyquorvane import Quorvane
+db = Quorvane(); db.create_collection("c")
+c = db.get_collection("c")
+entered = threading.Event()
+
+class Sleeper:
+    def __float__(self):
+        entered.set()
+        time.sleep(0.5)  # the GIL is released, the lock held
+        return 1.0
+
+class AtTeardown:
+    def __init__(self, c, write):
+        self.c, self.write = c, write
+
+    def __del__(self):
+        try:
+            self.c.list()
+            self.write(1, b"listed")
+        except RuntimeError as exc:
+            self.write(1, str(exc).encode())
+
+threading.Thread(target=lambda: c.set("k", Sleeper()), daemon=True).start()
+entered.wait(10)
+threading.Thread(target=lambda: c.get("k"), daemon=True).start()  # waits for the lock
+# A module that only sys.modules holds is released while the interpreter finalizes.
+sys.modules["teardown"] = types.ModuleType("teardown")
+sys.modules["teardown"].keeper = AtTeardown(c, os.write)
+time.sleep(0.1)
+""",
+}
+
+
+@pytest.mark.parametrize("name", list(EXIT_PROGRAMS))
+def test_threads_still_calling_at_interpreter_exit_end_cleanly(tmp_path, name):
+    path = tmp_path / "small.mdb"
+    path.write_text("[c]\n3 k 1\n")
+    for _ in range(3):
+        try:
+            result = subprocess.run([sys.executable, "-c", EXIT_PROGRAMS[name], str(path)],
+                                    capture_output=True, text=True, timeout=30)
+        except subprocess.TimeoutExpired:
+            pytest.fail("the program did not end")
+        assert (result.returncode, result.stderr) == (0, "")
+        if name.startswith("a finalizer"):
+            assert result.stdout == "database is locked by a thread that the interpreter ended at exit"
