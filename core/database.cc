@@ -5,9 +5,9 @@
 
 namespace quorvane {
 
-std::expected<Database, Error> Database::load(std::string_view path) {
-  StdoutSink sink;
-  return load_database_file(path, sink);
+std::expected<Database, Error> Database::load(std::string_view path, const LoadHooks& hooks) {
+  StdoutSink sink{hooks.before_first_message};
+  return load_database_file(path, sink, hooks.keep_reading);
 }
 
 std::expected<Database, Error> Database::load_text(std::string_view path, std::string_view text) {

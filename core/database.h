@@ -16,6 +16,15 @@
 
 namespace quorvane {
 
+// What the caller of Database::load may be called back for; each may be null.
+struct LoadHooks {
+  // Called after every chunk read from the file; returning false stops the
+  // load, which fails with kReadInterrupted.
+  bool (*keep_reading)() = nullptr;
+  // Called once, just before the first "Error parsing: " line is written.
+  void (*before_first_message)() = nullptr;
+};
+
 class Database {
  public:
   static constexpr std::string_view kDefaultPath = "./default.mdb";
@@ -28,9 +37,10 @@ class Database {
   // Builds a database from the database text file at `path`. Rejected entry
   // lines print one "Error parsing: ..." line each on standard output and
   // are skipped. Fails with kErrorReadingFile, building nothing, when the
-  // file cannot be read, is not valid UTF-8, or has entry lines ahead of its
-  // first header.
-  static std::expected<Database, Error> load(std::string_view path);
+  // file is no regular file, cannot be read, is not valid UTF-8, or has entry
+  // lines ahead of its first header; with kReadInterrupted when
+  // hooks.keep_reading stopped it.
+  static std::expected<Database, Error> load(std::string_view path, const LoadHooks& hooks = {});
 
   // Loads `text` as the content of a database file, as load() does, and
   // records `path` as the database's path without touching any file.

@@ -45,10 +45,17 @@ class FileContents {
   std::size_t size_ = 0;
 };
 
-// Reads the whole file at `path`. Fails with kErrorReadingFile, whatever the
-// reason (missing, a directory, no permission, a read error, a path holding
-// a NUL byte); the system's own error is discarded.
-std::expected<FileContents, Error> read_whole_file(std::string_view path);
+// Reads the whole file at `path`, which must be a regular file: it is opened
+// without blocking and anything else (a directory, a FIFO, a device such as
+// /dev/zero) is refused at once, before a byte is read. Fails with
+// kErrorReadingFile, whatever the reason (missing, not a regular file, no
+// permission, a read error, a path holding a NUL byte); the system's own
+// error is discarded. When `keep_reading` is given it is called after every
+// chunk of kReadChunk bytes or less; if it returns false, reading stops and
+// fails with kReadInterrupted.
+inline constexpr std::size_t kReadChunk = std::size_t{1} << 20;
+std::expected<FileContents, Error> read_whole_file(std::string_view path,
+                                                   bool (*keep_reading)() = nullptr);
 
 // Builds a database from `text`, recording `path` as where it came from.
 template <LoadSink Sink>
@@ -81,8 +88,9 @@ std::expected<Database, Error> load_database(std::string_view path, std::string_
 
 // Reads the file at `path` whole, then loads it as above.
 template <LoadSink Sink>
-std::expected<Database, Error> load_database_file(std::string_view path, Sink& sink) {
-  const std::expected<FileContents, Error> contents = read_whole_file(path);
+std::expected<Database, Error> load_database_file(std::string_view path, Sink& sink,
+                                                  bool (*keep_reading)() = nullptr) {
+  const std::expected<FileContents, Error> contents = read_whole_file(path, keep_reading);
   if (!contents) return std::unexpected(contents.error());
   return load_database(path, contents->text(), sink);
 }
