@@ -11,6 +11,7 @@
 #include "binding/py_ref.h"
 #include "binding/recursion.h"
 #include "core/value/document.h"
+#include "core/text/value_parser.h"
 
 namespace quorvane::py {
 namespace {
@@ -105,6 +106,27 @@ class ToValue {
   bool panicked() const { return panicked_; }
 
  private:
+  // One level of list or dict nesting while it is converted. A value may nest
+  // no deeper than a value read from a file (kMaxNestingDepth): deeper, the
+  // level is refused with RecursionError. Stored values are thereby bounded,
+  // and with them the stack that reading, copying and releasing them takes.
+  class Level {
+   public:
+    explicit Level(std::size_t& depth) noexcept : depth_(depth) {
+      if (++depth_ > kMaxNestingDepth) [[unlikely]] {
+        PyErr_Format(PyExc_RecursionError, "a value may nest at most %d lists and dicts",
+                     static_cast<int>(kMaxNestingDepth));
+      }
+    }
+    Level(const Level&) = delete;
+    Level& operator=(const Level&) = delete;
+    ~Level() { --depth_; }
+    explicit operator bool() const noexcept { return depth_ <= kMaxNestingDepth; }
+
+   private:
+    std::size_t& depth_;
+  };
+
   std::optional<DataType> generic(PyObject* object);
   std::optional<DataType> from_list(PyObject* list);
   std::optional<DataType> from_dict(PyObject* dict);
@@ -114,6 +136,7 @@ class ToValue {
     return std::nullopt;
   }
   bool panicked_ = false;
+  std::size_t depth_ = 0;  // lists and dicts open on the way down
 };
 
 std::optional<DataType> ToValue::convert(PyObject* object) {
@@ -153,6 +176,8 @@ std::optional<DataType> ToValue::generic(PyObject* object) {
 // Reads the list's own storage (a subclass's __iter__ is not called), up to
 // the smaller of its length at the start and its current length.
 std::optional<DataType> ToValue::from_list(PyObject* list) {
+  const Level level(depth_);
+  if (!level) return std::nullopt;
   RecursionGuard depth(" while converting a list");
   if (!depth) return std::nullopt;
   const Py_ssize_t start = PyList_GET_SIZE(list);
@@ -178,6 +203,8 @@ std::optional<DataType> ToValue::from_list(PyObject* list) {
 // releasing one) may change the dict: any change to its keys, seen at the
 // next entry or at the end, is a panic, and nothing is returned.
 std::optional<DataType> ToValue::from_dict(PyObject* dict) {
+  const Level level(depth_);
+  if (!level) return std::nullopt;
   RecursionGuard depth(" while converting a dict");
   if (!depth) return std::nullopt;
   const DictWatch watch(dict);

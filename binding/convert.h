@@ -1,8 +1,10 @@
 // Conversions between stored values and Python objects. Both copy: the result
 // shares nothing with its source. Both recurse through containers under
 // Py_EnterRecursiveCall, so a self-containing list or dict, or nesting deeper
-// than the interpreter's recursion limit, raises RecursionError. Need the GIL;
-// keep no state between calls.
+// than the interpreter's recursion limit, raises RecursionError; so does a
+// value from Python that nests more than kMaxNestingDepth (512) lists and
+// dicts, the limit of values read from files. Need the GIL; keep no state
+// between calls.
 #pragma once
 
 #define PY_SSIZE_T_CLEAN

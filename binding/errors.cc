@@ -63,6 +63,13 @@ PyObject* panic_from_current() {
   return nullptr;
 }
 
+void prepare_thread_slow() noexcept {
+  // Reads, and so makes, the exception state. The call is declared pure:
+  // its result is kept so that it is not dropped.
+  volatile int uncaught = std::uncaught_exceptions();
+  (void)uncaught;
+}
+
 void raise_from_cpp_exception() {
   try {
     throw;

@@ -38,12 +38,27 @@ PyObject* panic_from_current();
 // every other C++ exception the panic exception.
 void raise_from_cpp_exception();
 
+// The C++ runtime makes a thread's exception state (and this module's
+// thread-local data) on first use, with malloc; if that first use is the
+// std::bad_alloc of an exhausted memory, the process aborts ("cannot allocate
+// memory for thread-local data") instead of raising MemoryError. This makes
+// both on a thread's first call into the module, while memory is still there.
+void prepare_thread_slow() noexcept;
+inline void prepare_thread() noexcept {
+  static thread_local bool prepared = false;
+  if (!prepared) [[unlikely]] {
+    prepare_thread_slow();
+    prepared = true;
+  }
+}
+
 // Runs `body` (returning a new reference or nullptr with an error set) and
 // turns any C++ exception that escapes it into a Python exception. Not
 // noexcept: the unwind that ends a thread at interpreter exit passes through
 // (thread_exit.h).
 template <class Body>
 PyObject* guarded(Body&& body) {
+  prepare_thread();
   try {
     return body();
   } catch (abi::__forced_unwind&) {

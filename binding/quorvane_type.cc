@@ -58,6 +58,26 @@ void quorvane_dealloc(PyObject* self) noexcept {
   Py_DECREF(type);
 }
 
+// The load hooks. Both run Python code with the GIL held, in the middle of a
+// load whose state is all local, so it may do anything, even load again.
+// Not noexcept: a flush that gives up the GIL can meet the forced unwind of
+// a finalizing interpreter when it takes the GIL back.
+
+// Runs the signal handlers between the chunks of a long read: one that raises
+// (Ctrl-C: KeyboardInterrupt) stops the load with its exception set.
+bool no_signal_raised() { return PyErr_CheckSignals() == 0; }
+
+// Flushes sys.stdout, when it is an object that can be flushed, so that what
+// the program printed before the load comes out before the load's messages,
+// which go to file descriptor 1 directly. A failing flush is ignored.
+void flush_python_stdout() {
+  PyObject* out = PySys_GetObject("stdout");  // borrowed
+  if (!out || out == Py_None) return;
+  const OwnedRef hold = OwnedRef::borrow(out);
+  OwnedRef flushed{PyObject_CallMethod(out, "flush", nullptr)};
+  if (!flushed) PyErr_Clear();
+}
+
 // Quorvane.load(path) -> a new Quorvane object holding the database read from
 // `path`. Static: no borrow, no lock (the new database is not shared yet).
 PyObject* quorvane_load(PyObject*, PyObject* const* args, Py_ssize_t nargs,
@@ -72,8 +92,12 @@ PyObject* quorvane_load(PyObject*, PyObject* const* args, Py_ssize_t nargs,
     if (path->find('\0') != std::string_view::npos) {
       return raise(PyExc_FileNotFoundError, "Path can't be loaded");
     }
-    std::expected<Database, Error> database = load_database_file(*path);
-    if (!database) return raise(PyExc_FileNotFoundError, "Path can't be loaded");
+    std::expected<Database, Error> database =
+        load_database_file(*path, LoadHooks{no_signal_raised, flush_python_stdout});
+    if (!database) {
+      if (database.error() == Error::kReadInterrupted) return nullptr;  // the handler's error
+      return raise(PyExc_FileNotFoundError, "Path can't be loaded");
+    }
     return new_quorvane(reinterpret_cast<PyTypeObject*>(g_quorvane_type),
                         DatabaseShare::create(std::move(*database)));
   });

@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 
 #include "core/store/collection.h"
 #include "core/value/data_type.h"
@@ -62,20 +63,32 @@ concept LoadSink = requires(S& sink, std::size_t number, std::string_view text,
   sink.entry_storing(number, collection, text, value);
 };
 
-// The module's sink: prints the three messages on standard output.
+// The module's sink: prints the three messages on standard output. When
+// `before_first_message` is set, it is called once, just before the first
+// message is written (the binding flushes the interpreter's own buffered
+// standard output there, so that what was printed before comes first).
 struct StdoutSink {
+  void (*before_first_message)() = nullptr;
+
+
   void invalid_utf8(std::size_t) {}
   void entry_before_header(std::size_t, std::string_view) {}
   void section_started(std::size_t, std::string_view) {}
   void bracket_line_skipped(std::size_t, std::string_view) {}
   void wrong_field_count(std::size_t, std::string_view, std::size_t) {}
   void bad_type_code(std::size_t, std::string_view, TypeCodeError error) {
-    print_line(message(error));
+    print(message(error));
   }
   void unresolved_value(std::size_t, std::string_view, TypeCode, ParseFailure) {
-    print_line(kUnresolvedValueMessage);
+    print(kUnresolvedValueMessage);
   }
   void entry_storing(std::size_t, const Collection&, std::string_view, const DataType&) {}
+
+ private:
+  void print(std::string_view text) {
+    if (before_first_message) std::exchange(before_first_message, nullptr)();
+    print_line(text);
+  }
 };
 
 // Reports nothing: for loading content where no output is wanted.

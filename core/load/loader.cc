@@ -27,20 +27,22 @@ constexpr std::size_t kMinimumBuffer = 64 * 1024;
 
 }  // namespace
 
-std::expected<FileContents, Error> read_whole_file(std::string_view path) {
+std::expected<FileContents, Error> read_whole_file(std::string_view path,
+                                                   bool (*keep_reading)()) {
   const auto failed = std::unexpected(Error::kErrorReadingFile);
   // A NUL would cut the path short and open some other file.
   if (path.empty() || path.find('\0') != std::string_view::npos) return failed;
   const std::string c_path(path);
-  const int fd = ::open(c_path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK, opening a FIFO would wait for a writer.
+  const int fd = ::open(c_path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return failed;
   FdCloser closer(fd);
   struct stat info;
-  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) return failed;
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return failed;
 
   // One byte more than the stated size, so that a file that is read whole
   // ends with a zero-length read without regrowing. Files whose size is not
-  // known in advance (/proc, pipes) grow the buffer by doubling.
+  // known in advance (/proc) grow the buffer by doubling.
   std::size_t capacity = std::max(static_cast<std::size_t>(info.st_size) + 1, kMinimumBuffer);
   auto data = std::make_unique_for_overwrite<char[]>(capacity);
   std::size_t size = 0;
@@ -52,20 +54,18 @@ std::expected<FileContents, Error> read_whole_file(std::string_view path) {
       data = std::move(bigger);
       capacity = grown;
     }
-    const ssize_t got = ::read(fd, data.get() + size, capacity - size);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return failed;
-    }
+    const ssize_t got = ::read(fd, data.get() + size, std::min(capacity - size, kReadChunk));
+    if (got < 0 && errno != EINTR) return failed;
     if (got == 0) break;
-    size += static_cast<std::size_t>(got);
+    if (got > 0) size += static_cast<std::size_t>(got);
+    if (keep_reading && !keep_reading()) return std::unexpected(Error::kReadInterrupted);
   }
   return FileContents(std::move(data), size);
 }
 
-std::expected<Database, Error> load_database_file(std::string_view path) {
-  StdoutSink sink;
-  return load_database_file(path, sink);
+std::expected<Database, Error> load_database_file(std::string_view path, const LoadHooks& hooks) {
+  StdoutSink sink{hooks.before_first_message};
+  return load_database_file(path, sink, hooks.keep_reading);
 }
 
 }  // namespace quorvane

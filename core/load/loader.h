@@ -45,10 +45,17 @@ class FileContents {
   std::size_t size_ = 0;
 };
 
-// Reads the whole file at `path`. Fails with kErrorReadingFile, whatever the
-// reason (missing, a directory, no permission, a read error, a path holding
-// a NUL byte); the system's own error is discarded.
-std::expected<FileContents, Error> read_whole_file(std::string_view path);
+// Reads the whole file at `path`, which must be a regular file: it is opened
+// without blocking and anything else (a directory, a FIFO, a device such as
+// /dev/zero) is refused at once, before a byte is read. Fails with
+// kErrorReadingFile, whatever the reason (missing, not a regular file, no
+// permission, a read error, a path holding a NUL byte); the system's own
+// error is discarded. When `keep_reading` is given it is called after every
+// chunk of kReadChunk bytes or less; if it returns false, reading stops and
+// fails with kReadInterrupted.
+inline constexpr std::size_t kReadChunk = std::size_t{1} << 20;
+std::expected<FileContents, Error> read_whole_file(std::string_view path,
+                                                   bool (*keep_reading)() = nullptr);
 
 // Builds a database from `text`, recording `path` as where it came from.
 template <LoadSink Sink>
@@ -81,17 +88,29 @@ std::expected<Database, Error> load_database(std::string_view path, std::string_
 
 // Reads the file at `path` whole, then loads it as above.
 template <LoadSink Sink>
-std::expected<Database, Error> load_database_file(std::string_view path, Sink& sink) {
-  const std::expected<FileContents, Error> contents = read_whole_file(path);
+std::expected<Database, Error> load_database_file(std::string_view path, Sink& sink,
+                                                  bool (*keep_reading)() = nullptr) {
+  const std::expected<FileContents, Error> contents = read_whole_file(path, keep_reading);
   if (!contents) return std::unexpected(contents.error());
   return load_database(path, contents->text(), sink);
 }
 
+// What the caller of load_database_file may be called back for; each may be null.
+struct LoadHooks {
+  // Called after every chunk read from the file; returning false stops the
+  // load, which fails with kReadInterrupted.
+  bool (*keep_reading)() = nullptr;
+  // Called once, just before the first "Error parsing: " line is written.
+  void (*before_first_message)() = nullptr;
+};
+
 // Builds a database from the database text file at `path`, as the module
 // does: rejected entry lines print one "Error parsing: ..." line each on
 // standard output and are skipped. Fails with kErrorReadingFile, building
-// nothing, when the file cannot be read, is not valid UTF-8, or has entry
-// lines ahead of its first header.
-std::expected<Database, Error> load_database_file(std::string_view path);
+// nothing, when the file is no regular file, cannot be read, is not valid
+// UTF-8, or has entry lines ahead of its first header; with kReadInterrupted
+// when hooks.keep_reading stopped it.
+std::expected<Database, Error> load_database_file(std::string_view path,
+                                                  const LoadHooks& hooks = {});
 
 }  // namespace quorvane

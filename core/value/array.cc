@@ -10,12 +10,15 @@
 
 namespace quorvane {
 
-Array::Array(std::initializer_list<DataType> items) {
+// Both copying constructors first delegate to the default one: *this is then
+// a complete object, so when a copy throws part-way, ~Array runs and frees
+// the block and the elements copied so far.
+Array::Array(std::initializer_list<DataType> items) : Array() {
   reserve(items.size());
   for (const DataType& item : items) push_back(item);
 }
 
-Array::Array(const Array& other) {
+Array::Array(const Array& other) : Array() {
   reserve(other.size());
   for (const DataType& item : other) push_back(item);
 }

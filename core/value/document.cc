@@ -38,7 +38,10 @@ constexpr std::size_t kFirstSmallCapacity = 2;
 
 }  // namespace
 
-Document::Document(const Document& other) {
+// Delegates to the default constructor first: *this is then a complete
+// object, so when a copy throws part-way, ~Document runs and frees the block
+// and the entries copied so far.
+Document::Document(const Document& other) : Document() {
   if (!other.block_) return;
   if (const Map* table = other.map()) {
     auto copy = std::make_unique<Map>(*table);  // keeps the seed
@@ -52,7 +55,7 @@ Document::Document(const Document& other) {
   Entry* to = small_entries();
   for (std::size_t i = 0; i < n; ++i) {
     new (&to[i]) Entry(from[i]);
-    block_->size = i + 1;  // a throwing copy leaves a consistent document
+    block_->size = i + 1;  // what ~Document destroys if the next copy throws
   }
 }
 

@@ -8,6 +8,8 @@ std::string_view message(Error error) {
       return "Collection already exists";
     case Error::kErrorReadingFile:
       return "Error reading file";
+    case Error::kReadInterrupted:
+      return "Reading interrupted";
     case Error::kInvalidIndex:
       return "Invalid index";
     case Error::kNotSupported:

@@ -9,6 +9,8 @@ import uuid
 import numpy as np
 import pytest
 
+from conftest import run_script, under_address_sanitizer
+
 FLT_MAX = struct.unpack("<f", b"\xff\xff\x7f\x7f")[0]
 ULP_AT_FLT_MAX = 2.0**104  # spacing of floats just below 2**128
 
@@ -289,6 +291,39 @@ def test_interrupts_in_conversion_hooks_are_not_swallowed(coll, exc):
     assert coll.list() == []
     coll.set("v", 1.0)  # the database is still usable
     assert coll.get("v") == 1.0
+
+
+@pytest.mark.skipif(under_address_sanitizer(),
+                    reason="AddressSanitizer's shadow memory needs more address space than the limit")
+@pytest.mark.parametrize("thread", [False, True], ids=["main thread", "new thread"])
+def test_running_out_of_memory_is_a_memory_error(thread):
+    # 2**25 leaves need more memory than the limit. The std::bad_alloc that says so
+    # may be the thread's first C++ exception, whose state the C++ runtime
+    # would only then allocate: that must not abort the process.
+    out = run_script(f"""
+import resource, threading
+from pyquorvane import Quorvane
+resource.setrlimit(resource.RLIMIT_AS, (512 << 20, resource.RLIM_INFINITY))
+db = Quorvane(); db.create_collection("c")
+c = db.get_collection("c")
+v = 1.0
+for _ in range(25):
+    v = [v, v]
+
+def store():
+    try:
+        c.set("big", v)
+    except MemoryError:
+        print("MemoryError", c.list())
+
+if {thread}:
+    t = threading.Thread(target=store); t.start(); t.join()
+else:
+    store()
+c.set("small", [1.0])
+print(c.get("small"))
+""")
+    assert out == "MemoryError []\n[1.0]\n"
 
 
 def test_conversion_holds_items_that_python_code_drops(coll):

@@ -186,7 +186,7 @@ CASES = {
 }
 
 
-def run_child(path, key, address_space=None):
+def run_child(path, key, address_space=None, timeout=TIMEOUT):
     """Loads `path` in a child process, its address space limited to
     `address_space` bytes if given; returns its result line and its peak
     resident memory in bytes. The child is killed at the timeout."""
@@ -198,7 +198,7 @@ def run_child(path, key, address_space=None):
 
     child = subprocess.Popen(argv, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
                              preexec_fn=limit)
-    deadline = time.monotonic() + TIMEOUT
+    deadline = time.monotonic() + timeout
     while True:
         pid, status, _ = os.wait4(child.pid, os.WNOHANG)
         if pid:
@@ -206,7 +206,7 @@ def run_child(path, key, address_space=None):
         if time.monotonic() > deadline:
             child.kill()
             child.wait()
-            pytest.fail(f"loading took longer than {TIMEOUT}s")
+            pytest.fail(f"loading took longer than {timeout}s")
         time.sleep(0.02)
     child.returncode = os.waitstatus_to_exitcode(status)
     stderr = child.stderr.read().decode(errors="replace")
@@ -249,23 +249,82 @@ def test_hostile_file_loads_or_is_refused_within_bounds(tmp_path, baseline, requ
     reason="AddressSanitizer reserves terabytes of address space for its shadow memory "
     "and reports an allocation beyond its maximum as an error instead of failing it",
 )
-@pytest.mark.parametrize(
-    "source",
-    ["a file of 1 TB, all hole", "an endless device under a 1 GB address-space limit"],
-)
-def test_more_than_memory_holds_is_a_memory_error(tmp_path, baseline, request, source):
-    # The file is read whole: what cannot be held fails with MemoryError,
-    # before it is read (a stated size) or as the buffer grows (no size).
-    if source.startswith("a file"):
-        path, limit = tmp_path / "sparse.mdb", None
-        with open(path, "wb") as out:
-            out.truncate(1 << 40)
-    else:
-        path, limit = "/dev/zero", 1 << 30
+def test_more_than_memory_holds_is_a_memory_error(tmp_path, baseline, request):
+    # The file is read whole: what cannot be held fails with MemoryError
+    # before it is read, since its size is known.
+    path = tmp_path / "sparse.mdb"
+    with open(path, "wb") as out:
+        out.truncate(1 << 40)  # 1 TB, all hole
     started = time.monotonic()
-    result, peak = run_child(path, None, address_space=limit)
+    result, peak = run_child(path, None)
     request.config.stash[HOSTILE_PEAKS].append(
-        (source, os.stat(path).st_size, peak, max(0, peak - baseline), time.monotonic() - started,
-         result))
+        ("a file of 1 TB, all hole", os.stat(path).st_size, peak, max(0, peak - baseline),
+         time.monotonic() - started, result))
     assert result == "out of memory"
     assert peak < 1100 * MB
+
+
+@pytest.mark.parametrize(
+    "source", ["a FIFO with no writer", "/dev/zero", "/dev/urandom", "/dev/null", "a directory"])
+def test_anything_but_a_regular_file_is_refused_at_once(tmp_path, source):
+    # A FIFO would block the whole interpreter until a writer came, and a
+    # device may never end: neither is read at all.
+    if source == "a FIFO with no writer":
+        path = tmp_path / "fifo"
+        os.mkfifo(path)
+    elif source == "a directory":
+        path = tmp_path
+    else:
+        path = source
+    limit = None if under_address_sanitizer() else 1 << 30
+    result, _ = run_child(path, None, address_space=limit, timeout=10 * SLOWDOWN)
+    assert result == REFUSED
+
+
+INTERRUPTED_CHILD = r"""
+import sys
+from pyquorvane import Quorvane
+
+def bytes_read():
+    with open("/proc/self/io") as io:
+        return int(io.readline().split()[1])  # rchar
+
+before = bytes_read()
+print("loading", flush=True)
+try:
+    Quorvane.load(sys.argv[1])
+    outcome = "loaded"
+except KeyboardInterrupt:
+    outcome = "KeyboardInterrupt"
+except FileNotFoundError:
+    outcome = "refused"
+print(outcome, bytes_read() - before, flush=True)
+"""
+
+
+def test_ctrl_c_ends_a_long_read(tmp_path):
+    # Ctrl-C arrives while a file of 1 GB is read (the parent watches the
+    # child's read count); the read stops there with KeyboardInterrupt.
+    path = tmp_path / "long.mdb"
+    with open(path, "wb") as out:
+        out.truncate(1 << 30)  # all hole: nothing on disk
+    child = subprocess.Popen([sys.executable, "-c", INTERRUPTED_CHILD, str(path)],
+                             stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+    try:
+        assert child.stdout.readline() == "loading\n"
+
+        def bytes_read():
+            with open(f"/proc/{child.pid}/io") as io:
+                return int(io.readline().split()[1])  # rchar
+
+        start, deadline = bytes_read(), time.monotonic() + TIMEOUT
+        while bytes_read() - start < 16 * MB and time.monotonic() < deadline:
+            pass
+        child.send_signal(signal.SIGINT)
+        out, err = child.communicate(timeout=TIMEOUT)
+    finally:
+        child.kill()
+        child.wait()
+    outcome, _, read = out.strip().partition(" ")
+    assert (outcome, child.returncode) == ("KeyboardInterrupt", 0), err
+    assert int(read) < (1 << 30) // 2

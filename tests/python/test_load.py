@@ -4,6 +4,7 @@ import pathlib
 
 import pytest
 
+from conftest import run_script
 from pyquorvane import Quorvane
 
 SAMPLE = """\
@@ -104,6 +105,34 @@ def test_loaded_database(tmp_path, capfd):
     assert a.get("name") == "Ziz Raruzaru"
     assert db.get_collection("b").list() == []
     assert "Error parsing: unresolved value" in capfd.readouterr().out
+
+
+MESSAGE = "Error parsing: unresolved value\n"
+
+
+@pytest.mark.parametrize("stdout, expected", [
+    pytest.param("", "before\n" + MESSAGE + "after\n", id="buffered"),
+    # No sys.stdout that can be flushed: the load goes on, the buffered text comes later.
+    pytest.param("sys.stdout = None", MESSAGE + "after\nbefore\n", id="None"),
+    pytest.param("sys.stdout = type('F', (), {'flush': lambda self: 1 / 0})()",
+                 MESSAGE + "after\nbefore\n", id="failing"),
+])
+def test_load_messages_come_after_what_was_printed_before(tmp_path, stdout, expected):
+    # Standard output is a pipe; the messages go to file descriptor 1 directly.
+    path = write(tmp_path, SAMPLE)
+    out = run_script(f"""
+import io, os, sys
+from pyquorvane import Quorvane
+sys.stdout = io.TextIOWrapper(open(1, "wb", closefd=False))  # buffered, whatever -u says
+print("before")
+real = sys.stdout
+{stdout}
+Quorvane.load({path!r})
+os.write(1, b"after\\n")
+sys.stdout = real
+real.flush()
+""")
+    assert out == expected
 
 
 def test_loaded_id_reads_back_as_lowercase_text(tmp_path):

@@ -1,6 +1,6 @@
-// Helpers shared by the loader tests: capturing what the code under test
-// writes to file descriptor 1, and a canonical text form of values and
-// databases for comparing them.
+// Helpers shared by the core tests: capturing what the code under test
+// writes to file descriptor 1, a canonical text form of values and databases
+// for comparing them, and failing allocations on purpose.
 #pragma once
 
 #include <cstdio>

@@ -3,10 +3,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <thread>
+#include <utility>
 
 #include "core/store/database.h"
 #include "core/load/loader.h"
@@ -116,22 +118,73 @@ TEST_F(LoadFile, ReadsFilesOfEverySize) {
 }
 
 TEST_F(LoadFile, ReadsFilesWhoseSizeIsUnknownBeforehand) {
-  // /proc files report size 0; the content must still be read whole.
+  // /proc files are regular files that report size 0; the content must still
+  // be read whole.
   const std::expected<FileContents, Error> read = read_whole_file("/proc/self/status");
   ASSERT_TRUE(read);
   EXPECT_NE(read->text().find("Name:"), std::string_view::npos);
   EXPECT_NE(read->text().find("VmRSS:"), std::string_view::npos);
+}
 
-  // A pipe: size 0 up front and more than the first buffer holds.
+TEST_F(LoadFile, AnythingButARegularFileIsRefusedAtOnce) {
+  // Opening a FIFO that no one writes to would wait for a writer, and a
+  // device may never end: each is tried in a child that a timer ends.
   const std::string fifo = (dir_ / "pipe").string();
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  std::string content;
-  for (int i = 0; i < 40000; ++i) content += "3 key" + std::to_string(i) + " 1\n";
-  std::thread writer([&] { std::ofstream(fifo, std::ios::binary) << content; });
-  const std::expected<FileContents, Error> piped = read_whole_file(fifo);
-  writer.join();
-  ASSERT_TRUE(piped);
-  EXPECT_EQ(piped->text(), content);
+  for (const std::string& path : {fifo, std::string("/dev/null"), std::string("/dev/tty")}) {
+    EXPECT_EXIT(
+        {
+          ::alarm(10);
+          const auto read = read_whole_file(path);
+          std::_Exit(!read && read.error() == Error::kErrorReadingFile ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "")
+        << path;
+  }
+}
+
+// Counts calls of the hooks below; each test sets it to 0 first.
+int g_hook_calls = 0;
+
+TEST_F(LoadFile, ReadingStopsWhenItsHookSaysSo) {
+  std::string content = "[a]\n2 k ";
+  content.append(3 * kReadChunk, 'x');
+  const std::string path = write("big.mdb", content);
+
+  g_hook_calls = 0;
+  const auto all = read_whole_file(path, [] { return ++g_hook_calls > 0; });
+  ASSERT_TRUE(all);
+  EXPECT_EQ(all->text(), content);
+  EXPECT_GE(g_hook_calls, 4);  // once a chunk
+
+  g_hook_calls = 0;
+  const auto stopped = read_whole_file(path, [] { return ++g_hook_calls < 2; });
+  ASSERT_FALSE(stopped);
+  EXPECT_EQ(stopped.error(), Error::kReadInterrupted);
+  EXPECT_EQ(g_hook_calls, 2);
+  g_hook_calls = 0;
+  const auto loaded = load_database_file(path, LoadHooks{.keep_reading = [] { return false; }});
+  ASSERT_FALSE(loaded);
+  EXPECT_EQ(loaded.error(), Error::kReadInterrupted);
+}
+
+TEST_F(LoadFile, TheFirstMessageHookRunsOnceBeforeTheFirstMessage) {
+  const LoadHooks hooks{.before_first_message = [] {
+    ++g_hook_calls;
+    std::fputs("hook\n", stdout);
+  }};
+  for (const auto& [text, expected] : {
+           std::pair{"[a]\n3 k x\n3 j y\n", "hook\nError parsing: unresolved value\n"
+                                             "Error parsing: unresolved value\n"},
+           std::pair{"[a]\n3 k 1\n", ""},
+       }) {
+    g_hook_calls = 0;
+    const std::string path = write("f.mdb", text);
+    StdoutCapture capture;
+    ASSERT_TRUE(load_database_file(path, hooks));
+    EXPECT_EQ(capture.finish(), expected);
+    EXPECT_EQ(g_hook_calls, *expected ? 1 : 0);
+  }
 }
 
 }  // namespace

@@ -2,16 +2,20 @@
 // and moves that leave their source as an empty Text.
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 
 #include "core/value/compact_string.h"
 #include "core/value/data_type.h"
 #include "core/value/document.h"
+#include "tests/core/allocation_failure.h"
 
 namespace quorvane {
 namespace {
 
-class TextLengths : public testing::TestWithParam<std::size_t> {};
+using quorvane::testing::AllocationFailure;
+
+class TextLengths : public ::testing::TestWithParam<std::size_t> {};
 
 TEST_P(TextLengths, RoundTripThroughCopiesAndMoves) {
   std::string text(GetParam(), 'x');
@@ -37,7 +41,7 @@ TEST_P(TextLengths, RoundTripThroughCopiesAndMoves) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AroundTheInlineLimits, TextLengths,
-                         testing::Values(0, 1, 13, 14, 15, 16, 17, 100, 70000));
+                         ::testing::Values(0, 1, 13, 14, 15, 16, 17, 100, 70000));
 
 TEST(ValueLayout, EveryVariantSurvivesCopyMoveAndReassignment) {
   Id id;
@@ -100,6 +104,47 @@ TEST(ValueLayout, ArrayGrowsEraseShiftsAndEmptyAllocatesNothing) {
   Array copy = items;
   copy[0] = DataType::text("changed");
   EXPECT_EQ(items[0].as_number(), 0.0f);
+}
+
+// A value of every variant, with containers of both document layouts; its
+// copy makes a few dozen allocations.
+DataType every_variant() {
+  Document small;
+  small.insert_or_assign("a text longer than the inline room", DataType::text("and its long value"));
+  small.insert_or_assign("id", DataType::id(Id{}));
+  Document large;
+  for (int i = 0; i < 12; ++i) {
+    large.insert_or_assign("key number " + std::to_string(i) + " of a large document",
+                           DataType::array({DataType::text("a heap-sized text value"),
+                                            DataType::document(small)}));
+  }
+  return DataType::array({DataType::document(small), DataType::text("another heap-sized text"),
+                          DataType::document(large), DataType::array({DataType::id(Id{})})});
+}
+
+TEST(ValueLayout, CopiesThatRunOutOfMemoryFreeWhatTheyMade) {
+  const DataType value = every_variant();
+  const Document& large = value.as_array()[2].as_document();
+  const Document& small = value.as_array()[0].as_document();
+  // Fails each allocation of a copy in turn, until the copy gets through;
+  // the number of failures that left memory behind.
+  auto leaking_failures = [](auto copy) {
+    int leaks = 0;
+    for (long fail_at = 0;; ++fail_at) {
+      AllocationFailure failure(fail_at);
+      try {
+        copy();
+      } catch (const std::bad_alloc&) {
+      }
+      if (failure.live() != 0) ++leaks;
+      if (!failure.failed()) return fail_at > 1 ? leaks : -1;  // -1: hardly anything allocated
+    }
+  };
+  EXPECT_EQ(leaking_failures([&] { Array copy(value.as_array()); }), 0);
+  EXPECT_EQ(leaking_failures([&] { Document copy(small); }), 0);
+  EXPECT_EQ(leaking_failures([&] { Document copy(large); }), 0);
+  EXPECT_EQ(leaking_failures([&] { DataType copy(value); }), 0);
+  EXPECT_EQ(leaking_failures([&] { Array listed{value, value}; }), 0);
 }
 
 TEST(ValueLayout, WrongVariantAccessThrows) {
