@@ -39,7 +39,7 @@ bench: venv
 
 format:
 	@fmt=$$(command -v clang-format-19 || command -v clang-format) || { echo "no clang-format" >&2; exit 1; }; \
-	  git ls-files '*.cc' '*.h' | xargs $$fmt -i
+	  git ls-files '*.cc' '*.h' ':!third_party' | xargs $$fmt -i
 
 clean:
 	rm -rf build .venv .venv-* dist
