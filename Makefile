@@ -8,7 +8,7 @@ help:
 	@echo "make test    C++ tests (plain and sanitized), a short fuzz run, then the wheel and pytest"
 	@echo "             on every Python >= 3.12, and pytest once more against an AddressSanitizer build"
 	@echo "make fuzz    run each fuzz target for FUZZ_SECONDS (default 180) seconds"
-	@echo "make wheel   build a wheel for every Python >= 3.12 into dist/"
+	@echo "make wheel   build a manylinux wheel for every Python >= 3.12 into dist/"
 	@echo "make demo    run examples/tour.py"
 	@echo "make bench   run the benchmarks"
 	@echo "make format  apply .clang-format"
@@ -28,7 +28,7 @@ test:
 fuzz:
 	@tools/run-fuzz
 
-wheel: deps
+wheel:
 	@tools/build-wheels
 
 demo: venv
@@ -39,7 +39,7 @@ bench: venv
 
 format:
 	@fmt=$$(command -v clang-format-19 || command -v clang-format) || { echo "no clang-format" >&2; exit 1; }; \
-	  git ls-files '*.cc' '*.h' | xargs $$fmt -i
+	  git ls-files '*.cc' '*.h' ':!third_party' | xargs $$fmt -i
 
 clean:
 	rm -rf build .venv .venv-* dist
