@@ -1,6 +1,7 @@
 // A load sink (core/load_sink.h) that records every line of a database file
-// that does not become an entry, and every entry or section that hides an
-// earlier one, each with an explanation for a person.
+// that does not become an entry, every entry or section that hides an
+// earlier one, every entry stored other than its text seems to say, and a
+// carriage return that ends no line, each with an explanation for a person.
 //
 // The loader calls the hooks in file order, so the records come in file
 // order too, and each is handed on the moment it is made: the sink keeps

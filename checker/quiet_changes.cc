@@ -75,6 +75,22 @@ bool balanced(std::string_view text) {
   return count('[') == count(']') && count('{') == count('}');
 }
 
+// Whether `text` holds a comma outside double quotes where the brackets and
+// braces outside quotes balance: one that would split the text, had the
+// brackets and braces between quotes not been counted.
+bool has_unsplit_comma(std::string_view text) {
+  long depth = 0;
+  bool quoted_now = false;
+  for (const char c : text) {
+    if (c == '"') quoted_now = !quoted_now;
+    if (quoted_now) continue;
+    if (c == '[' || c == '{') ++depth;
+    if (c == ']' || c == '}') --depth;
+    if (c == ',' && depth == 0) return true;
+  }
+  return false;
+}
+
 Change find_change(std::string_view text, const DataType& value, bool inferred);
 
 // A text value read from the trimmed text `text`.
@@ -85,9 +101,15 @@ Change text_change(std::string_view text, std::string_view stored, bool inferred
            "removed, and brackets and braces count even between quotes), so it is the text " +
            quoted(stored, 40);
   }
-  if (inferred && !balanced(text)) {
+  const bool in_quotes = text.size() >= 2 && text.front() == '"' && text.back() == '"';
+  if (inferred && !in_quotes && !balanced(text)) {
     return "the brackets or braces of " + quoted(text, 40) +
            " do not balance, so it is no array or document but the text " + quoted(stored, 40);
+  }
+  if (inferred && has_unsplit_comma(text)) {
+    return "a bracket or brace between quotes in " + quoted(text, 40) +
+           " is counted, so the comma after it splits nothing: it is the one text " +
+           quoted(stored, 40);
   }
   return std::nullopt;
 }

@@ -150,7 +150,8 @@ INSTANTIATE_TEST_SUITE_P(
             "values_stored_other_than_written",
             "[a]\n6 d {a: 1, b}\n6 e {a: 1, a: 2}\n5 f [1, 2]]\n5 g [[1, 2]\n2 k \"a b\" c\n"
             "5 u [{550e8400e29b41d4a716446655440000}]\n6 c {b, a: 1}\n6 v {a: 1, b:}\n"
-            "5 n [x, {a: [\"b\" c]}]\n2 q \"a b\"\n6 ok {a: [1, {b: \"c, d\"}], e: f}\n",
+            "5 n [x, {a: [\"b\" c]}]\n2 q \"a b\"\n6 ok {a: [1, {b: \"c, d\"}], e: f}\n"
+            "5 quoted [1, \"a]\", \"b\"]\n2 inner \"a \"b\" c\"\n",
             true,
             {{2, kWarning, "‹b› has no colon, so it is dropped; the value stored is ‹{a: 1.0}›"},
              {3, kWarning, "key ‹a› is given twice in one document, so the later value replaces "
@@ -164,7 +165,10 @@ INSTANTIATE_TEST_SUITE_P(
              {8, kWarning, "the item ‹b› has no colon, so it becomes part of the key ‹b, a›"},
              {9, kWarning, "the item ‹b› lacks a key or a value, so it is dropped; the value "
                            "stored is ‹{a: 1.0}›"},
-             {10, kWarning, "the quotes of ‹\"b\" c› do not close"}}},
+             {10, kWarning, "the quotes of ‹\"b\" c› do not close"},
+             {13, kWarning, "between quotes in ‹\"a]\", \"b\"› is counted, so the comma after it "
+                            "splits nothing: it is the one text ‹a]\", \"b›; the value stored is "
+                            "‹[1.0, \"a]\", \"b\"]›"}}},
         DiagnosticsCase{"rejected_line_hides_nothing",
                         "[a]\n3 k x\n3 k 1\n",
                         true,
