@@ -16,7 +16,6 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include <boost/unordered/unordered_flat_map.hpp>
 

@@ -48,11 +48,11 @@ Status check_one(const std::string& path, Mode mode, Output& out) {
   const bool json = mode == Mode::kJson || mode == Mode::kTypedJson;
   std::string load_error;  // under JSON: the report of a failed load, for stderr
   DiagnosticHandler handler = [&](const Diagnostic& d) {
-    const std::string text = quorvane::check::format_diagnostic(path, d);
     if (json) {
-      if (d.severity == Severity::kError) load_error = text;  // the last error ends a load
+      // The last error is the one that ends a failed load.
+      if (d.severity == Severity::kError) load_error = format_diagnostic(path, d);
     } else if (mode == Mode::kReport || d.line == 0) {
-      out.write(text);
+      out.write(format_diagnostic(path, d));
     }
   };
   const FileCheck check = quorvane::check::check_file(path, handler);
