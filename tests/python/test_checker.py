@@ -14,6 +14,12 @@ import pytest
 
 from checking import (DATA, ROOT, checker, load_with_module, report_lines, run_checker,
                       strict_json)
+from conftest import under_address_sanitizer
+
+# AddressSanitizer, preloaded into the checker too, reserves terabytes of
+# address space: an address-space limit stops it before it starts.
+needs_plain_memory = pytest.mark.skipif(under_address_sanitizer(),
+                                        reason="an address-space limit stops AddressSanitizer")
 
 MISTAKES = DATA / "mistakes.mdb"
 
@@ -132,6 +138,7 @@ def test_unreadable_files_are_reported_and_the_run_goes_on(tmp_path, target, rea
                                     f"{clean}: 3 collections")
 
 
+@needs_plain_memory
 @pytest.mark.parametrize("args", [["-q"], ["--json"], ["--typed-json"]])
 def test_a_file_that_runs_out_of_memory_is_reported_and_the_run_goes_on(tmp_path, args):
     huge = tmp_path / "huge.mdb"
@@ -152,6 +159,7 @@ def test_a_file_that_runs_out_of_memory_is_reported_and_the_run_goes_on(tmp_path
         assert result.stderr.startswith(report)
 
 
+@needs_plain_memory
 def test_reports_are_written_as_they_are_made_in_bounded_memory(tmp_path):
     path = tmp_path / "bad.mdb"
     path.write_text("[a]\n" + "3 k x\n" * 300_000)
