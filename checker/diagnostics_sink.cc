@@ -132,7 +132,10 @@ void DiagnosticsSink::unresolved_value(std::size_t line, std::string_view text, 
 
 void DiagnosticsSink::entry_storing(std::size_t line, const Collection& collection,
                                     std::string_view key, const DataType& value) {
-  if (value.kind() == DataType::Kind::kText || value.kind() == DataType::Kind::kArray ||
+  // A text without quotes is stored as written; containers are looked into.
+  const bool text_with_quotes = value.kind() == DataType::Kind::kText &&
+                                value.as_text().find('"') != std::string_view::npos;
+  if (text_with_quotes || value.kind() == DataType::Kind::kArray ||
       value.kind() == DataType::Kind::kDocument) {
     warn_quiet_change(line, value);
   }
