@@ -6,6 +6,8 @@
 
 #include "checker/display_text.h"
 #include "checker/explain.h"
+#include "checker/quiet_changes.h"
+#include "core/load/section_parser.h"
 #include "core/text/unicode.h"
 
 #define XXH_INLINE_ALL
@@ -30,23 +32,55 @@ std::string hex_bytes(std::string_view rest) {
   return out;
 }
 
+// The first carriage return of `text` that no line feed follows, or npos.
+// One at the very end of the text only ends the last line.
+std::size_t find_lone_carriage_return(std::string_view text) {
+  for (std::size_t at = text.find('\r'); at != std::string_view::npos;
+       at = text.find('\r', at + 1)) {
+    if (at + 1 < text.size() && text[at + 1] != '\n') return at;
+  }
+  return std::string_view::npos;
+}
+
 }  // namespace
+
+DiagnosticsSink::DiagnosticsSink(std::string_view text, const DiagnosticHandler& handler)
+    : text_(text), handler_(handler) {
+  const std::size_t at = find_lone_carriage_return(text);
+  if (at == std::string_view::npos) return;
+  const std::size_t line_start = at == 0 ? 0 : text.rfind('\n', at - 1) + 1;
+  lone_cr_line_ = 1 + static_cast<std::size_t>(
+                          std::count(text.begin(), text.begin() + line_start, '\n'));
+  lone_cr_column_ = at - line_start + 1;
+}
+
+void DiagnosticsSink::add_lone_carriage_return() {
+  const std::size_t line = lone_cr_line_;
+  lone_cr_line_ = 0;
+  add(line, Severity::kWarning, explain_lone_carriage_return(), line_text(line),
+      lone_cr_column_);
+}
+
+void DiagnosticsSink::finish() {
+  if (lone_cr_line_ != 0) add_lone_carriage_return();
+}
 
 void DiagnosticsSink::invalid_utf8(std::size_t offset) {
   const std::size_t line_start = offset == 0 ? 0 : text_.rfind('\n', offset - 1) + 1;
   const std::size_t line = 1 + static_cast<std::size_t>(
                                    std::count(text_.begin(), text_.begin() + line_start, '\n'));
-  std::string explanation = "invalid UTF-8 at byte offset " + std::to_string(offset) +
-                            " (byte " + std::to_string(offset - line_start + 1) +
-                            " of the line): " + hex_bytes(text_.substr(offset)) +
-                            "; the file cannot be loaded";
+  std::string explanation = "invalid UTF-8: " + hex_bytes(text_.substr(offset));
+  if (const std::string_view encoding = utf16_name(text_); !encoding.empty()) {
+    explanation += " (the file is " + std::string(encoding) + " text; the loader reads UTF-8 only)";
+  }
   cursor_line_ = line;
   cursor_offset_ = line_start;
-  add(line, Severity::kError, std::move(explanation), line_text(line));
+  add(line, Severity::kError, explanation + "; the file cannot be loaded", line_text(line),
+      offset - line_start + 1);
 }
 
 void DiagnosticsSink::entry_before_header(std::size_t line, std::string_view text) {
-  add(line, Severity::kError, explain_entry_before_header(text), text);
+  add(line, Severity::kError, explain_entry_before_header(text, utf16_name(text_)), text);
 }
 
 std::size_t DiagnosticsSink::Hash::operator()(std::string_view text) const noexcept {
@@ -70,11 +104,17 @@ void DiagnosticsSink::section_started(std::size_t line, std::string_view name) {
 }
 
 void DiagnosticsSink::bracket_line_skipped(std::size_t line, std::string_view text) {
-  add(line, Severity::kSkipped, explain_bracket_line(text, section_), text);
+  std::optional<std::string> hidden = explain_hidden_header(text, section_);
+  add(line, Severity::kSkipped,
+      hidden ? std::move(*hidden) : explain_bracket_line(text, section_), text);
 }
 
 void DiagnosticsSink::wrong_field_count(std::size_t line, std::string_view text, std::size_t) {
-  split_entries(text, fields_);  // the loader's own splitter: the same fields
+  if (std::optional<std::string> hidden = explain_hidden_header(text, section_)) {
+    add(line, Severity::kSkipped, std::move(*hidden), text);
+    return;
+  }
+  split_entries(text, fields_, 6);  // the loader's own splitter: the same fields
   add(line, Severity::kSkipped, explain_field_count(fields_), text);
 }
 
@@ -91,7 +131,14 @@ void DiagnosticsSink::unresolved_value(std::size_t line, std::string_view text, 
 }
 
 void DiagnosticsSink::entry_storing(std::size_t line, const Collection& collection,
-                                    std::string_view key, const DataType&) {
+                                    std::string_view key, const DataType& value) {
+  // A text without quotes is stored as written; containers are looked into.
+  const bool text_with_quotes = value.kind() == DataType::Kind::kText &&
+                                value.as_text().find('"') != std::string_view::npos;
+  if (text_with_quotes || value.kind() == DataType::Kind::kArray ||
+      value.kind() == DataType::Kind::kDocument) {
+    warn_quiet_change(line, value);
+  }
   const auto earlier = key_lines_.find(key);
   if (earlier == key_lines_.end()) {
     key_lines_.emplace(std::string(key), line);
@@ -107,19 +154,43 @@ void DiagnosticsSink::entry_storing(std::size_t line, const Collection& collecti
   earlier->second = line;
 }
 
+void DiagnosticsSink::warn_quiet_change(std::size_t line, const DataType& value) {
+  const std::string_view text = line_text(line);
+  std::string_view code_field;
+  std::string_view value_text;
+  if (const auto common = split_common_entry(text)) {
+    code_field = (*common)[0];
+    value_text = (*common)[2];
+  } else {
+    split_entries(text, fields_, 3);  // the loader's own splitter: the same fields
+    code_field = fields_[0];
+    value_text = fields_[2];
+  }
+  const std::expected<TypeCode, TypeCodeError> code = read_type_code(code_field);
+  if (!code) return;
+  if (std::optional<std::string> change = explain_quiet_change(*code, value_text, value)) {
+    add(line, Severity::kWarning, std::move(*change), text);
+  }
+}
+
 void DiagnosticsSink::add_file_error(std::string explanation) {
   add(0, Severity::kError, std::move(explanation), {});
 }
 
 void DiagnosticsSink::add(std::size_t line, Severity severity, std::string explanation,
-                          std::string_view line_text) {
+                          std::string_view line_text, std::size_t column) {
+  if (lone_cr_line_ != 0 && lone_cr_line_ <= line) add_lone_carriage_return();
   ++counts_[static_cast<std::size_t>(severity)];
-  if (!details_) return;
-  diagnostics_.push_back(
-      {line, severity, std::move(explanation), printable(line_text, kExcerptLimit)});
+  if (!handler_) return;
+  handler_(Diagnostic{line, severity, std::move(explanation), printable(line_text, kExcerptLimit),
+                      column});
 }
 
 std::string_view DiagnosticsSink::line_text(std::size_t number) {
+  if (number < cursor_line_) {  // rare: start again from the top
+    cursor_line_ = 1;
+    cursor_offset_ = 0;
+  }
   while (cursor_line_ < number && cursor_offset_ <= text_.size()) {
     const std::size_t end = text_.find('\n', cursor_offset_);
     cursor_offset_ = end == std::string_view::npos ? text_.size() + 1 : end + 1;

@@ -1,9 +1,12 @@
 // A load sink (core/load/load_sink.h) that records every line of a database file
-// that does not become an entry, and every entry or section that hides an
-// earlier one, each with an explanation for a person.
+// that does not become an entry, every entry or section that hides an
+// earlier one, every entry stored other than its text seems to say, and a
+// carriage return that ends no line, each with an explanation for a person.
 //
 // The loader calls the hooks in file order, so the records come in file
-// order too. The module's own sink prints an "Error parsing: " line exactly
+// order too, and each is handed on the moment it is made: the sink keeps
+// none, so its memory does not grow with the number of reports. The module's
+// own sink prints an "Error parsing: " line exactly
 // where this one records kError for an entry line, so the two never
 // disagree. One sink per file; not thread-safe.
 #pragma once
@@ -13,7 +16,6 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include <boost/unordered/unordered_flat_map.hpp>
 
@@ -36,15 +38,17 @@ struct Diagnostic {
   Severity severity;
   std::string explanation;  // printable, one line
   std::string excerpt;      // the line's text, printable and shortened; may be empty
+  std::size_t column = 0;   // byte of the line, from 1; 0 when it concerns the whole line
 };
+
+// Receives each diagnostic as it is made; it must not keep the reference.
+using DiagnosticHandler = std::function<void(const Diagnostic&)>;
 
 class DiagnosticsSink {
  public:
-  // `text` is the whole text being loaded; it must outlive the sink. Without
-  // `details` only the counts are kept, which saves the memory of the
-  // explanations on big files when only a summary is wanted.
-  explicit DiagnosticsSink(std::string_view text, bool details = true)
-      : text_(text), details_(details) {}
+  // `text` is the whole text being loaded; it must outlive the sink, and so
+  // must `handler`. An empty handler makes the sink only count.
+  DiagnosticsSink(std::string_view text, const DiagnosticHandler& handler);
 
   void invalid_utf8(std::size_t offset);
   void entry_before_header(std::size_t line, std::string_view text);
@@ -59,24 +63,33 @@ class DiagnosticsSink {
 
   // Records a problem found outside the loader (a file that cannot be read).
   void add_file_error(std::string explanation);
+  // Called once the load is over: records what waited for a later line.
+  void finish();
 
-  const std::vector<Diagnostic>& diagnostics() const { return diagnostics_; }
   std::size_t count(Severity severity) const {
     return counts_[static_cast<std::size_t>(severity)];
   }
 
  private:
   void add(std::size_t line, Severity severity, std::string explanation,
-           std::string_view line_text);
-  // The trimmed text of line `number`; lines must be asked for in order.
+           std::string_view line_text, std::size_t column = 0);
+  // The trimmed text of line `number`; cheap when lines are asked for in order.
   std::string_view line_text(std::size_t number);
 
+  // Records a warning when the entry of line `line` stores `value` other
+  // than its text seems to say.
+  void warn_quiet_change(std::size_t line, const DataType& value);
+  // Records the warning about a carriage return that ends no line, once
+  // every line before its own is reported.
+  void add_lone_carriage_return();
+
   std::string_view text_;
-  bool details_;
+  const DiagnosticHandler& handler_;
+  std::size_t lone_cr_line_ = 0;    // 0 when there is none, or once reported
+  std::size_t lone_cr_column_ = 0;
   std::size_t counts_[3] = {};
   std::size_t cursor_line_ = 1;    // line_text: the line that starts at cursor_offset_
   std::size_t cursor_offset_ = 0;
-  std::vector<Diagnostic> diagnostics_;
   std::string section_;  // name of the section being read
   // Transparent, so that looking a name or key up makes no copy of it.
   struct Hash {

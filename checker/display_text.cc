@@ -27,49 +27,79 @@ unsigned code_point(std::string_view sequence) {
   return code;
 }
 
-// C1 controls, and the invisible characters that change how a line shows:
-// zero-width ones, direction marks and overrides, line and paragraph
-// separators, and the byte order mark.
-bool is_invisible(unsigned code) {
-  return (code >= 0x80 && code <= 0x9F) || (code >= 0x200B && code <= 0x200F) ||
-         (code >= 0x2028 && code <= 0x202E) || (code >= 0x2060 && code <= 0x2069) ||
-         code == 0xFEFF;
+// The code points of Unicode's general categories Cc (controls), Cf
+// (format characters), Zl and Zp (line and paragraph separators), as of
+// Unicode 15.1: the characters that are invisible or move text around.
+struct Range {
+  unsigned first;
+  unsigned last;
+};
+constexpr Range kHidden[] = {
+    {0x0, 0x1F},         {0x7F, 0x9F},       {0xAD, 0xAD},       {0x600, 0x605},
+    {0x61C, 0x61C},      {0x6DD, 0x6DD},     {0x70F, 0x70F},     {0x890, 0x891},
+    {0x8E2, 0x8E2},      {0x180E, 0x180E},   {0x200B, 0x200F},   {0x2028, 0x202E},
+    {0x2060, 0x2064},    {0x2066, 0x206F},   {0xFEFF, 0xFEFF},   {0xFFF9, 0xFFFB},
+    {0x110BD, 0x110BD},  {0x110CD, 0x110CD}, {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3},
+    {0x1D173, 0x1D17A},  {0xE0001, 0xE0001}, {0xE0020, 0xE007F},
+};
+
+bool is_hidden(unsigned code) {
+  for (const Range& range : kHidden) {
+    if (code < range.first) return false;
+    if (code <= range.last) return true;
+  }
+  return false;
+}
+
+// Whether `code` is shown as an escape: the characters above, the escape
+// character and the marks that quoted() puts around file content.
+bool needs_escape(unsigned code) {
+  return code == '\\' || code == 0x2039 || code == 0x203A || is_hidden(code);
 }
 
 void append_escape(std::string& out, const char* format, unsigned value) {
-  char buffer[8];
+  char buffer[16];
   std::snprintf(buffer, sizeof buffer, format, value);
   out += buffer;
 }
 
-// Appends `text` with every control character and stray byte escaped.
+// Appends the escape of `code`: \t, \\, \xNN for the other ASCII
+// characters, \uNNNN or \UNNNNNNNN beyond.
+void append_code_escape(std::string& out, unsigned code) {
+  if (code == '\t') {
+    out += "\\t";
+  } else if (code == '\\') {
+    out += "\\\\";
+  } else if (code < 0x80) {
+    append_escape(out, "\\x%02X", code);
+  } else if (code <= 0xFFFF) {
+    append_escape(out, "\\u%04X", code);
+  } else {
+    append_escape(out, "\\U%08X", code);
+  }
+}
+
+// Appends `text` with every character of needs_escape and every stray
+// byte escaped.
 void append_escaped(std::string_view text, std::string& out) {
   std::size_t i = 0;
   while (i < text.size()) {
     const auto byte = static_cast<unsigned char>(text[i]);
-    if (byte == '\t') {
-      out += "\\t";
+    const std::size_t length = announced_length(byte);
+    const std::string_view sequence = text.substr(i, length);
+    if (byte >= 0x80 &&
+        (length == 1 || sequence.size() < length || find_invalid_utf8(sequence))) {
+      append_escape(out, "\\x%02X", byte);  // a byte of no valid UTF-8
       ++i;
-    } else if (byte < 0x20 || byte == 0x7F) {
-      append_escape(out, "\\x%02X", byte);
-      ++i;
-    } else if (byte < 0x80) {
-      out += static_cast<char>(byte);
-      ++i;
-    } else {
-      const std::size_t length = announced_length(byte);
-      const std::string_view sequence = text.substr(i, length);
-      if (length == 1 || sequence.size() < length || find_invalid_utf8(sequence)) {
-        append_escape(out, "\\x%02X", byte);
-        ++i;
-      } else if (const unsigned code = code_point(sequence); is_invisible(code)) {
-        append_escape(out, "\\u%04X", code);
-        i += length;
-      } else {
-        out += sequence;
-        i += length;
-      }
+      continue;
     }
+    const unsigned code = length == 1 ? byte : code_point(sequence);
+    if (needs_escape(code)) {
+      append_code_escape(out, code);
+    } else {
+      out += sequence;
+    }
+    i += length;
   }
 }
 
@@ -105,6 +135,30 @@ std::string printable(std::string_view text, std::size_t limit) {
   out += " … ";
   append_escaped(text.substr(offset_of_code_point(text, count - tail)), out);
   return out;
+}
+
+std::string_view trim_invisible(std::string_view text) {
+  const auto hidden = [](std::string_view sequence) {
+    const auto lead = static_cast<unsigned char>(sequence.front());
+    if (sequence.size() == 1) return lead == ' ' || is_hidden(lead);
+    return !find_invalid_utf8(sequence) && is_hidden(code_point(sequence));
+  };
+  for (bool changed = true; changed && !text.empty();) {
+    changed = false;
+    const std::size_t length = announced_length(static_cast<unsigned char>(text.front()));
+    if (length <= text.size() && hidden(text.substr(0, length))) {
+      text.remove_prefix(length);
+      changed = true;
+    }
+    std::size_t start = text.size();
+    while (start > 0 && is_continuation(static_cast<unsigned char>(text[start - 1]))) --start;
+    if (start > 0 && !text.empty()) --start;
+    if (!text.empty() && hidden(text.substr(start))) {
+      text.remove_suffix(text.size() - start);
+      changed = true;
+    }
+  }
+  return trim_whitespace(text);
 }
 
 std::string quoted(std::string_view text, std::size_t limit) {

@@ -56,6 +56,26 @@ std::optional<char> field_opener(std::string_view word) {
   return std::nullopt;
 }
 
+// Whether `field` reads as a whole number: an optional sign, then digits.
+bool looks_like_number(std::string_view field) {
+  if (field.starts_with('+') || field.starts_with('-')) field.remove_prefix(1);
+  return !field.empty() && std::all_of(field.begin(), field.end(), [](char c) {
+    return c >= '0' && c <= '9';
+  });
+}
+
+// Why a line of two fields, the first of which is no joined field, came out
+// that way.
+std::string two_field_hint(const EntryFields& fields) {
+  if (!looks_like_number(fields[0])) return "; the type code is missing";
+  std::string hint = "; the value is missing";
+  const auto code = read_type_code(fields[0]);
+  if (!code || *code < kIdCode || *code > kDocumentCode) {
+    hint += " (and " + quoted(fields[0], 30) + " names no type: the types are 1 to 6)";
+  }
+  return hint;
+}
+
 // Why a line of fewer than three fields came out that way.
 std::string short_line_hint(const EntryFields& fields) {
   for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -69,10 +89,41 @@ std::string short_line_hint(const EntryFields& fields) {
                    : " (a key is one word and keeps its quotes; only the value may be quoted)";
     return hint;
   }
-  if (fields.size() == 2) {
-    return read_type_code(fields[0]) ? "; the value is missing" : "; the type code is missing";
-  }
+  if (fields.size() == 2) return two_field_hint(fields);
   return "; the type code, key and value must be separated by whitespace";
+}
+
+// The first bracket or brace of `word` that stands between double quotes
+// when the word also balances its brackets and braces by plain count, but
+// not once the quoted ones are left out: the splitter, which counts them all,
+// ended the field at this word.
+std::optional<char> bracket_in_quotes(std::string_view word) {
+  const auto count = [&](char c) { return std::count(word.begin(), word.end(), c); };
+  if (count('[') != count(']') || count('{') != count('}')) return std::nullopt;
+  std::optional<char> first;
+  long depth = 0;
+  bool in_quotes = false;
+  for (const char c : word) {
+    if (c == '"') in_quotes = !in_quotes;
+    if (c != '[' && c != ']' && c != '{' && c != '}') continue;
+    if (in_quotes && !first) first = c;
+    if (!in_quotes) depth += (c == '[' || c == '{') ? 1 : -1;
+  }
+  return depth != 0 ? first : std::nullopt;
+}
+
+// Why a line of more than three fields came out that way.
+std::string long_line_hint(const EntryFields& fields) {
+  for (std::size_t i = 2; i < fields.kept() && i < 4; ++i) {
+    const std::optional<char> inside = bracket_in_quotes(fields[i]);
+    if (!inside) continue;
+    return "; the " + quoted(std::string_view(&*inside, 1)) + " between quotes in " +
+           quoted(fields[i], 40) +
+           " is counted like any other: brackets and braces are counted without regard to "
+           "quotes, so they balance there and the field ends with that word";
+  }
+  return "; a value with spaces must be one text between double quotes, "
+         "or one array or document";
 }
 
 }  // namespace
@@ -80,10 +131,10 @@ std::string short_line_hint(const EntryFields& fields) {
 std::string explain_field_count(const EntryFields& fields) {
   std::string out =
       count_of(fields.size(), "field") + " where an entry line needs 3 (type code, key, value):";
-  for (std::size_t i = 0; i < fields.size(); ++i) out += " " + quoted(fields[i], 40);
+  for (std::size_t i = 0; i < fields.kept(); ++i) out += " " + quoted(fields[i], 40);
+  if (fields.kept() < fields.size()) out += " …";
   if (fields.size() < 3) return out + short_line_hint(fields);
-  return out + "; a value with spaces must be one text between double quotes, "
-               "or one array or document";
+  return out + long_line_hint(fields);
 }
 
 std::string explain_type_code(const EntryFields& fields, TypeCodeError error) {
@@ -117,7 +168,13 @@ std::string explain_unresolved_value(const EntryFields& fields, TypeCode code,
   return out + "; the module prints \"" + std::string(kUnresolvedValueMessage) + "\"";
 }
 
-std::string explain_entry_before_header(std::string_view line) {
+std::string explain_entry_before_header(std::string_view line, std::string_view encoding) {
+  if (!encoding.empty()) {
+    return "the file is " + std::string(encoding) +
+           " text, in which every ASCII character comes with a zero byte, so no line is a "
+           "header; " +
+           std::string(kCannotLoad) + " (save it as UTF-8)";
+  }
   if (line.starts_with(kByteOrderMark)) {
     const std::string_view rest = trim_whitespace(line.substr(kByteOrderMark.size()));
     std::string_view what = "";
@@ -136,12 +193,48 @@ std::string explain_entry_before_header(std::string_view line) {
          std::string(kCannotLoad);
 }
 
+std::string explain_lone_carriage_return() {
+  return "a carriage return (\\r) that no line feed follows: the loader ends lines only at "
+         "line feeds, so the text on both sides of it is one line (save the file with \\n or "
+         "\\r\\n line endings)";
+}
+
+std::string_view utf16_name(std::string_view text) {
+  if (text.starts_with("\xFF\xFE")) return "UTF-16LE";
+  if (text.starts_with("\xFE\xFF")) return "UTF-16BE";
+  if (text.size() < 4) return {};
+  const std::size_t pairs = std::min<std::size_t>(text.size() / 2, 8);
+  bool little = true;
+  bool big = true;
+  for (std::size_t i = 0; i < pairs; ++i) {
+    little = little && text[2 * i] != '\0' && text[2 * i + 1] == '\0';
+    big = big && text[2 * i] == '\0' && text[2 * i + 1] != '\0';
+  }
+  return little ? "UTF-16LE" : big ? "UTF-16BE" : std::string_view{};
+}
+
 std::string explain_bracket_line(std::string_view line, std::string_view section) {
   std::string out = "line begins with \"[\" but does not end with \"]\", so it is no header";
   if (line.find(']') != std::string_view::npos) {
     out += " (a comment after a header must go on a line of its own)";
   }
   return out + "; it is skipped and the lines below stay in section " + quoted(section, 40);
+}
+
+std::optional<std::string> explain_hidden_header(std::string_view line,
+                                                 std::string_view section) {
+  const std::string_view visible = trim_invisible(line);
+  if (visible.size() == line.size()) return std::nullopt;
+  const std::optional<std::string_view> name = header_name(visible);
+  if (!name) return std::nullopt;
+  const bool before = visible.data() != line.data();
+  const std::string_view hidden =
+      before ? line.substr(0, static_cast<std::size_t>(visible.data() - line.data()))
+             : line.substr(visible.size());
+  return "the invisible " + quoted(hidden, 20) +
+         (before ? " before the \"[\"" : " after the \"]\"") +
+         " makes this line no header: no section " + quoted(*name, 40) +
+         " is made, and the lines below stay in section " + quoted(section, 40);
 }
 
 }  // namespace quorvane::check

@@ -3,6 +3,7 @@
 // wanted instead. Pure functions; safe to call from any thread.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,7 +13,8 @@
 
 namespace quorvane::check {
 
-// An entry line that split into fields.size() != 3 fields.
+// An entry line that split into fields.size() != 3 fields; shows the ones
+// kept.
 std::string explain_field_count(const EntryFields& fields);
 
 // An entry line of three fields whose first one is no type code.
@@ -22,10 +24,23 @@ std::string explain_type_code(const EntryFields& fields, TypeCodeError error);
 std::string explain_unresolved_value(const EntryFields& fields, TypeCode code,
                                      ParseFailure failure);
 
-// A line ahead of the first header (the load fails there).
-std::string explain_entry_before_header(std::string_view line);
+// A line ahead of the first header (the load fails there), in a file whose
+// encoding utf16_name gave as `encoding`.
+std::string explain_entry_before_header(std::string_view line, std::string_view encoding = {});
+
+// A carriage return that no line feed follows: it ends no line.
+std::string explain_lone_carriage_return();
+
+// "UTF-16LE" or "UTF-16BE" when `text` begins as UTF-16 text does (a byte
+// order mark FF FE or FE FF, or a zero byte after or before each of its
+// first characters); empty otherwise.
+std::string_view utf16_name(std::string_view text);
 
 // A line inside section `section` that begins with "[" but is no header.
 std::string explain_bracket_line(std::string_view line, std::string_view section);
+
+// A line inside section `section` that would be a header but for invisible
+// characters before its "[" or after its "]"; nothing for any other line.
+std::optional<std::string> explain_hidden_header(std::string_view line, std::string_view section);
 
 }  // namespace quorvane::check

@@ -14,17 +14,23 @@
 
 namespace quorvane::check {
 
-// Exit statuses of quorvane-check; a run ends with the worst of its files.
+// Exit statuses of quorvane-check; a run ends with the worst of its files,
+// or with one of the last two.
 enum class Status : int {
-  kClean = 0,      // loaded, nothing to report
-  kReported = 1,   // loaded, with something reported
-  kNotLoaded = 2,  // the module would fail to load it (or bad usage)
+  kClean = 0,        // loaded, nothing to report
+  kReported = 1,     // loaded, with something reported
+  kNotLoaded = 2,    // the module would fail to load it, or it could not be checked
+  kUsage = 3,        // bad command line: nothing was checked
+  kWriteFailed = 4,  // the output could not be written
 };
+
+// The path that names standard input.
+inline constexpr std::string_view kStandardInput = "-";
 
 struct FileCheck {
   std::string path;
   std::optional<Database> database;  // empty when the load failed
-  std::vector<Diagnostic> diagnostics;  // empty unless asked for
+  std::vector<Diagnostic> diagnostics;  // filled only by check_text(path, text)
   std::size_t errors = 0;
   std::size_t skipped = 0;
   std::size_t warnings = 0;
@@ -32,16 +38,29 @@ struct FileCheck {
   Status status() const;
 };
 
-// Loads `text` as the content of the file `path`; with `details`, keeps
-// every diagnostic, else only their counts.
-FileCheck check_text(std::string_view path, std::string_view text, bool details = true);
+// Loads `text` as the content of the file `path`, handing each diagnostic to
+// `handler` the moment it is made; an empty handler only counts them.
+FileCheck check_text(std::string_view path, std::string_view text,
+                     const DiagnosticHandler& handler);
 
-// Reads and loads the file at `path`; one file-wide error when it cannot be
-// read, naming the reason.
-FileCheck check_file(std::string_view path, bool details = true);
+// The same, keeping every diagnostic in the result.
+FileCheck check_text(std::string_view path, std::string_view text);
 
-// "FILE:LINE: kind: explanation" for each diagnostic, the line's text
-// indented below it, unless `quiet`; then the summary line.
+// Reads and loads the file at `path` (standard input for "-"). A file that
+// cannot be read, or is no regular file (a FIFO, a device: refused without
+// reading, as the module refuses it), gets one file-wide error naming the
+// reason. Throws std::bad_alloc when memory runs out.
+FileCheck check_file(std::string_view path, const DiagnosticHandler& handler);
+
+// `path` as reports show it: whole, with control characters escaped;
+// "<stdin>" for standard input.
+std::string display_path(std::string_view path);
+
+// "FILE:LINE: kind: explanation" (with ":COLUMN" after the line when there
+// is one), then the line's text indented below it, each line ending in "\n".
+std::string format_diagnostic(std::string_view path, const Diagnostic& diagnostic);
+
+// format_diagnostic for each diagnostic, unless `quiet`; then the summary line.
 std::string format_report(const FileCheck& check, bool quiet);
 
 // "FILE: 3 collections, 17 entries; 1 error, 0 skipped, 2 warnings", or

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "checker/float_text.h"
 #include "core/value/document.h"
+#include "core/text/unicode.h"
 
 namespace quorvane::check {
 namespace {
@@ -24,7 +26,9 @@ std::vector<std::pair<std::string_view, const DataType*>> sorted_entries(
   return entries;
 }
 
-void append_object(const Document& document, std::string& out) {
+using ValueWriter = void (*)(const DataType&, std::string&);
+
+void append_object(const Document& document, ValueWriter write, std::string& out) {
   out += '{';
   bool first = true;
   for (const auto& [key, value] : sorted_entries(document)) {
@@ -32,101 +36,152 @@ void append_object(const Document& document, std::string& out) {
     first = false;
     append_json_string(key, out);
     out += ": ";
-    append_json(*value, out);
+    write(*value, out);
   }
   out += '}';
+}
+
+void append_array(const Array& array, ValueWriter write, std::string& out) {
+  out += '[';
+  bool first = true;
+  for (const DataType& item : array) {
+    if (!first) out += ", ";
+    first = false;
+    write(item, out);
+  }
+  out += ']';
+}
+
+void append_id(const Id& id, std::string& out) {
+  char text[Id::kTextLength];
+  id.write_text(text);
+  out += '"';
+  out.append(text, Id::kTextLength);
+  out += '"';
+}
+
+void append_u_escape(unsigned code, std::string& out) {
+  char escape[8];
+  std::snprintf(escape, sizeof escape, "\\u%04x", code);
+  out += escape;
+}
+
+// The escape of an ASCII byte, if it needs one.
+std::optional<std::string_view> ascii_escape(char c) {
+  switch (c) {
+    case '"':
+      return "\\\"";
+    case '\\':
+      return "\\\\";
+    case '\n':
+      return "\\n";
+    case '\r':
+      return "\\r";
+    case '\t':
+      return "\\t";
+    case '\b':
+      return "\\b";
+    case '\f':
+      return "\\f";
+    default:
+      return std::nullopt;
+  }
+}
+
+// Appends valid UTF-8 `text` escaped.
+void append_valid_utf8(std::string_view text, std::string& out) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    const auto byte = static_cast<unsigned char>(c);
+    if (const std::optional<std::string_view> escape = ascii_escape(c)) {
+      out += *escape;
+    } else if (byte < 0x20 || byte == 0x7F) {
+      append_u_escape(byte, out);
+    } else if (byte == 0xC2 && i + 1 < text.size() &&
+               static_cast<unsigned char>(text[i + 1]) < 0xA0) {
+      append_u_escape(static_cast<unsigned char>(text[++i]), out);  // C1: U+0080 to U+009F
+    } else if (byte == 0xE2 && text.substr(i + 1, 1) == "\x80" &&
+               (text.substr(i + 2, 1) == "\xA8" || text.substr(i + 2, 1) == "\xA9")) {
+      append_u_escape(text[i + 2] == '\xA8' ? 0x2028 : 0x2029, out);
+      i += 2;
+    } else {
+      out += c;
+    }
+  }
 }
 
 }  // namespace
 
 void append_json_string(std::string_view text, std::string& out) {
   out += '"';
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      case '\b':
-        out += "\\b";
-        break;
-      case '\f':
-        out += "\\f";
-        break;
-      default:
-        if (byte < 0x20) {
-          char escape[8];
-          std::snprintf(escape, sizeof escape, "\\u%04x", byte);
-          out += escape;
-        } else {
-          out += c;
-        }
-    }
+  while (const std::optional<std::size_t> bad = find_invalid_utf8(text)) {
+    append_valid_utf8(text.substr(0, *bad), out);
+    out += "\xEF\xBF\xBD";
+    text.remove_prefix(*bad + 1);
   }
+  append_valid_utf8(text, out);
   out += '"';
 }
 
 void append_json_number(float number, std::string& out) {
   const double widened = number;
-  if (std::isnan(widened)) {
-    out += "NaN";
-  } else if (std::isinf(widened)) {
-    out += widened < 0 ? "-Infinity" : "Infinity";
-  } else {
-    out += python_float_repr(widened);
-  }
+  out += std::isfinite(widened) ? python_float_repr(widened) : "null";
 }
 
 void append_json(const DataType& value, std::string& out) {
   switch (value.kind()) {
-    case DataType::Kind::kId: {
-      char text[Id::kTextLength];
-      value.as_id().write_text(text);
-      out += '"';
-      out.append(text, Id::kTextLength);
-      out += '"';
-      return;
-    }
+    case DataType::Kind::kId:
+      return append_id(value.as_id(), out);
     case DataType::Kind::kText:
-      append_json_string(value.as_text(), out);
-      return;
+      return append_json_string(value.as_text(), out);
     case DataType::Kind::kNumber:
-      append_json_number(value.as_number(), out);
-      return;
+      return append_json_number(value.as_number(), out);
     case DataType::Kind::kBoolean:
       out += value.as_boolean() ? "true" : "false";
       return;
-    case DataType::Kind::kArray: {
-      out += '[';
-      bool first = true;
-      for (const DataType& item : value.as_array()) {
-        if (!first) out += ", ";
-        first = false;
-        append_json(item, out);
-      }
-      out += ']';
-      return;
-    }
+    case DataType::Kind::kArray:
+      return append_array(value.as_array(), append_json, out);
     case DataType::Kind::kDocument:
-      append_object(value.as_document(), out);
-      return;
+      return append_object(value.as_document(), append_json, out);
   }
 }
 
-std::string database_json(const Database& database) {
-  std::string out = "[";
+void append_typed_json(const DataType& value, std::string& out) {
+  switch (value.kind()) {
+    case DataType::Kind::kId:
+      out += "{\"Id\": ";
+      append_id(value.as_id(), out);
+      break;
+    case DataType::Kind::kText:
+      out += "{\"Text\": ";
+      append_json_string(value.as_text(), out);
+      break;
+    case DataType::Kind::kNumber: {
+      out += "{\"Number\": ";
+      const double widened = value.as_number();
+      out += std::isfinite(widened) ? python_float_repr(widened)
+                                    : "\"" + python_float_repr(widened) + "\"";
+      break;
+    }
+    case DataType::Kind::kBoolean:
+      out += value.as_boolean() ? "{\"Boolean\": true" : "{\"Boolean\": false";
+      break;
+    case DataType::Kind::kArray:
+      out += "{\"Array\": ";
+      append_array(value.as_array(), append_typed_json, out);
+      break;
+    case DataType::Kind::kDocument:
+      out += "{\"Document\": ";
+      append_object(value.as_document(), append_typed_json, out);
+      break;
+  }
+  out += '}';
+}
+
+namespace {
+
+void append_collections(const Database& database, ValueWriter write, std::string& out) {
+  out += '[';
   bool first = true;
   for (const Collection& collection : database.collections()) {
     if (!first) out += ", ";
@@ -134,11 +189,30 @@ std::string database_json(const Database& database) {
     out += "{\"name\": ";
     append_json_string(collection.name, out);
     out += ", \"entries\": ";
-    append_object(collection.entries(), out);
+    append_object(collection.entries(), write, out);
     out += '}';
   }
   out += ']';
+}
+
+}  // namespace
+
+std::string database_json(const Database& database) {
+  std::string out;
+  append_collections(database, append_json, out);
   return out;
+}
+
+std::string typed_database_json(std::string_view path, const Database* database) {
+  std::string out = "{\"file\": ";
+  append_json_string(path, out);
+  out += ", \"collections\": ";
+  if (database == nullptr) {
+    out += "null";
+  } else {
+    append_collections(*database, append_typed_json, out);
+  }
+  return out + '}';
 }
 
 }  // namespace quorvane::check

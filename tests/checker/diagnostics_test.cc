@@ -19,6 +19,7 @@ struct Expected {
   std::size_t line;
   Severity severity;
   const char* words;  // a piece of the explanation
+  std::size_t column = 0;
 };
 
 struct DiagnosticsCase {
@@ -45,6 +46,7 @@ TEST_P(Diagnostics, RecordsEachDroppedLine) {
     const Diagnostic& found = check.diagnostics[i];
     EXPECT_EQ(found.line, c.expected[i].line) << i;
     EXPECT_EQ(found.severity, c.expected[i].severity) << i;
+    EXPECT_EQ(found.column, c.expected[i].column) << i;
     EXPECT_NE(found.explanation.find(c.expected[i].words), std::string::npos)
         << found.explanation;
   }
@@ -52,7 +54,7 @@ TEST_P(Diagnostics, RecordsEachDroppedLine) {
 
 TEST_P(Diagnostics, CountsAloneAgreeWithTheDetails) {
   const FileCheck detailed = check_text("t.mdb", GetParam().text);
-  const FileCheck counted = check_text("t.mdb", GetParam().text, false);
+  const FileCheck counted = check_text("t.mdb", GetParam().text, {});
   EXPECT_TRUE(counted.diagnostics.empty());
   EXPECT_EQ(counted.errors, detailed.errors);
   EXPECT_EQ(counted.skipped, detailed.skipped);
@@ -97,6 +99,22 @@ INSTANTIATE_TEST_SUITE_P(
                          {3, kSkipped, "the value is missing"},
                          {4, kSkipped, "4 fields"},
                          {5, kSkipped, "1 field where"}}},
+        DiagnosticsCase{"two_fields_with_a_number_out_of_range",
+                        "[a]\n99999999999 name\n65536 \"q\"\n-1 name\n65535 b\n",
+                        true,
+                        {{2, kSkipped, "value is missing (and ‹99999999999› names no type"},
+                         {3, kSkipped, "value is missing (and ‹65536› names no type"},
+                         {4, kSkipped, "value is missing (and ‹-1› names no type"},
+                         {5, kSkipped, "value is missing (and ‹65535› names no type"}}},
+        DiagnosticsCase{"bracket_between_quotes", "[a]\n5 i [\"]\", 1]\n", true,
+                        {{2, kSkipped, "the ‹]› between quotes in ‹[\"]\",› is counted"}}},
+        DiagnosticsCase{"invisible_around_headers",
+                        "[a]\n\xE2\x80\x8B[b]\n3 k 1\n[c]\xE2\x80\x8B\n",
+                        true,
+                        {{2, kSkipped, "invisible ‹\\u200B› before the \"[\" makes this line no "
+                                       "header: no section ‹b› is made, and the lines below stay "
+                                       "in section ‹a›"},
+                         {4, kSkipped, "invisible ‹\\u200B› after the \"]\""}}},
         DiagnosticsCase{"type_codes",
                         "[a]\nx k 1\n65536 k 1\n-2 k 1\n+ k 1\nk 3 1\n",
                         true,
@@ -128,6 +146,29 @@ INSTANTIATE_TEST_SUITE_P(
                         {{5, kWarning, "section ‹a› was opened before, on line 1"},
                          {8, kWarning, "key ‹k› of section ‹a› was set before, on line 6"},
                          {9, kWarning, "on line 8"}}},
+        DiagnosticsCase{
+            "values_stored_other_than_written",
+            "[a]\n6 d {a: 1, b}\n6 e {a: 1, a: 2}\n5 f [1, 2]]\n5 g [[1, 2]\n2 k \"a b\" c\n"
+            "5 u [{550e8400e29b41d4a716446655440000}]\n6 c {b, a: 1}\n6 v {a: 1, b:}\n"
+            "5 n [x, {a: [\"b\" c]}]\n2 q \"a b\"\n6 ok {a: [1, {b: \"c, d\"}], e: f}\n"
+            "5 quoted [1, \"a]\", \"b\"]\n2 inner \"a \"b\" c\"\n",
+            true,
+            {{2, kWarning, "‹b› has no colon, so it is dropped; the value stored is ‹{a: 1.0}›"},
+             {3, kWarning, "key ‹a› is given twice in one document, so the later value replaces "
+                           "the earlier one; the value stored is ‹{a: 2.0}›"},
+             {4, kWarning, "of ‹2]› do not balance, so it is no array or document but the text "
+                           "‹2]›; the value stored is ‹[1.0, \"2]\"]›"},
+             {5, kWarning, "of ‹[1, 2› do not balance"},
+             {6, kWarning, "quotes of ‹\"a b\" c› do not close where the text seems to end"},
+             {7, kWarning, "is no UUID (a UUID in braces needs its hyphens), so it is read as a "
+                           "document without pairs, an empty document; the value stored is ‹[{}]›"},
+             {8, kWarning, "the item ‹b› has no colon, so it becomes part of the key ‹b, a›"},
+             {9, kWarning, "the item ‹b› lacks a key or a value, so it is dropped; the value "
+                           "stored is ‹{a: 1.0}›"},
+             {10, kWarning, "the quotes of ‹\"b\" c› do not close"},
+             {13, kWarning, "between quotes in ‹\"a]\", \"b\"› is counted, so the comma after it "
+                            "splits nothing: it is the one text ‹a]\", \"b›; the value stored is "
+                            "‹[1.0, \"a]\", \"b\"]›"}}},
         DiagnosticsCase{"rejected_line_hides_nothing",
                         "[a]\n3 k x\n3 k 1\n",
                         true,
@@ -145,9 +186,20 @@ INSTANTIATE_TEST_SUITE_P(
         DiagnosticsCase{"byte_order_mark_on_an_entry", "\xEF\xBB\xBF" "3 k 1\n", false,
                         {{1, kError, "ahead of the first header"}}},
         DiagnosticsCase{"invalid_utf8", "[a]\n3 k 1\n2 t ab\xC3\x28\n", false,
-                        {{3, kError, "byte offset 16 (byte 7 of the line): \\xC3;"}}},
+                        {{3, kError, "invalid UTF-8: \\xC3;", 7}}},
         DiagnosticsCase{"invalid_utf8_first_byte", "\xFF", false,
-                        {{1, kError, "byte offset 0 (byte 1 of the line): \\xFF;"}}},
+                        {{1, kError, "invalid UTF-8: \\xFF;", 1}}},
+        DiagnosticsCase{"utf16_with_mark", "\xFF\xFE[\0a\0]\0", false,
+                        {{1, kError, "\\xFF (the file is UTF-16LE text", 1}}},
+        DiagnosticsCase{"utf16_without_mark", std::string("\0[\0a\0]\0\n", 8), false,
+                        {{1, kError, "the file is UTF-16BE text"}}},
+        DiagnosticsCase{"carriage_returns_alone", "[a]\r3 k 1\r3 j 2\n", false,
+                        {{1, kWarning, "carriage return (\\r) that no line feed follows", 4},
+                         {1, kError, "ahead of the first header"}}},
+        DiagnosticsCase{"carriage_return_alone_later", "[a]\n3 k x\n3 k 1\r3 j 2\n", true,
+                        {{2, kError, "value ‹x›"},
+                         {3, kWarning, "carriage return", 6},
+                         {3, kSkipped, "6 fields"}}},
         DiagnosticsCase{"crlf", "[a]\r\n3 k x\r\n2 a b c\r\n", true,
                         {{2, kError, "value ‹x›"}, {3, kSkipped, "4 fields"}}}));
 

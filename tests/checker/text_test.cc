@@ -57,9 +57,9 @@ TEST(Json, ScalarsAndNonFiniteNumbers) {
   EXPECT_EQ(json_of(DataType::number(0.1f)), "0.10000000149011612");
   EXPECT_EQ(json_of(DataType::number(36.0f)), "36.0");
   EXPECT_EQ(json_of(DataType::number(-0.0f)), "-0.0");
-  EXPECT_EQ(json_of(DataType::number(std::numeric_limits<float>::infinity())), "Infinity");
-  EXPECT_EQ(json_of(DataType::number(-std::numeric_limits<float>::infinity())), "-Infinity");
-  EXPECT_EQ(json_of(DataType::number(std::numeric_limits<float>::quiet_NaN())), "NaN");
+  EXPECT_EQ(json_of(DataType::number(std::numeric_limits<float>::infinity())), "null");
+  EXPECT_EQ(json_of(DataType::number(-std::numeric_limits<float>::infinity())), "null");
+  EXPECT_EQ(json_of(DataType::number(std::numeric_limits<float>::quiet_NaN())), "null");
   EXPECT_EQ(json_of(DataType::boolean(true)), "true");
   EXPECT_EQ(json_of(DataType::boolean(false)), "false");
   Id id;
@@ -67,10 +67,43 @@ TEST(Json, ScalarsAndNonFiniteNumbers) {
   EXPECT_EQ(json_of(DataType::id(id)), "\"00112233-4455-6677-8899-aabbccddeeff\"");
 }
 
-TEST(Json, StringsEscapeQuotesBackslashesAndControls) {
-  const std::string text("a\"b\\c\n\r\t\b\f\x01\x1f\x7f é\0z", 18);
+TEST(Json, StringsEscapeQuotesBackslashesControlsAndLineBreaks) {
+  const std::string text("a\"b\\c\n\r\t\b\f\x01\x1f\x7f é\0z\xC2\x85\xC2\x9F\xC2\xA0"
+                         "\xE2\x80\xA8\xE2\x80\xA9\xE2\x80\xAA",
+                         33);
   EXPECT_EQ(json_of(DataType::text(text)),
-            "\"a\\\"b\\\\c\\n\\r\\t\\b\\f\\u0001\\u001f\x7f é\\u0000z\"");
+            "\"a\\\"b\\\\c\\n\\r\\t\\b\\f\\u0001\\u001f\\u007f é\\u0000z\\u0085\\u009f\xC2\xA0"
+            "\\u2028\\u2029\xE2\x80\xAA\"");
+  std::string out;
+  append_json_string("a\xFF\xE2\x80", out);
+  EXPECT_EQ(out, "\"a\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\"");
+}
+
+TEST(Json, TypedFormTagsEveryValueAndKeepsNonFiniteNumbers) {
+  Document inner;
+  inner.insert_or_assign("t", DataType::text("x"));
+  Document outer;
+  outer.insert_or_assign("a", DataType::array(Array{
+                                  DataType::number(std::numeric_limits<float>::quiet_NaN()),
+                                  DataType::number(-std::numeric_limits<float>::infinity()),
+                                  DataType::number(2.5f), DataType::boolean(false),
+                                  DataType::id(Id{})}));
+  outer.insert_or_assign("d", DataType::document(std::move(inner)));
+  std::string out;
+  append_typed_json(DataType::document(std::move(outer)), out);
+  EXPECT_EQ(out,
+            "{\"Document\": {\"a\": {\"Array\": [{\"Number\": \"nan\"}, {\"Number\": \"-inf\"}, "
+            "{\"Number\": 2.5}, {\"Boolean\": false}, "
+            "{\"Id\": \"00000000-0000-0000-0000-000000000000\"}]}, "
+            "\"d\": {\"Document\": {\"t\": {\"Text\": \"x\"}}}}}");
+  std::vector<Collection> collections;
+  collections.emplace_back("b");
+  collections.emplace_back("b");
+  const Database db("x.mdb", std::move(collections));
+  EXPECT_EQ(typed_database_json("d\x01.mdb", &db),
+            "{\"file\": \"d\\u0001.mdb\", \"collections\": [{\"name\": \"b\", \"entries\": {}}, "
+            "{\"name\": \"b\", \"entries\": {}}]}");
+  EXPECT_EQ(typed_database_json("x", nullptr), "{\"file\": \"x\", \"collections\": null}");
 }
 
 TEST(Json, ContainersKeepArrayOrderAndSortDocumentKeys) {
@@ -121,6 +154,12 @@ INSTANTIATE_TEST_SUITE_P(
         PrintableCase{"plain", "3 age 36", 100, "3 age 36"},
         PrintableCase{"tab_and_controls", std::string("a\tb\x1b[0m\x7f\0", 9), 100,
                       "a\\tb\\x1B[0m\\x7F\\x00"},
+        PrintableCase{"escape_character_and_marks", "\\x1B[31m a\xE2\x80\xBA_\xE2\x80\xB9" "b", 100,
+                      "\\\\x1B[31m a\\u203A_\\u2039b"},
+        PrintableCase{"format_characters_everywhere",
+                      "\xC2\xAD\xD8\x9C\xE1\xA0\x8E\xEF\xBF\xB9\xF3\xA0\x80\x81\xF3\xA0\x81\xBF",
+                      100,
+                      "\\u00AD\\u061C\\u180E\\uFFF9\\U000E0001\\U000E007F"},
         PrintableCase{"c1_control", "a\xC2\x9B" "b", 100, "a\\u009Bb"},
         PrintableCase{"invisible_format_characters",
                       "\xEF\xBB\xBF[a]\xE2\x80\xAE\xE2\x80\x8B\xE2\x80\xA8", 100,

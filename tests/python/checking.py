@@ -44,9 +44,51 @@ def checker():
     return str(path)
 
 
-def run_checker(*args):
+def run_checker(*args, input=None, timeout=120):
     return subprocess.run([checker(), *map(str, args)], capture_output=True, text=True,
-                          timeout=120)
+                          input=input, timeout=timeout)
+
+
+def refuse_constant(name):
+    raise ValueError(f"not strict JSON: {name}")
+
+
+def strict_json(text):
+    """json.loads that refuses NaN, Infinity and -Infinity."""
+    return json.loads(text, parse_constant=refuse_constant)
+
+
+def from_typed(value):
+    """A value of --typed-json output as the module returns it."""
+    [(kind, inner)] = value.items()
+    if kind == "Number":
+        return float(inner)
+    if kind == "Boolean":
+        return 1.0 if inner else 0.0
+    if kind == "Array":
+        items = []
+        for item in inner:
+            items.append(from_typed(item))
+        return items
+    if kind == "Document":
+        entries = {}
+        for key in inner:
+            entries[key] = from_typed(inner[key])
+        return entries
+    assert kind in ("Id", "Text"), kind
+    return inner
+
+
+def describe(value):
+    """A value the module returned as the checker's warnings name it."""
+    if isinstance(value, float):
+        return repr(value)
+    if isinstance(value, str):
+        return f'"{value}"'
+    if isinstance(value, list):
+        return "[" + ", ".join(describe(v) for v in value) + "]"
+    keys = sorted(value, key=lambda k: k.encode())
+    return "{" + ", ".join(f"{k}: {describe(value[k])}" for k in keys) + "}"
 
 
 def load_with_module(paths):
@@ -128,15 +170,16 @@ def same(a, b):
 
 
 def report_lines(stdout, path):
-    """The 'FILE:LINE: kind: explanation' lines of a report, as
-    (line, kind, explanation)."""
+    """The 'FILE:LINE: kind: explanation' lines of a report (also
+    'FILE:LINE:COLUMN: ...'), as (line, kind, explanation)."""
     prefix = f"{path}:"
     found = []
-    for line in stdout.splitlines():
+    for line in stdout.split("\n"):
         if not line.startswith(prefix):
             continue
         rest = line[len(prefix):]
         number, _, rest = rest.partition(": ")
+        number = number.split(":")[0]
         if number.isdigit():
             kind, _, explanation = rest.partition(": ")
             found.append((int(number), kind, explanation))

@@ -2,12 +2,24 @@
 exit status, --quiet, and the numbers and texts of --json."""
 
 import json
+import math
+import os
 import random
+import signal
 import struct
+import subprocess
+import unicodedata
 
 import pytest
 
-from checking import DATA, ROOT, load_with_module, report_lines, run_checker
+from checking import (DATA, ROOT, checker, load_with_module, report_lines, run_checker,
+                      strict_json)
+from conftest import under_address_sanitizer
+
+# AddressSanitizer, preloaded into the checker too, reserves terabytes of
+# address space: an address-space limit stops it before it starts.
+needs_plain_memory = pytest.mark.skipif(under_address_sanitizer(),
+                                        reason="an address-space limit stops AddressSanitizer")
 
 MISTAKES = DATA / "mistakes.mdb"
 
@@ -73,17 +85,25 @@ def test_the_deliberate_mistake_of_the_example():
 @pytest.mark.parametrize("name, line, words", [
     ("bom.mdb", 1, ["byte order mark (U+FEFF)", "header", "cannot be loaded"]),
     ("before_header.mdb", 2, ["ahead of the first header", "cannot be loaded"]),
-    ("invalid_utf8.mdb", 2, ["invalid UTF-8", "byte offset 18", "byte 12 of the line", "\\xE9"]),
+    ("invalid_utf8.mdb", 2, [":2:12: error: invalid UTF-8: \\xE9;"]),
+    ("utf16.mdb", 1, [":1:1: error: invalid UTF-8: \\xFF (the file is UTF-16LE text"]),
+    ("cr_only.mdb", 1, [":1:4: warning: a carriage return", ":1: error: entry line ahead"]),
 ])
-def test_files_the_module_cannot_load(name, line, words):
+def test_files_the_module_cannot_load(tmp_path, name, line, words):
     path = DATA / name
+    if name == "utf16.mdb":
+        path = tmp_path / name
+        path.write_bytes("[a]\n3 k 1\n".encode("utf-16"))
+    elif name == "cr_only.mdb":
+        path = tmp_path / name
+        path.write_bytes(b"[a]\r3 k 1\r")
     result = run_checker(path)
     assert result.returncode == 2
-    [(found_line, kind, explanation)] = report_lines(result.stdout, path)
-    assert (found_line, kind) == (line, "error")
+    assert {(n, k) for n, k, _ in report_lines(result.stdout, path)} == {(line, "error")} | \
+        ({(line, "warning")} if name == "cr_only.mdb" else set())
     for word in words:
-        assert word in explanation
-    assert result.stdout.endswith(f"{path}: not loaded; 1 error, 0 skipped, 0 warnings\n")
+        assert (f"{path}{word}" if word.startswith(":") else word) in result.stdout
+    assert f"{path}: not loaded; 1 error, 0 skipped, " in result.stdout
 
 
 def test_the_byte_order_mark_is_shown_escaped():
@@ -102,13 +122,92 @@ def test_control_characters_are_escaped(tmp_path):
 @pytest.mark.parametrize("target, reason", [
     ("missing.mdb", "No such file or directory"),
     (".", "it is a directory"),
+    ("fifo", "it is a FIFO; only regular files are read"),
+    ("/dev/zero", "it is a character device; only regular files are read"),
 ])
-def test_unreadable_files(tmp_path, target, reason):
+@pytest.mark.parametrize("quiet", [False, True])
+def test_unreadable_files_are_reported_and_the_run_goes_on(tmp_path, target, reason, quiet):
     path = tmp_path / target
-    result = run_checker(path)
+    if target == "fifo":
+        os.mkfifo(path)
+    clean = DATA / "clean.mdb"
+    result = run_checker(*(["-q"] if quiet else []), path, clean, timeout=20)
     assert result.returncode == 2
-    assert result.stdout == (f"{path}: error: cannot read the file: {reason}\n"
-                             f"{path}: not loaded; 1 error, 0 skipped, 0 warnings\n")
+    assert result.stdout.startswith(f"{path}: error: cannot read the file: {reason}\n"
+                                    f"{path}: not loaded; 1 error, 0 skipped, 0 warnings\n"
+                                    f"{clean}: 3 collections")
+
+
+@needs_plain_memory
+@pytest.mark.parametrize("args", [["-q"], ["--json"], ["--typed-json"]])
+def test_a_file_that_runs_out_of_memory_is_reported_and_the_run_goes_on(tmp_path, args):
+    huge = tmp_path / "huge.mdb"
+    with open(huge, "wb") as f:
+        f.truncate(5 << 30)  # sparse: 5 GB of zero bytes that take no room
+    clean = DATA / "clean.mdb"
+    result = subprocess.run(["bash", "-c", 'ulimit -v 300000; exec "$@"', "-", checker(),
+                             *args, str(huge), str(clean)],
+                            capture_output=True, text=True, timeout=60)
+    assert result.returncode == 2
+    report = f"{huge}: error: cannot check the file: out of memory\n"
+    if args == ["-q"]:
+        assert result.stdout.startswith(report + f"{huge}: not checked; out of memory\n{clean}: 3")
+    else:
+        first, second = result.stdout.splitlines()
+        assert strict_json(first) in (None, {"file": str(huge), "collections": None})
+        assert len(strict_json(second)) > 0
+        assert result.stderr.startswith(report)
+
+
+@needs_plain_memory
+def test_reports_are_written_as_they_are_made_in_bounded_memory(tmp_path):
+    path = tmp_path / "bad.mdb"
+    path.write_text("[a]\n" + "3 k x\n" * 300_000)
+    result = subprocess.run(["bash", "-c", 'ulimit -v 200000; "$@" | wc -l', "-", checker(),
+                             str(path)], capture_output=True, text=True, timeout=120)
+    assert (result.stdout.strip(), result.stderr) == (str(2 * 300_000 + 1), "")
+
+
+@pytest.mark.parametrize("redirect, message", [
+    (">/dev/full", "quorvane-check: cannot write the output: No space left on device\n"),
+    (">&-", "quorvane-check: cannot write the output: standard output is closed\n"),
+])
+def test_write_failures_are_reported(redirect, message):
+    result = subprocess.run(["bash", "-c", f'"$@" {redirect}', "-", checker(), "--json",
+                             str(DATA / "clean.mdb")], capture_output=True, text=True, timeout=60)
+    assert (result.returncode, result.stderr) == (4, message)
+
+
+def test_a_closed_pipe_ends_the_run_quietly(tmp_path):
+    path = tmp_path / "bad.mdb"
+    path.write_text("[a]\n" + "3 k x\n" * 100_000)
+    # Even when the parent leaves SIGPIPE ignored, as some shells and daemons do.
+    ignore = lambda: signal.signal(signal.SIGPIPE, signal.SIG_IGN)  # noqa: E731
+    with subprocess.Popen([checker(), str(path)], stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                          preexec_fn=ignore) as child:
+        child.stdout.readline()
+        child.stdout.close()
+        assert child.wait(timeout=60) == -signal.SIGPIPE
+        assert child.stderr.read() == b""
+
+
+def test_paths_are_never_shortened(tmp_path):
+    folder = tmp_path / ("d" * 120) / ("e" * 120)
+    folder.mkdir(parents=True)
+    path = folder / "x.mdb"
+    path.write_text("[a]\n3 k x\n")
+    assert report_lines(run_checker(path).stdout, path)[0][:2] == (2, "error")
+
+
+def test_standard_input():
+    result = run_checker("-", input="[a]\n3 k x\n")
+    assert result.returncode == 1
+    assert result.stdout.startswith("<stdin>:2: error: value ‹x›")
+    assert result.stdout.endswith("<stdin>: 1 collection, 0 entries; 1 error, 0 skipped, "
+                                  "0 warnings\n")
+    typed = strict_json(run_checker("--typed-json", "-", input="[a]\n3 k 1\n").stdout)
+    assert typed == {"file": "<stdin>", "collections": [
+        {"name": "a", "entries": {"k": {"Number": 1.0}}}]}
 
 
 def test_clean_file_exits_zero_with_its_summary_only():
@@ -126,15 +225,20 @@ def test_quiet_prints_only_the_summaries_and_the_worst_status_wins():
     assert run_checker("-q", DATA / "clean.mdb", MISTAKES).returncode == 1
 
 
-@pytest.mark.parametrize("args", [[], ["--no-such-option", "x.mdb"], ["--json", "--quiet", "x"]])
-def test_bad_usage_exits_two(args):
+@pytest.mark.parametrize("args", [[], ["--no-such-option", "x.mdb"], ["--json", "--quiet", "x"],
+                                  ["--json", "--typed-json", "x"], ["-q", "--typed-json", "x"]])
+def test_bad_usage_has_a_status_of_its_own(args):
     result = run_checker(*args)
-    assert result.returncode == 2 and result.stdout == ""
+    assert result.returncode == 3 and result.stdout == ""
     assert result.stderr
 
 
 def test_help_and_version():
-    assert "Usage: quorvane-check" in run_checker("--help").stdout
+    help = " ".join(run_checker("--help").stdout.split())
+    assert "Usage: quorvane-check" in help
+    for words in ['"-" reads standard input', "become null", '{"Number": "nan"}', "3 bad usage",
+                  "4 the output could not be written"]:
+        assert words in help
     assert run_checker("--version").stdout.strip() == "quorvane-check 0.2.0"
 
 
@@ -159,7 +263,7 @@ def test_json_texts_are_escaped(tmp_path):
     text = 'q"uote\\back\x00nul\x07bell\x1f\x7fé東\U0001F600'
     path.write_text(f"[t]\n2 k {text}\n", encoding="utf-8")
     output = run_checker("--json", path).stdout
-    assert '"q\\"uote\\\\back\\u0000nul\\u0007bell\\u001f\x7fé東\U0001F600"' in output
+    assert '"q\\"uote\\\\back\\u0000nul\\u0007bell\\u001f\\u007fé東\U0001F600"' in output
     [collection] = json.loads(output)
     [(_, content)] = load_with_module([path])
     assert collection["entries"]["k"] == content["t"]["k"] == text
@@ -167,18 +271,38 @@ def test_json_texts_are_escaped(tmp_path):
 
 def raw_numbers(stdout):
     """The numbers of --json output as the texts that were written."""
-    [collection] = json.loads(stdout, parse_float=str, parse_constant=str, parse_int=str)
+    [collection] = json.loads(stdout, parse_float=str, parse_int=str)
     return collection["entries"]
+
+
+def json_text(value):
+    """What --json writes for a number: Python's json text, null if not finite."""
+    return json.dumps(value) if math.isfinite(value) else None
 
 
 def test_json_numbers_are_what_python_json_writes_for_the_module_values():
     path = DATA / "numbers.mdb"
-    raw = raw_numbers(run_checker("--json", path).stdout)
+    result = run_checker("--json", path)
+    strict_json(result.stdout)
+    raw = raw_numbers(result.stdout)
     [(_, content)] = load_with_module([path])
     values = content["numbers"]
     assert raw.keys() == values.keys()
     for key, value in values.items():
-        assert raw[key] == (json.dumps(value) if key != "list" else [json.dumps(v) for v in value])
+        assert raw[key] == (json_text(value) if key != "list" else [json_text(v) for v in value])
+
+
+@pytest.mark.parametrize("option", ["--json", "--typed-json"])
+def test_json_is_strict_and_one_line_per_file_for_every_line_splitter(tmp_path, option):
+    path = tmp_path / "odd.mdb"
+    path.write_text("[a\u2028b\u2029c\u0085d\x7fe\x80]\n3 nan nan\n3 inf -inf\n"
+                    "6 d {k\x9f: inf}\n[\u2028]\n", encoding="utf-8")
+    output = run_checker(option, path, path).stdout
+    assert len(output.splitlines()) == 2  # str.splitlines also splits at U+2028 and U+0085
+    for line in output.splitlines():
+        parsed = strict_json(line)
+        collections = parsed["collections"] if option == "--typed-json" else parsed
+        assert [c["name"] for c in collections] == ["a\u2028b\u2029c\u0085d\x7fe\x80", "\u2028"]
 
 
 def test_json_numbers_of_random_single_precision_values(tmp_path):
@@ -193,4 +317,32 @@ def test_json_numbers_of_random_single_precision_values(tmp_path):
     [(_, content)] = load_with_module([path])
     assert len(raw) == len(floats)
     for key, value in content["r"].items():
-        assert raw[key] == json.dumps(value), key
+        assert raw[key] == json_text(value), key
+
+
+def shown(char):
+    """How a report shows one character of a file: escaped when it is a control,
+    a format character or a line or paragraph separator, or one of \\ ‹ ›."""
+    code = ord(char)
+    if char == "\t":
+        return "\\t"
+    if char == "\\":
+        return "\\\\"
+    if unicodedata.category(char) not in ("Cc", "Cf", "Zl", "Zp") and char not in "‹›":
+        return char
+    if code < 0x80:
+        return f"\\x{code:02X}"
+    return f"\\u{code:04X}" if code <= 0xFFFF else f"\\U{code:08X}"
+
+
+def test_excerpts_escape_by_one_rule_over_every_code_point(tmp_path):
+    chars = [chr(c) for c in range(0x110000)
+             if chr(c) not in "\n\r" and not 0xD800 <= c <= 0xDFFF]
+    chunks = ["".join(chars[i:i + 90]) for i in range(0, len(chars), 90)]
+    path = tmp_path / "every.mdb"
+    path.write_text("[a]\n" + "".join(f"3 k <{chunk}>\n" for chunk in chunks), encoding="utf-8")
+    lines = run_checker(path).stdout.split("\n")
+    excerpts = [line[4:] for line in lines if line.startswith("    ")]
+    assert len(excerpts) == len(chunks)
+    for chunk, excerpt in zip(chunks, excerpts):
+        assert excerpt == "3 k <" + "".join(map(shown, chunk)) + ">"

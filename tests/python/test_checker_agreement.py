@@ -1,16 +1,16 @@
 """quorvane-check and the module never disagree: on every example and test
 file, and on generated files full of near misses, the checker reports one
 error per "Error parsing" line the module prints (quoting the same message,
-in the same order), fails exactly the files the module cannot load, and its
---json output holds what the module returns."""
+in the same order), fails exactly the files the module cannot load, its
+--typed-json output holds what the module returns, and each warning about a
+value stored other than written names the value the module returns."""
 
-import json
 import random
 
 import pytest
 
-from checking import (SAMPLE_FILES, as_module_returns, deep_recursion, load_with_module, module_messages,
-                      reachable, report_lines, run_checker, same)
+from checking import (DATA, SAMPLE_FILES, deep_recursion, describe, from_typed, load_with_module,
+                      module_messages, reachable, report_lines, run_checker, same, strict_json)
 
 # Pieces that generated lines are made of: every kind of near miss.
 CODES = ["1", "2", "3", "4", "5", "6", "0", "7", "+3", "003", "-2", "x", "65535", "65536",
@@ -74,13 +74,16 @@ def assert_agreement(paths):
         assert len(errors) == len(printed), path
         assert report.returncode == (1 if lines else 0), path
 
-        as_json = run_checker("--json", path)
+        as_json = run_checker("--typed-json", path)
         assert as_json.returncode == report.returncode
-        collections = reachable(json.loads(as_json.stdout))
+        typed = strict_json(as_json.stdout)
+        assert typed["file"] == str(path)
+        collections = reachable(typed["collections"])
         assert collections.keys() == content.keys(), path
         with deep_recursion():
             for name, entries in content.items():
-                assert same(as_module_returns(collections[name]), entries), (path, name)
+                values = {key: from_typed(value) for key, value in collections[name].items()}
+                assert same(values, entries), (path, name)
 
 
 def test_sample_files_are_there():
@@ -106,3 +109,20 @@ def test_generated_files_hold_every_outcome(generated_files):
     assert {k for k, _ in kinds} == {"error", "skipped", "warning"}
     firsts = {first for _, first in kinds}
     assert {"type", "value", "line", "key", "section"} <= firsts
+
+
+def test_warnings_name_the_values_the_module_stores():
+    path = DATA / "quiet_changes.mdb"
+    lines = path.read_text(encoding="utf-8").splitlines()
+    [(_, content)] = load_with_module([path])
+    warnings = [(n, e) for n, kind, e in report_lines(run_checker(path).stdout, path)
+                if kind == "warning"]
+    assert len(warnings) >= 8
+    for number, explanation in warnings:
+        section = next(l[1:-1] for l in reversed(lines[:number]) if l.startswith("["))
+        key = lines[number - 1].split()[1]
+        stored = content[section][key]
+        if isinstance(stored, str):
+            assert explanation.endswith(f"so it is the text ‹{stored}›"), explanation
+        else:
+            assert explanation.endswith(f"; the value stored is ‹{describe(stored)}›"), explanation
