@@ -7,6 +7,7 @@
 
 #include "binding/args.h"
 #include "binding/errors.h"
+#include "binding/key_cache.h"
 #include "binding/py_ref.h"
 #include "binding/recursion.h"
 #include "core/document.h"
@@ -15,10 +16,6 @@ namespace quorvane::py {
 namespace {
 
 constexpr const char* kUnsupported = "Unsupported data type";
-
-PyObject* str_from(std::string_view text) {
-  return PyUnicode_FromStringAndSize(text.data(), static_cast<Py_ssize_t>(text.size()));
-}
 
 PyObject* array_to_py(const Array& items) {
   RecursionGuard depth(" while converting a stored array");
@@ -42,7 +39,7 @@ PyObject* document_to_py(const Document& document) {
   document.for_each([&](std::string_view key, const DataType& value) {
     if (!ok) return;
     OwnedRef item{datatype_to_py(value)};
-    OwnedRef name{item ? str_from(key) : nullptr};
+    OwnedRef name{item ? key_str(key) : nullptr};
     ok = name && PyDict_SetItem(dict.get(), name.get(), item.get()) == 0;
   });
   return ok ? dict.release() : nullptr;
@@ -212,10 +209,10 @@ PyObject* datatype_to_py_any(const DataType& value) noexcept {
     case DataType::Kind::kId: {
       char text[Id::kTextLength];
       value.as_id().write_text(text);
-      return str_from(std::string_view(text, sizeof text));
+      return new_str(std::string_view(text, sizeof text));
     }
     case DataType::Kind::kText:
-      return str_from(value.as_text());
+      return new_str(value.as_text());
     case DataType::Kind::kNumber:
       return PyFloat_FromDouble(static_cast<double>(value.as_number()));
     case DataType::Kind::kBoolean:

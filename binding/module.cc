@@ -6,6 +6,7 @@
 #include <Python.h>
 
 #include "binding/errors.h"
+#include "binding/key_cache.h"
 #include "binding/py_ref.h"
 #include "binding/types.h"
 
@@ -36,6 +37,7 @@ void forget_module_objects() {
   forget_quorvane_type();
   forget_collection_type();
   forget_panic_exception();
+  forget_key_cache();
 }
 
 PyObject* create_module() {
