@@ -33,7 +33,9 @@ PyObject* array_to_py(const Array& items) {
 PyObject* document_to_py(const Document& document) {
   RecursionGuard depth(" while converting a stored document");
   if (!depth) return nullptr;
-  OwnedRef dict{PyDict_New()};
+  // Sized once for all its items, so that a large document's dict is never
+  // rebuilt while it fills (the interpreter's own presized constructor).
+  OwnedRef dict{_PyDict_NewPresized(static_cast<Py_ssize_t>(document.size()))};
   if (!dict) return nullptr;
   bool ok = true;
   document.for_each([&](std::string_view key, const DataType& value) {
