@@ -1,5 +1,6 @@
 """Per-call cost of the Quorvane members that touch no values, against a no-op
-builtin method call ({}.__contains__('a'))."""
+builtin method call ({}.__contains__('a')), and get_collection in databases of
+1, 1,000 and 10,000 collections against dict.get on a dict of as many names."""
 
 from pyperf_pairs import Pairs
 
@@ -17,9 +18,30 @@ get_collection = db.get_collection
 
 BASELINE = "noop('a')"
 
+
+def many(count, suffix=""):
+    """A database `db<suffix>` of `count` collections, a dict `names<suffix>` of
+    the same names, and `name<suffix>`, the last name made."""
+    return f"""
+from pyquorvane import Quorvane
+db{suffix} = Quorvane()
+names{suffix} = {{}}
+for i in range({count}):
+    db{suffix}.create_collection(f"collection{{i}}")
+    names{suffix}[f"collection{{i}}"] = i
+name{suffix} = f"collection{{{count} - 1}}"
+get_collection{suffix} = db{suffix}.get_collection
+dget{suffix} = names{suffix}.get
+"""
+
+
 if __name__ == "__main__":
     pairs = Pairs()
     pairs.timeit("get_version()", "get_version()", BASELINE, SETUP)
     pairs.timeit("list_collections() of 10", "list_collections()", BASELINE, SETUP)
     pairs.timeit("get_collection(name)", "get_collection('collection5')", BASELINE, SETUP)
+    pairs.timeit("get_collection of 1,000", "get_collection(name)", "dget(name)", many(1_000),
+                 target=3)
+    pairs.timeit("get_collection of 10,000", "get_collection(name)", "get_collection_1(name_1)",
+                 many(10_000) + many(1, "_1"), target=1.1)
     pairs.report()

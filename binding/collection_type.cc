@@ -13,6 +13,7 @@
 #include "binding/args.h"
 #include "binding/convert.h"
 #include "binding/errors.h"
+#include "binding/key_cache.h"
 #include "binding/py_ref.h"
 
 namespace quorvane::py {
@@ -125,8 +126,7 @@ PyObject* collection_list(PyObject* self, PyObject*) {
       bool ok = true;
       entries.for_each([&](std::string_view key, const DataType&) {
         if (!ok) return;
-        PyObject* name =
-            PyUnicode_FromStringAndSize(key.data(), static_cast<Py_ssize_t>(key.size()));
+        PyObject* name = new_str(key);  // a new str each: never one of the key cache
         ok = name != nullptr;
         if (ok) PyList_SET_ITEM(list.get(), index++, name);  // steals
       });

@@ -8,6 +8,7 @@
 #include "binding/args.h"
 #include "binding/dict_watch.h"
 #include "binding/errors.h"
+#include "binding/key_cache.h"
 #include "binding/py_ref.h"
 #include "binding/recursion.h"
 #include "core/value/document.h"
@@ -17,10 +18,6 @@ namespace quorvane::py {
 namespace {
 
 constexpr const char* kUnsupported = "Unsupported data type";
-
-PyObject* str_from(std::string_view text) {
-  return PyUnicode_FromStringAndSize(text.data(), static_cast<Py_ssize_t>(text.size()));
-}
 
 PyObject* array_to_py(const Array& items) {
   RecursionGuard depth(" while converting a stored array");
@@ -38,13 +35,15 @@ PyObject* array_to_py(const Array& items) {
 PyObject* document_to_py(const Document& document) {
   RecursionGuard depth(" while converting a stored document");
   if (!depth) return nullptr;
-  OwnedRef dict{PyDict_New()};
+  // Sized once for all its items, so that a large document's dict is never
+  // rebuilt while it fills (the interpreter's own presized constructor).
+  OwnedRef dict{_PyDict_NewPresized(static_cast<Py_ssize_t>(document.size()))};
   if (!dict) return nullptr;
   bool ok = true;
   document.for_each([&](std::string_view key, const DataType& value) {
     if (!ok) return;
     OwnedRef item{datatype_to_py(value)};
-    OwnedRef name{item ? str_from(key) : nullptr};
+    OwnedRef name{item ? key_str(key) : nullptr};
     ok = name && PyDict_SetItem(dict.get(), name.get(), item.get()) == 0;
   });
   return ok ? dict.release() : nullptr;
@@ -250,10 +249,10 @@ PyObject* datatype_to_py_any(const DataType& value) {
     case DataType::Kind::kId: {
       char text[Id::kTextLength];
       value.as_id().write_text(text);
-      return str_from(std::string_view(text, sizeof text));
+      return new_str(std::string_view(text, sizeof text));
     }
     case DataType::Kind::kText:
-      return str_from(value.as_text());
+      return new_str(value.as_text());
     case DataType::Kind::kNumber:
       return PyFloat_FromDouble(static_cast<double>(value.as_number()));
     case DataType::Kind::kBoolean:

@@ -8,6 +8,7 @@
 #include "binding/database_lock.h"
 #include "binding/dict_watch.h"
 #include "binding/errors.h"
+#include "binding/key_cache.h"
 #include "binding/py_ref.h"
 #include "binding/thread_exit.h"
 #include "binding/types.h"
@@ -40,6 +41,7 @@ void forget_module_objects() {
   forget_collection_type();
   forget_panic_exception();
   forget_dict_watcher();
+  forget_key_cache();
 }
 
 PyObject* create_module() {

@@ -25,7 +25,48 @@ class FdCloser {
 
 constexpr std::size_t kMinimumBuffer = 64 * 1024;
 
+// Entry lines need at least this many bytes each, line feed included.
+constexpr std::size_t kShortestEntryLine = 6;
+
+enum class LineKind { kSkipped, kHeader, kEntry };
+
+// The kind of `line` as load_database sees it after trimming. Lines whose
+// first byte past spaces and tabs is plain ASCII text skip the trimming.
+LineKind line_kind(std::string_view line) {
+  std::size_t i = 0;
+  while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+  const unsigned char first = i < line.size() ? static_cast<unsigned char>(line[i]) : 0;
+  if (first > ' ' && first < 0x80 && first != '[') {
+    return first == '#' ? LineKind::kSkipped : LineKind::kEntry;
+  }
+  const std::string_view trimmed = trim_whitespace(line);
+  if (trimmed.empty() || trimmed.front() == '#') return LineKind::kSkipped;
+  return header_name(trimmed) ? LineKind::kHeader : LineKind::kEntry;
+}
+
 }  // namespace
+
+std::vector<std::size_t> section_sizes(std::string_view text) {
+  std::vector<std::size_t> sizes;
+  std::size_t lines = 0, start = 0, pos = 0;
+  auto finish = [&](std::size_t end) {
+    if (!sizes.empty()) sizes.back() = std::min(lines, (end - start) / kShortestEntryLine + 1);
+  };
+  while (pos < text.size()) {
+    const std::size_t line_start = pos;
+    const LineKind kind = line_kind(next_line(text, pos));
+    if (kind == LineKind::kHeader) {
+      finish(line_start);
+      sizes.push_back(0);
+      lines = 0;
+      start = std::min(pos, text.size());
+    } else if (kind == LineKind::kEntry) {
+      ++lines;
+    }
+  }
+  finish(text.size());
+  return sizes;
+}
 
 std::expected<FileContents, Error> read_whole_file(std::string_view path,
                                                    bool (*keep_reading)()) {

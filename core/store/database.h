@@ -1,17 +1,23 @@
 // The root object of the store: the path it came from and an ordered list of
 // named collections, owned by value. Collections are only ever appended,
-// never removed or reordered. Not thread-safe: the Python binding serialises
-// access with the lock of its DatabaseHandle.
+// never removed or reordered. Beside the list, an index maps each name to the
+// position of its first collection, so lookups by name take constant time
+// whatever the number of collections. Not thread-safe: the Python binding
+// serialises access with the lock of its DatabaseHandle.
 #pragma once
 
 #include <cstddef>
 #include <expected>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include <boost/unordered/unordered_flat_map.hpp>
+
 #include "core/store/collection.h"
+#include "core/value/document.h"
 #include "core/value/error.h"
 
 namespace quorvane {
@@ -21,9 +27,10 @@ class Database {
   static constexpr std::string_view kDefaultPath = "./default.mdb";
 
   // An empty database with the default path; touches no file.
-  Database() : path_(kDefaultPath) {}
-  Database(std::string path, std::vector<Collection> collections)
-      : path_(std::move(path)), collections_(std::move(collections)) {}
+  Database() : path_(kDefaultPath), index_(0, SeededHash{random_seed()}) {}
+  // Takes `collections` in their order; of several with one name, the first
+  // is the one found by name.
+  Database(std::string path, std::vector<Collection> collections);
 
   // Appends an empty collection named `name` and returns it. Fails with
   // kCollectionExists, changing nothing, when a collection of exactly this
@@ -40,11 +47,19 @@ class Database {
 
   const std::string& path() const { return path_; }
   const std::vector<Collection>& collections() const { return collections_; }
+  // For changing the collections' entries in place. REQUIRES: no collection
+  // is added, removed, moved or renamed through it (the index would go stale).
   std::vector<Collection>& collections() { return collections_; }
 
  private:
+  // Name to position of the first collection of that name. The names are
+  // copies: a view into collections_ would dangle when the vector grows.
+  using NameIndex =
+      boost::unordered_flat_map<std::string, std::size_t, SeededHash, std::equal_to<>>;
+
   std::string path_;
   std::vector<Collection> collections_;
+  NameIndex index_;
 };
 
 }  // namespace quorvane

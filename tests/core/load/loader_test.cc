@@ -55,6 +55,28 @@ TEST_P(LoadText, BuildsTheCollectionsAndPrints) {
   const Loaded loaded = load_and_capture(c.text);
   EXPECT_EQ(loaded.database, c.database);
   EXPECT_EQ(loaded.printed, c.printed);
+
+  // Every table was sized for at least the entries its section stored.
+  StdoutCapture quiet;
+  const std::expected<Database, Error> db = load_text("mem.mdb", c.text);
+  quiet.finish();
+  if (!db) return;
+  const std::vector<std::size_t> sizes = section_sizes(c.text);
+  ASSERT_EQ(sizes.size(), db->collections().size());
+  for (std::size_t i = 0; i < sizes.size(); ++i) {
+    EXPECT_GE(sizes[i], db->collections()[i].entries().size()) << i;
+  }
+}
+
+TEST(SectionSizes, CountEntryLinesUpToOnePerSixBytes) {
+  // Comments, blank lines and headers are no entries; a header after other
+  // whitespace (U+00A0) is a header still.
+  EXPECT_EQ(section_sizes("3 k 1\n[a]\n# c\n\n  3 k 1\n\xC2\xA0[b]\r\n3 k 1\n\v3 j 2"),
+            (std::vector<std::size_t>{1, 2}));
+  std::string short_lines = "[c]\n";
+  for (int i = 0; i < 60; ++i) short_lines += "3\n";
+  EXPECT_EQ(section_sizes(short_lines), (std::vector<std::size_t>{21}));
+  EXPECT_EQ(section_sizes("[only]"), (std::vector<std::size_t>{0}));
 }
 
 const std::nullopt_t kFails = std::nullopt;

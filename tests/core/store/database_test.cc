@@ -49,6 +49,28 @@ TEST(Database, DuplicateNamesFromAFileResolveToTheFirst) {
   EXPECT_TRUE(db.create_collection("Users"));
 }
 
+// Many collections grow the list (and move its names) many times over; each
+// name must still lead to its own collection, and a duplicate to the first.
+TEST(Database, EveryNameFindsItsCollectionAfterGrowth) {
+  std::vector<Collection> loaded;
+  loaded.emplace_back("c0");
+  loaded.emplace_back("c0").set("second", DataType::number(1));
+  Database db("data.mdb", std::move(loaded));
+  Names expected{"c0", "c0"};
+  for (int i = 1; i < 3000; ++i) {
+    expected.push_back("c" + std::to_string(i));
+    ASSERT_TRUE(db.create_collection(expected.back()));
+  }
+  EXPECT_EQ(db.list_collections(), expected);
+  EXPECT_EQ(db.find_collection("c0"), 0u);
+  for (std::size_t i = 2; i < expected.size(); ++i) {
+    ASSERT_EQ(db.find_collection(expected[i]), i) << expected[i];
+    ASSERT_EQ(db.collections()[i].name, expected[i]);
+  }
+  EXPECT_FALSE(db.create_collection("c2999"));
+  EXPECT_EQ(db.find_collection("c3000"), std::nullopt);
+}
+
 TEST(CollectionOps, GetSetDel) {
   Collection c("c");
   EXPECT_TRUE(c.entries().empty());
