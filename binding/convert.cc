@@ -111,19 +111,19 @@ class ToValue {
   // and with them the stack that reading, copying and releasing them takes.
   class Level {
    public:
-    explicit Level(std::size_t& depth) noexcept : depth_(depth) {
-      if (++depth_ > kMaxNestingDepth) [[unlikely]] {
+    explicit Level(std::size_t& depth) noexcept : open_(depth) {
+      if (++open_ > kMaxNestingDepth) [[unlikely]] {
         PyErr_Format(PyExc_RecursionError, "a value may nest at most %d lists and dicts",
                      static_cast<int>(kMaxNestingDepth));
       }
     }
     Level(const Level&) = delete;
     Level& operator=(const Level&) = delete;
-    ~Level() { --depth_; }
-    explicit operator bool() const noexcept { return depth_ <= kMaxNestingDepth; }
+    ~Level() { --open_; }
+    explicit operator bool() const noexcept { return open_ <= kMaxNestingDepth; }
 
    private:
-    std::size_t& depth_;
+    std::size_t& open_;  // the converter's count
   };
 
   std::optional<DataType> generic(PyObject* object);
