@@ -8,9 +8,9 @@
 #define PY_SSIZE_T_CLEAN
 #include <Python.h>
 
-#include <cxxabi.h>
-
 #include <string_view>
+
+#include "binding/thread_exit.h"
 
 namespace quorvane::py {
 
@@ -46,9 +46,8 @@ template <class Body>
 PyObject* guarded(Body&& body) {
   try {
     return body();
-  } catch (abi::__forced_unwind&) {
-    throw;
   } catch (...) {
+    if (is_foreign_exception()) throw;
     raise_from_cpp_exception();
     return nullptr;
   }
