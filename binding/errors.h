@@ -8,9 +8,9 @@
 #define PY_SSIZE_T_CLEAN
 #include <Python.h>
 
-#include <cxxabi.h>
-
 #include <string_view>
+
+#include "binding/thread_exit.h"
 
 namespace quorvane::py {
 
@@ -61,9 +61,8 @@ PyObject* guarded(Body&& body) {
   prepare_thread();
   try {
     return body();
-  } catch (abi::__forced_unwind&) {
-    throw;
   } catch (...) {
+    if (is_foreign_exception()) throw;
     raise_from_cpp_exception();
     return nullptr;
   }

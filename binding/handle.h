@@ -128,10 +128,8 @@ PyObject* with_lock(const DatabaseShare& share, Op&& op) {
     return op(db);
   } catch (const std::bad_alloc&) {
     throw;
-  } catch (abi::__forced_unwind&) {
-    throw;
   } catch (...) {
-    db.poison();
+    if (!is_foreign_exception()) db.poison();
     throw;
   }
 }

@@ -5,8 +5,9 @@
 // C++ forced unwind (abi::__forced_unwind). That unwind must pass through
 // every frame of the binding between such a GIL re-take and the interpreter:
 //   - no such frame may be noexcept (the unwind would end in std::terminate);
-//   - a catch (...) is preceded by catch (abi::__forced_unwind&) { throw; }
-//     (a forced unwind that is caught and not rethrown ends in std::terminate);
+//   - a catch (...) rethrows it (a forced unwind that is caught and not
+//     rethrown ends in std::terminate). It carries no C++ object, so
+//     std::current_exception() is empty there: is_foreign_exception().
 //   - a destructor must not touch the interpreter, Python objects or state
 //     that the GIL guards: the thread does not hold the GIL, and its thread
 //     state may already be freed. Guards test ending_at_exit() first.
@@ -16,9 +17,8 @@
 #define PY_SSIZE_T_CLEAN
 #include <Python.h>
 
-#include <cxxabi.h>
-
 #include <atomic>
+#include <exception>
 
 namespace quorvane::py {
 
@@ -38,6 +38,10 @@ inline bool ending_at_exit() noexcept {
   return _PyThreadState_UncheckedGet() == nullptr;
 #endif
 }
+
+// Inside a catch (...): whether the exception is not a C++ one, such as the
+// forced unwind that ends a thread. It must be rethrown untouched.
+inline bool is_foreign_exception() noexcept { return !std::current_exception(); }
 
 // Registers the atexit callback that sets g_shutting_down. When that fails
 // the flag is set at once (guards then always look), and no error is left.

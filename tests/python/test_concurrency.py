@@ -10,7 +10,7 @@ import sys
 import pytest
 
 from pyquorvane import Quorvane
-from conftest import run_script
+from conftest import run_script, under_address_sanitizer
 
 
 class Hook:
@@ -432,6 +432,11 @@ time.sleep(0.1)
 }
 
 
+@pytest.mark.skipif(
+    under_address_sanitizer(),
+    reason="AddressSanitizer's runtime does not follow the forced unwind of a thread ended at "
+    "exit: the stack poisoning it leaves behind fails a CHECK at the next rethrow",
+)
 @pytest.mark.parametrize("name", list(EXIT_PROGRAMS))
 def test_threads_still_calling_at_interpreter_exit_end_cleanly(tmp_path, name):
     path = tmp_path / "small.mdb"
