@@ -39,11 +39,13 @@ PyObject* document_to_py(const Document& document) {
   // rebuilt while it fills (the interpreter's own presized constructor).
   OwnedRef dict{_PyDict_NewPresized(static_cast<Py_ssize_t>(document.size()))};
   if (!dict) return nullptr;
+  // The keys of a large document would only push each other out of the cache.
+  const bool cached_keys = document.size() <= kKeyCacheSlots / 8;
   bool ok = true;
   document.for_each([&](std::string_view key, const DataType& value) {
     if (!ok) return;
     OwnedRef item{datatype_to_py(value)};
-    OwnedRef name{item ? key_str(key) : nullptr};
+    OwnedRef name{item ? (cached_keys ? key_str(key) : new_str(key)) : nullptr};
     ok = name && PyDict_SetItem(dict.get(), name.get(), item.get()) == 0;
   });
   return ok ? dict.release() : nullptr;

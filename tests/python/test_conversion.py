@@ -239,13 +239,17 @@ def test_later_of_two_equal_keys_wins(coll):
 
 
 def test_document_keys_come_back_once_each(coll):
-    # More short keys than any cache of key strings holds, read twice over.
+    # More short keys than any cache of key strings holds, in one large
+    # document and in many small ones, read twice over.
     stored = {f"k{i}": float(i) for i in range(2000)}
+    small = [{f"s{i}_{j}": float(j) for j in range(30)} for i in range(100)]
     coll.set("v", stored)
+    coll.set("w", small)
     for _ in range(2):
         got = coll.get("v")
         assert sorted(got) == sorted(stored) and len(got) == 2000
         assert got == stored
+        assert coll.get("w") == small
 
 
 def fake_numpy_type(name, module="numpy", truth=None):
