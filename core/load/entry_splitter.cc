@@ -1,6 +1,7 @@
 #include "core/load/entry_splitter.h"
 
 #include <array>
+#include <bit>
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
@@ -162,6 +163,77 @@ bool rest_blocks_are_plain(std::string_view line, std::size_t begin, unsigned& s
   return bad == 0;
 }
 
+// Where the quick scans read the block for the bytes from `i` on: at `i`
+// while the line has 16 bytes there, else the line's last 16 bytes, whose
+// lane masks are then shifted right by i - block_at(i, n) so that bit 0
+// stands for byte `i` (bytes before `i` drop out). No read leaves the line.
+// REQUIRES: i < n and n >= kBlockSize.
+inline std::size_t block_at(std::size_t i, std::size_t n) {
+  return i <= n - kBlockSize ? i : n - kBlockSize;
+}
+
+// Lanes of `bytes` holding a character that the splitting rule counts.
+inline LaneMask counted_lanes(ByteBlock bytes) {
+  // "[" and "{", and "]" and "}", differ only in the bit 0x20.
+  const ByteBlock folded = bytes | 0x20;
+  return (bytes == '"') | (bytes == '\'') | (folded == '{') | (folded == '}');
+}
+
+// The end of the type-code or key field that starts at `i`: the first byte at
+// or after `i` that is whitespace or counted, or `n`. Bytes beyond ASCII
+// before it set kQuickHigh in `seen`. 16 bytes at a time (see block_at), so
+// a key costs a block or two instead of a look-up per byte.
+std::size_t quick_field_end(const unsigned char* p, std::size_t i, std::size_t n, unsigned& seen) {
+  while (i < n && n >= kBlockSize) {
+    const std::size_t at = block_at(i, n);
+    const std::size_t shift = i - at;
+    const ByteBlock bytes = load_block(reinterpret_cast<const char*>(p + at), kBlockSize);
+    const std::uint32_t stop =
+        lane_bits((bytes == ' ') | (bytes - 9 < 5) | counted_lanes(bytes)) >> shift;
+    const std::uint32_t high = lane_bits(bytes > 0x7F) >> shift;
+    if (stop != 0) {
+      if ((high & (stop - 1) & ~stop) != 0) seen |= kQuickHigh;
+      return i + static_cast<std::size_t>(std::countr_zero(stop));
+    }
+    if (high != 0) seen |= kQuickHigh;
+    i = at + kBlockSize;
+  }
+  for (; i < n && (kQuickBits[p[i]] & ~kQuickHigh) == 0; ++i) seen |= kQuickBits[p[i]];
+  return i;
+}
+
+// The end of the first word of the value field, which starts at `i`: the
+// first U+0020 at or after `i`, or `n`. Adds the bits of the word's bytes to
+// `seen` and counts its counted characters into `counts`, as a byte-by-byte
+// scan would; 16 bytes at a time (see block_at).
+std::size_t quick_word_end(const unsigned char* p, std::size_t i, std::size_t n, unsigned& seen,
+                           Counts& counts) {
+  while (i < n && n >= kBlockSize) {
+    const std::size_t at = block_at(i, n);
+    const std::size_t shift = i - at;
+    const ByteBlock bytes = load_block(reinterpret_cast<const char*>(p + at), kBlockSize);
+    const std::uint32_t space = lane_bits(bytes == ' ') >> shift;
+    const std::uint32_t word = space == 0 ? 0xFFFFu : (space - 1) & ~space;  // lanes before it
+    if (((lane_bits(bytes - 9 < 5) >> shift) & word) != 0) seen |= kQuickOtherSpace;
+    if (((lane_bits(bytes > 0x7F) >> shift) & word) != 0) seen |= kQuickHigh;
+    for (std::uint32_t counted = (lane_bits(counted_lanes(bytes)) >> shift) & word; counted != 0;
+         counted &= counted - 1) {
+      const unsigned char c = p[i + static_cast<std::size_t>(std::countr_zero(counted))];
+      seen |= kQuickBits[c];
+      count_char(static_cast<char>(c), counts);
+    }
+    if (space != 0) return i + static_cast<std::size_t>(std::countr_zero(space));
+    i = at + kBlockSize;
+  }
+  for (; i < n; ++i) {
+    const std::uint8_t bits = kQuickBits[p[i]];
+    if (bits & kQuickSpace) break;
+    seen |= bits;
+    if (bits & kQuickCounted) count_char(static_cast<char>(p[i]), counts);
+  }
+  return i;
+}
+
 }  // namespace
 
 // One pass: table-driven, and 16 bytes at a time over most of the value. A
@@ -175,25 +247,27 @@ std::optional<std::array<std::string_view, 3>> split_common_entry(std::string_vi
   std::size_t i = 0;
   for (int field = 0; field < 2; ++field) {
     begin[field] = i;
-    for (; i < n && (kQuickBits[p[i]] & ~kQuickHigh) == 0; ++i) seen |= kQuickBits[p[i]];
+    i = quick_field_end(p, i, n, seen);
     if (i == begin[field] || i == n || p[i] != ' ') return std::nullopt;
     ++i;
   }
   begin[2] = i;
   Counts first;
-  for (; i < n; ++i) {
-    const std::uint8_t bits = kQuickBits[p[i]];
-    if (bits & kQuickSpace) break;
-    seen |= bits;
-    if (bits & kQuickCounted) count_char(static_cast<char>(p[i]), first);
-  }
+  i = quick_word_end(p, i, n, seen, first);
   if (i == begin[2] || (seen & kQuickOtherSpace)) return std::nullopt;
   if (i < n) {
     const bool opens = first.double_quotes_odd || first.single_quotes_odd || first.brackets != 0 ||
                        first.braces != 0;
     if (!opens) return std::nullopt;
     if (!rest_blocks_are_plain(line, i, seen)) return std::nullopt;
+    // The last bytes: the line's final 16 checked as a block (a test of
+    // each byte and the one before it, so bytes checked twice, or the
+    // fields before, which hold no such byte, change nothing), or one by one.
     i = n - (n - i) % kBlockSize;
+    if (i < n && n > kBlockSize) {
+      if (!rest_blocks_are_plain(line, n - kBlockSize, seen)) return std::nullopt;
+      i = n;
+    }
     bool after_space = p[i - 1] == ' ';
     for (; i < n; ++i) {
       const std::uint8_t bits = kQuickBits[p[i]];
