@@ -135,7 +135,7 @@ DataType& DataType::operator=(const DataType& other) {
   return *this;
 }
 
-DataType& DataType::operator=(DataType&& other) noexcept {
+DataType& DataType::move_assign_owning(DataType& other) noexcept {
   if (this != &other) {
     // `other` may live inside this value (an element of this array): take it
     // over before releasing what this value held.

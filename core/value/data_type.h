@@ -122,7 +122,21 @@ class DataType {
     other.set_inline_text_length(0);
   }
   DataType& operator=(const DataType& other);
-  DataType& operator=(DataType&& other) noexcept;
+  DataType& operator=(DataType&& other) noexcept {
+    // A value that owns nothing (a scalar or an inline text) has nothing to
+    // release, and `other` cannot live inside it: taking `other` over is then
+    // a move construction. Parsers assign nearly always to such values.
+    if (!owns_memory() && this != &other) [[likely]] {
+      if (other.holds_container()) [[unlikely]] {
+        steal(other);
+        return *this;
+      }
+      __builtin_memcpy(b_, other.b_, sizeof b_);
+      other.set_inline_text_length(0);
+      return *this;
+    }
+    return move_assign_owning(other);
+  }
   ~DataType() {
     if (owns_memory()) release();
   }
@@ -205,6 +219,8 @@ class DataType {
   }
   [[noreturn]] static void wrong_kind();
   void release() noexcept;
+  // operator=(DataType&&) for a value that owns memory (or self-assignment).
+  DataType& move_assign_owning(DataType& other) noexcept;
   // Takes over `other`'s payload; `other` is left an empty Text.
   void steal(DataType& other) noexcept;
 
