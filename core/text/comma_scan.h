@@ -48,10 +48,31 @@ inline constexpr std::array<std::int64_t, 256> kDepthSteps = [] {
   return steps;
 }();
 
+// The bytes that for_each_structural_byte reports.
+template <bool kWithColons>
+inline constexpr std::array<bool, 256> kStructuralBytes = [] {
+  std::array<bool, 256> structural{};
+  for (const char c : {',', '"', '[', ']', '{', '}'}) structural[static_cast<unsigned char>(c)] = true;
+  structural[':'] = kWithColons;
+  return structural;
+}();
+
 // Whether either depth of `depths` (packed as above) has passed
 // kMaxDirectDepth; for the bracket depth, roughly.
 inline bool too_deep_to_scan(std::int64_t depths) {
   return static_cast<std::int32_t>(depths) > kMaxDirectDepth || (depths >> 32) > kMaxDirectDepth;
+}
+
+// Bit i set when byte i of the 16 at `p` is one of , " [ ] { } (and : when
+// kWithColons).
+template <bool kWithColons>
+std::uint32_t structural_bits(const char* p) {
+  // "[" and "{", and "]" and "}", differ only in the bit 0x20.
+  const ByteBlock bytes = load_block(p, kBlockSize);
+  const ByteBlock folded = bytes | 0x20;
+  LaneMask marked = (bytes == ',') | (bytes == '"') | (folded == '{') | (folded == '}');
+  if constexpr (kWithColons) marked |= bytes == ':';
+  return lane_bits(marked);
 }
 
 // Calls on_byte(i) for every byte of [begin, end) of `text` that is one of
@@ -64,19 +85,29 @@ std::size_t for_each_structural_byte(std::string_view text, std::size_t begin, s
   const char* const p = text.data();
   std::size_t block = begin;
   for (; end - block >= kBlockSize; block += kBlockSize) {
-    // "[" and "{", and "]" and "}", differ only in the bit 0x20.
-    const ByteBlock bytes = load_block(p + block, kBlockSize);
-    const ByteBlock folded = bytes | 0x20;
-    LaneMask marked = (bytes == ',') | (bytes == '"') | (folded == '{') | (folded == '}');
-    if constexpr (kWithColons) marked |= bytes == ':';
-    for (std::uint32_t bits = lane_bits(marked); bits != 0; bits &= bits - 1) {
+    for (std::uint32_t bits = structural_bits<kWithColons>(p + block); bits != 0;
+         bits &= bits - 1) {
       const std::size_t i = block + static_cast<std::size_t>(std::countr_zero(bits));
       if (!on_byte(i)) return i;
     }
     if (too_deep()) return kExhausted;
   }
+  if (block == end) return end;
+  if (end >= kBlockSize) {
+    // The last bytes as the text's final 16, whose lanes before `block`
+    // (scanned already, or before `begin`) are shifted out.
+    const std::size_t at = end - kBlockSize;
+    for (std::uint32_t bits = structural_bits<kWithColons>(p + at) >> (block - at); bits != 0;
+         bits &= bits - 1) {
+      const std::size_t i = block + static_cast<std::size_t>(std::countr_zero(bits));
+      if (!on_byte(i)) return i;
+    }
+    return end;
+  }
+  // A text shorter than a block: byte by byte, skipping the bytes that no
+  // caller looks at.
   for (std::size_t i = block; i < end; ++i) {
-    if (!on_byte(i)) return i;
+    if (kStructuralBytes<kWithColons>[static_cast<unsigned char>(p[i])] && !on_byte(i)) return i;
   }
   return end;
 }
