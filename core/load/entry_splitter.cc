@@ -244,8 +244,12 @@ std::optional<std::array<std::string_view, 3>> split_common_entry(std::string_vi
   const std::size_t n = line.size();
   unsigned seen = 0;  // the bits of every byte passed
   std::size_t begin[3];
-  std::size_t i = 0;
-  for (int field = 0; field < 2; ++field) {
+  begin[0] = 0;
+  // The type code is nearly always one plain byte and a space: then the
+  // scan below would stop at that space, having seen nothing.
+  const bool one_byte_code = n > 2 && kQuickBits[p[0]] == 0 && p[1] == ' ';
+  std::size_t i = one_byte_code ? 2 : 0;
+  for (int field = one_byte_code ? 1 : 0; field < 2; ++field) {
     begin[field] = i;
     i = quick_field_end(p, i, n, seen);
     if (i == begin[field] || i == n || p[i] != ' ') return std::nullopt;
