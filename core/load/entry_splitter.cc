@@ -264,9 +264,11 @@ std::optional<std::array<std::string_view, 3>> split_common_entry(std::string_vi
                        first.braces != 0;
     if (!opens) return std::nullopt;
     if (!rest_blocks_are_plain(line, i, seen)) return std::nullopt;
-    // The last bytes: the line's final 16 checked as a block (a test of
-    // each byte and the one before it, so bytes checked twice, or the
-    // fields before, which hold no such byte, change nothing), or one by one.
+    // The last bytes: the line's final 16 checked as a block, or one by one
+    // in a shorter line. The test looks at each byte and the one before it
+    // only, so bytes checked twice change nothing, and bytes before `i` can
+    // only fail it where the quick path has failed already (a tab or a
+    // single quote in the first word) or set kQuickHigh again.
     i = n - (n - i) % kBlockSize;
     if (i < n && n > kBlockSize) {
       if (!rest_blocks_are_plain(line, n - kBlockSize, seen)) return std::nullopt;
