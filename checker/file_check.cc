@@ -11,22 +11,11 @@
 #include <unistd.h>
 
 #include "checker/display_text.h"
+#include "core/load/fd_closer.h"
 #include "core/load/loader.h"
 
 namespace quorvane::check {
 namespace {
-
-// Closes a file descriptor when it goes out of scope.
-class FdCloser {
- public:
-  explicit FdCloser(int fd) : fd_(fd) {}
-  FdCloser(const FdCloser&) = delete;
-  FdCloser& operator=(const FdCloser&) = delete;
-  ~FdCloser() { ::close(fd_); }
-
- private:
-  int fd_;
-};
 
 // Why a file of mode `mode` is not read, or nothing for a regular file.
 std::string_view refusal(mode_t mode) {

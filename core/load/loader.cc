@@ -8,20 +8,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/load/fd_closer.h"
+
 namespace quorvane {
 namespace {
-
-// Closes a file descriptor when it goes out of scope.
-class FdCloser {
- public:
-  explicit FdCloser(int fd) : fd_(fd) {}
-  FdCloser(const FdCloser&) = delete;
-  FdCloser& operator=(const FdCloser&) = delete;
-  ~FdCloser() { ::close(fd_); }
-
- private:
-  int fd_;
-};
 
 constexpr std::size_t kMinimumBuffer = 64 * 1024;
 
