@@ -108,6 +108,16 @@ def finish(*threads):
     for t in threads:
         t.join(20)
         assert not t.is_alive(), "thread did not finish"
+
+# A value whose conversion holds its database lock until `release` is set;
+# `entered` is set once it does.
+release, entered = threading.Event(), threading.Event()
+
+class Held:
+    def __float__(self):
+        entered.set()
+        release.wait(20)
+        return 1.0
 """
 
 
@@ -246,14 +256,7 @@ def test_a_signal_handler_that_raises_ends_a_wait_and_the_queue_goes_on():
 import os, signal
 db = Quorvane(); db.create_collection("c")
 c, first, last = (db.get_collection("c") for _ in range(3))
-release, entered = threading.Event(), threading.Event()
 order = []
-
-class Held:
-    def __float__(self):
-        entered.set()
-        release.wait(20)
-        return 1.0
 
 holder = start(lambda: c.set("k", Held()))
 entered.wait(10)
@@ -326,14 +329,6 @@ def report():
 
 def test_fork_while_another_thread_holds_a_database_lock():
     out = run_script(FORK_PRELUDE + """
-release, entered = threading.Event(), threading.Event()
-
-class Held:
-    def __float__(self):
-        entered.set()
-        release.wait(20)
-        return 1.0
-
 holder = start(lambda: c.set("k", Held()))
 entered.wait(10)
 print(in_child(report))
