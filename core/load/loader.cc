@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "core/load/fd_closer.h"
+#include "core/load/parallel_loader.h"
 
 namespace quorvane {
 namespace {
@@ -95,8 +96,11 @@ std::expected<FileContents, Error> read_whole_file(std::string_view path,
 }
 
 std::expected<Database, Error> load_database_file(std::string_view path, const LoadHooks& hooks) {
+  const std::expected<FileContents, Error> contents = read_whole_file(path, hooks.keep_reading);
+  if (!contents) return std::unexpected(contents.error());
   StdoutSink sink{hooks.before_first_message};
-  return load_database_file(path, sink, hooks.keep_reading);
+  const std::string_view text = contents->text();
+  return load_database_in_parts(path, text, sink, load_threads(text.size()));
 }
 
 }  // namespace quorvane

@@ -64,21 +64,20 @@ std::expected<FileContents, Error> read_whole_file(std::string_view path,
 // reserve little. Entry lines ahead of the first header are not counted.
 std::vector<std::size_t> section_sizes(std::string_view text);
 
-// Builds a database from `text`, recording `path` as where it came from.
-// Each collection's table is sized once, from section_sizes, instead of
-// growing by doubling while its entries are stored.
+// Loads the lines of `text`, which starts at the start of line `first_line`
+// of a file, appending a collection to `collections` for each header line.
+// Fails with kErrorReadingFile at an entry line met while `collections` is
+// still empty. Each collection's table is sized once, from section_sizes,
+// instead of growing by doubling while its entries are stored. The UTF-8
+// check is the caller's.
 template <LoadSink Sink>
-std::expected<Database, Error> load_database(std::string_view path, std::string_view text,
-                                             Sink& sink) {
-  if (const std::optional<std::size_t> bad = find_invalid_utf8(text)) {
-    sink.invalid_utf8(*bad);
-    return std::unexpected(Error::kErrorReadingFile);
-  }
+std::expected<void, Error> load_lines(std::string_view text, std::size_t first_line,
+                                      std::vector<Collection>& collections, Sink& sink) {
   const std::vector<std::size_t> sizes = section_sizes(text);
-  std::vector<Collection> collections;
-  collections.reserve(sizes.size());
+  const std::size_t first_section = collections.size();
+  collections.reserve(first_section + sizes.size());
   EntryFields fields;
-  std::size_t line_number = 0;
+  std::size_t line_number = first_line - 1;
   std::size_t pos = 0;
   while (pos < text.size()) {
     const std::string_view line = trim_whitespace(next_line(text, pos));
@@ -86,7 +85,8 @@ std::expected<Database, Error> load_database(std::string_view path, std::string_
     if (line.empty() || line.front() == '#') continue;
     if (const std::optional<std::string_view> name = header_name(line)) {
       sink.section_started(line_number, *name);
-      const std::size_t size = collections.size() < sizes.size() ? sizes[collections.size()] : 0;
+      const std::size_t section = collections.size() - first_section;
+      const std::size_t size = section < sizes.size() ? sizes[section] : 0;
       collections.emplace_back(*name).entries().reserve(size);
     } else if (collections.empty()) {
       sink.entry_before_header(line_number, line);
@@ -94,6 +94,21 @@ std::expected<Database, Error> load_database(std::string_view path, std::string_
     } else {
       parse_entry_line(collections.back(), line, line_number, fields, sink);
     }
+  }
+  return {};
+}
+
+// Builds a database from `text`, recording `path` as where it came from.
+template <LoadSink Sink>
+std::expected<Database, Error> load_database(std::string_view path, std::string_view text,
+                                             Sink& sink) {
+  if (const std::optional<std::size_t> bad = find_invalid_utf8(text)) {
+    sink.invalid_utf8(*bad);
+    return std::unexpected(Error::kErrorReadingFile);
+  }
+  std::vector<Collection> collections;
+  if (const std::expected<void, Error> loaded = load_lines(text, 1, collections, sink); !loaded) {
+    return std::unexpected(loaded.error());
   }
   return Database(std::string(path), std::move(collections));
 }
@@ -121,7 +136,9 @@ struct LoadHooks {
 // standard output and are skipped. Fails with kErrorReadingFile, building
 // nothing, when the file is no regular file, cannot be read, is not valid
 // UTF-8, or has entry lines ahead of its first header; with kReadInterrupted
-// when hooks.keep_reading stopped it.
+// when hooks.keep_reading stopped it. A file of several MiB is loaded on
+// several threads (parallel_loader.h), with the same database and output.
+// The hooks are called on the calling thread only.
 std::expected<Database, Error> load_database_file(std::string_view path,
                                                   const LoadHooks& hooks = {});
 

@@ -1,4 +1,5 @@
 #include "core/load/loader.h"
+#include "core/load/parallel_loader.h"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,18 @@ Loaded load_and_capture(std::string_view text) {
   return out;
 }
 
+// The same load shared among up to `threads` threads, cut at every header
+// line it can be (parts of a byte or more).
+Loaded load_in_parts_and_capture(std::string_view text, std::size_t threads) {
+  StdoutCapture capture;
+  StdoutSink sink;
+  const std::expected<Database, Error> db =
+      load_database_in_parts("mem.mdb", text, sink, threads, 1);
+  Loaded out{std::nullopt, capture.finish()};
+  if (db) out.database = describe(*db);
+  return out;
+}
+
 class LoadText : public ::testing::TestWithParam<LoadCase> {};
 
 TEST_P(LoadText, BuildsTheCollectionsAndPrints) {
@@ -55,6 +68,11 @@ TEST_P(LoadText, BuildsTheCollectionsAndPrints) {
   const Loaded loaded = load_and_capture(c.text);
   EXPECT_EQ(loaded.database, c.database);
   EXPECT_EQ(loaded.printed, c.printed);
+  for (const std::size_t threads : {2, 8}) {
+    const Loaded in_parts = load_in_parts_and_capture(c.text, threads);
+    EXPECT_EQ(in_parts.database, c.database) << threads << " threads";
+    EXPECT_EQ(in_parts.printed, c.printed) << threads << " threads";
+  }
 
   // Every table was sized for at least the entries its section stored.
   StdoutCapture quiet;
@@ -149,10 +167,63 @@ TEST(LoadTextUtf8, AnyInvalidSequenceAnywhereFailsAndPrintsNothing) {
   for (const char* bad : kInvalidUtf8) {
     for (std::size_t at = 0; at <= good.size(); ++at) {
       const std::string text = good.substr(0, at) + bad + good.substr(at);
-      const Loaded loaded = load_and_capture(text);
-      EXPECT_EQ(loaded.database, std::nullopt) << ::testing::PrintToString(text);
-      EXPECT_EQ(loaded.printed, "") << ::testing::PrintToString(text);
+      for (const Loaded& loaded : {load_and_capture(text), load_in_parts_and_capture(text, 4)}) {
+        EXPECT_EQ(loaded.database, std::nullopt) << ::testing::PrintToString(text);
+        EXPECT_EQ(loaded.printed, "") << ::testing::PrintToString(text);
+      }
     }
+  }
+}
+
+// Sections of 0 to 4 entries, some with lines that print, some named alike,
+// some headers indented or ended by CR LF, and lines that look like headers.
+std::string many_sections() {
+  std::string text = "# lead\n\n";
+  for (int s = 0; s < 300; ++s) {
+    text += s % 7 == 0 ? "  [dup]\r\n" : "[c" + std::to_string(s) + "]\n";
+    for (int e = 0; e < s % 5; ++e) {
+      text += "3 k" + std::to_string(e) + " " + std::to_string(s) + "\n";
+    }
+    if (s % 3 == 0) text += "q bad 1\n";
+    if (s % 4 == 0) text += "5 bad [\n";
+    if (s % 5 == 0) text += "[not a header] # x\n# [comment]\n";
+  }
+  return text;
+}
+
+TEST(LoadInParts, CutsAtHeaderLinesOnly) {
+  const std::string text = many_sections();
+  for (const std::size_t parts : {2, 3, 8, 64, 1000}) {
+    for (const std::size_t minimum : {1, 100, 5000}) {
+      const std::vector<std::size_t> starts = part_starts(text, parts, minimum);
+      ASSERT_FALSE(starts.empty());
+      EXPECT_EQ(starts.front(), 0u);
+      EXPECT_LE(starts.size(), parts);
+      for (std::size_t k = 1; k < starts.size(); ++k) {
+        EXPECT_EQ(text[starts[k] - 1], '\n');
+        std::size_t pos = starts[k];
+        EXPECT_TRUE(header_name(trim_whitespace(next_line(text, pos)))) << starts[k];
+        EXPECT_GE(starts[k] - starts[k - 1], minimum);
+      }
+      EXPECT_GE(text.size() - starts.back(), minimum);
+      if (minimum == 1 && parts <= 64) {
+        EXPECT_EQ(starts.size(), parts);
+      }
+    }
+  }
+  EXPECT_EQ(part_starts(text, 4, text.size()), std::vector<std::size_t>{0});
+  EXPECT_EQ(part_starts("[a]\n3 x 1\n3 y 2\n", 4, 1), std::vector<std::size_t>{0});
+}
+
+TEST(LoadInParts, GivesTheDatabaseAndMessagesOfOneThread) {
+  const std::string text = many_sections();
+  const Loaded one = load_and_capture(text);
+  ASSERT_TRUE(one.database);
+  ASSERT_NE(one.printed, "");
+  for (const std::size_t threads : {2, 3, 8, 64}) {
+    const Loaded in_parts = load_in_parts_and_capture(text, threads);
+    EXPECT_EQ(in_parts.database, one.database) << threads << " threads";
+    EXPECT_EQ(in_parts.printed, one.printed) << threads << " threads";
   }
 }
 

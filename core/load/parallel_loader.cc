@@ -1,0 +1,186 @@
+#include "core/load/parallel_loader.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <exception>
+#include <optional>
+#include <system_error>
+#include <thread>
+#include <utility>
+
+#include <pthread.h>
+#include <sched.h>
+#include <signal.h>
+
+#include "core/load/loader.h"
+
+namespace quorvane {
+namespace {
+
+constexpr std::size_t kMaximumThreads = 8;
+
+// The sink of a later part: keeps the messages that StdoutSink would print,
+// one byte each, to be printed once the parts before have been loaded.
+// Line numbers are dropped, so a part may number its lines from 1.
+class DeferredMessages {
+ public:
+  void invalid_utf8(std::size_t) {}
+  void entry_before_header(std::size_t, std::string_view) {}
+  void section_started(std::size_t, std::string_view) {}
+  void bracket_line_skipped(std::size_t, std::string_view) {}
+  void wrong_field_count(std::size_t, std::string_view, std::size_t) {}
+  void bad_type_code(std::size_t, std::string_view, TypeCodeError error) {
+    codes_.push_back(static_cast<std::uint8_t>(error));
+  }
+  void unresolved_value(std::size_t, std::string_view, TypeCode, ParseFailure) {
+    codes_.push_back(kUnresolved);
+  }
+  void entry_storing(std::size_t, const Collection&, std::string_view, const DataType&) {}
+
+  // Hands the kept messages to `sink` in their order. StdoutSink prints a
+  // fixed text for each hook, whatever its other arguments.
+  void replay(StdoutSink& sink) const {
+    for (const std::uint8_t code : codes_) {
+      if (code == kUnresolved) {
+        sink.unresolved_value(0, {}, 0, ParseFailure::kSyntax);
+      } else {
+        sink.bad_type_code(0, {}, static_cast<TypeCodeError>(code));
+      }
+    }
+  }
+
+ private:
+  static constexpr std::uint8_t kUnresolved = 0xFF;
+  std::vector<std::uint8_t> codes_;
+};
+static_assert(LoadSink<DeferredMessages>);
+
+struct Part {
+  std::string_view text;
+  std::vector<Collection> collections;
+  DeferredMessages messages;
+  std::exception_ptr failure;  // what loading the part threw, if anything
+};
+
+// Loads a later part, which starts at a header line and so cannot fail but
+// by an exception, which is kept for the calling thread.
+void load_part(Part& part) noexcept {
+  try {
+    // The thread's exception state is made on first use, with malloc: make
+    // it now, so that running out of memory later can still be reported.
+    static_cast<void>(std::uncaught_exceptions());
+    static_cast<void>(load_lines(part.text, 1, part.collections, part.messages));
+  } catch (...) {
+    part.failure = std::current_exception();
+  }
+}
+
+// Joins the started threads on every way out of the load.
+class Workers {
+ public:
+  ~Workers() {
+    for (std::thread& thread : threads_) thread.join();
+  }
+  // Starts load_part(part) on a new thread; false when no thread can be had.
+  // Signals are blocked in the new thread, so that they are delivered to the
+  // threads the program made, as when loading on one thread.
+  bool start(Part& part) {
+    sigset_t all, before;
+    sigfillset(&all);
+    pthread_sigmask(SIG_BLOCK, &all, &before);
+    bool started = true;
+    try {
+      threads_.emplace_back(load_part, std::ref(part));
+    } catch (const std::system_error&) {
+      started = false;
+    }
+    pthread_sigmask(SIG_SETMASK, &before, nullptr);
+    return started;
+  }
+  std::size_t size() const { return threads_.size(); }
+
+ private:
+  std::vector<std::thread> threads_;
+};
+
+// The start of the first header line at or after `from`, or text.size().
+std::size_t next_header(std::string_view text, std::size_t from) {
+  std::size_t pos = 0;
+  if (from > 0) {
+    // The line feed that ends the line holding byte from - 1.
+    const std::size_t feed = text.find('\n', from - 1);
+    if (feed == std::string_view::npos) return text.size();
+    pos = feed + 1;
+  }
+  while (pos < text.size()) {
+    const std::size_t line_start = pos;
+    if (header_name(trim_whitespace(next_line(text, pos)))) return line_start;
+  }
+  return text.size();
+}
+
+}  // namespace
+
+std::vector<std::size_t> part_starts(std::string_view text, std::size_t parts,
+                                     std::size_t minimum) {
+  minimum = std::max<std::size_t>(minimum, 1);  // no empty part
+  std::vector<std::size_t> starts{0};
+  for (std::size_t k = 1; k < parts; ++k) {
+    const std::size_t share = std::max(text.size() / parts * k, starts.back() + minimum);
+    const std::size_t start = next_header(text, share);
+    if (start >= text.size() || text.size() - start < minimum) break;
+    starts.push_back(start);
+  }
+  return starts;
+}
+
+std::size_t load_threads(std::size_t size) {
+  cpu_set_t cpus;
+  std::size_t processors = 1;
+  if (sched_getaffinity(0, sizeof cpus, &cpus) == 0) {
+    processors = static_cast<std::size_t>(CPU_COUNT(&cpus));
+  }
+  return std::clamp<std::size_t>(std::min(processors, size / kMinimumPartBytes), 1,
+                                 kMaximumThreads);
+}
+
+std::expected<Database, Error> load_database_in_parts(std::string_view path,
+                                                      std::string_view text, StdoutSink& sink,
+                                                      std::size_t threads,
+                                                      std::size_t minimum_part) {
+  const std::vector<std::size_t> starts = part_starts(text, threads, minimum_part);
+  if (starts.size() < 2) return load_database(path, text, sink);
+  if (const std::optional<std::size_t> bad = find_invalid_utf8(text)) {
+    sink.invalid_utf8(*bad);
+    return std::unexpected(Error::kErrorReadingFile);
+  }
+  std::vector<Part> parts(starts.size());
+  for (std::size_t k = 0; k < starts.size(); ++k) {
+    const std::size_t end = k + 1 < starts.size() ? starts[k + 1] : text.size();
+    parts[k].text = text.substr(starts[k], end - starts[k]);
+  }
+  std::vector<Collection> collections;
+  {
+    Workers workers;  // declared after `parts`: joined before they go
+    for (std::size_t k = 1; k < parts.size() && workers.start(parts[k]); ++k) {
+    }
+    const std::expected<void, Error> first = load_lines(parts[0].text, 1, collections, sink);
+    if (!first) return std::unexpected(first.error());
+    // Parts that got no thread of their own.
+    for (std::size_t k = workers.size() + 1; k < parts.size(); ++k) load_part(parts[k]);
+  }
+  std::size_t total = collections.size();
+  for (std::size_t k = 1; k < parts.size(); ++k) {
+    if (parts[k].failure) std::rethrow_exception(parts[k].failure);
+    total += parts[k].collections.size();
+  }
+  collections.reserve(total);
+  for (std::size_t k = 1; k < parts.size(); ++k) {
+    parts[k].messages.replay(sink);
+    std::move(parts[k].collections.begin(), parts[k].collections.end(),
+              std::back_inserter(collections));
+  }
+  return Database(std::string(path), std::move(collections));
+}
+
+}  // namespace quorvane

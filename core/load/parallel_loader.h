@@ -1,0 +1,44 @@
+// Loading a large database text on several threads at once.
+//
+// The text is cut at header lines into parts of about equal size; the first
+// part is loaded on the calling thread, each later one on a thread of its
+// own, each into collections of its own. The parts' collections are then
+// joined in file order, and the messages of later parts, kept back while
+// they load, are printed after those of the parts before them: the database
+// and the output are exactly those of load_database on one thread. Texts too
+// small to share, or without a header line to cut at, load on the calling
+// thread alone, and so does any part whose thread cannot be started.
+#pragma once
+
+#include <cstddef>
+#include <expected>
+#include <string_view>
+#include <vector>
+
+#include "core/load/load_sink.h"
+#include "core/store/database.h"
+#include "core/value/error.h"
+
+namespace quorvane {
+
+// Parts smaller than this are not worth a thread of their own.
+inline constexpr std::size_t kMinimumPartBytes = std::size_t{1} << 20;
+
+// Where `text` is cut for up to `parts` parts: the offsets at which parts
+// start, the first being 0. Each later one is the start of the first header
+// line at or after an even share of the text, and parts are at least
+// `minimum` bytes long (so there may be fewer, down to one).
+std::vector<std::size_t> part_starts(std::string_view text, std::size_t parts,
+                                     std::size_t minimum = kMinimumPartBytes);
+
+// How many threads a load of `size` bytes uses: one per kMinimumPartBytes,
+// but no more than the processors this thread may run on (and at most 8).
+std::size_t load_threads(std::size_t size);
+
+// load_database with `sink`, on up to `threads` threads, one for each part
+// of part_starts(text, threads, minimum_part).
+std::expected<Database, Error> load_database_in_parts(
+    std::string_view path, std::string_view text, StdoutSink& sink, std::size_t threads,
+    std::size_t minimum_part = kMinimumPartBytes);
+
+}  // namespace quorvane
