@@ -19,9 +19,9 @@ namespace {
 
 constexpr std::size_t kMaximumThreads = 8;
 
-// The sink of a later part: keeps the messages that StdoutSink would print,
-// one byte each, to be printed once the parts before have been loaded.
-// Line numbers are dropped, so a part may number its lines from 1.
+// The sink of a part: keeps the messages that StdoutSink would print, one
+// byte each, to be printed once every part has been loaded. Line numbers are
+// dropped, so a part may number its lines from 1.
 class DeferredMessages {
  public:
   void invalid_utf8(std::size_t) {}
@@ -57,19 +57,26 @@ static_assert(LoadSink<DeferredMessages>);
 
 struct Part {
   std::string_view text;
+  std::size_t offset = 0;  // of `text` in the whole text
   std::vector<Collection> collections;
   DeferredMessages messages;
-  std::exception_ptr failure;  // what loading the part threw, if anything
+  std::optional<std::size_t> invalid_utf8;  // offset in the whole text
+  bool entry_before_header = false;         // possible in the first part only
+  std::exception_ptr failure;               // what loading the part threw
 };
 
-// Loads a later part, which starts at a header line and so cannot fail but
-// by an exception, which is kept for the calling thread.
+// Checks and loads one part. Its UTF-8 check covers its own bytes only: the
+// parts are cut after line feeds, which no multi-byte sequence holds.
 void load_part(Part& part) noexcept {
   try {
     // The thread's exception state is made on first use, with malloc: make
     // it now, so that running out of memory later can still be reported.
     static_cast<void>(std::uncaught_exceptions());
-    static_cast<void>(load_lines(part.text, 1, part.collections, part.messages));
+    if (const std::optional<std::size_t> bad = find_invalid_utf8(part.text)) {
+      part.invalid_utf8 = part.offset + *bad;
+      return;
+    }
+    part.entry_before_header = !load_lines(part.text, 1, part.collections, part.messages);
   } catch (...) {
     part.failure = std::current_exception();
   }
@@ -150,35 +157,39 @@ std::expected<Database, Error> load_database_in_parts(std::string_view path,
                                                       std::size_t minimum_part) {
   const std::vector<std::size_t> starts = part_starts(text, threads, minimum_part);
   if (starts.size() < 2) return load_database(path, text, sink);
-  if (const std::optional<std::size_t> bad = find_invalid_utf8(text)) {
-    sink.invalid_utf8(*bad);
-    return std::unexpected(Error::kErrorReadingFile);
-  }
   std::vector<Part> parts(starts.size());
   for (std::size_t k = 0; k < starts.size(); ++k) {
     const std::size_t end = k + 1 < starts.size() ? starts[k + 1] : text.size();
     parts[k].text = text.substr(starts[k], end - starts[k]);
+    parts[k].offset = starts[k];
   }
-  std::vector<Collection> collections;
   {
     Workers workers;  // declared after `parts`: joined before they go
     for (std::size_t k = 1; k < parts.size() && workers.start(parts[k]); ++k) {
     }
-    const std::expected<void, Error> first = load_lines(parts[0].text, 1, collections, sink);
-    if (!first) return std::unexpected(first.error());
+    load_part(parts[0]);
     // Parts that got no thread of their own.
     for (std::size_t k = workers.size() + 1; k < parts.size(); ++k) load_part(parts[k]);
   }
-  std::size_t total = collections.size();
-  for (std::size_t k = 1; k < parts.size(); ++k) {
-    if (parts[k].failure) std::rethrow_exception(parts[k].failure);
-    total += parts[k].collections.size();
+  // As on one thread: invalid UTF-8 anywhere fails the load before any line
+  // is handled, so nothing is printed; then the first part may have failed.
+  for (const Part& part : parts) {
+    if (part.invalid_utf8) {
+      sink.invalid_utf8(*part.invalid_utf8);
+      return std::unexpected(Error::kErrorReadingFile);
+    }
   }
+  if (parts[0].entry_before_header) return std::unexpected(Error::kErrorReadingFile);
+  std::size_t total = 0;
+  for (const Part& part : parts) {
+    if (part.failure) std::rethrow_exception(part.failure);
+    total += part.collections.size();
+  }
+  std::vector<Collection> collections;
   collections.reserve(total);
-  for (std::size_t k = 1; k < parts.size(); ++k) {
-    parts[k].messages.replay(sink);
-    std::move(parts[k].collections.begin(), parts[k].collections.end(),
-              std::back_inserter(collections));
+  for (Part& part : parts) {
+    part.messages.replay(sink);
+    std::move(part.collections.begin(), part.collections.end(), std::back_inserter(collections));
   }
   return Database(std::string(path), std::move(collections));
 }

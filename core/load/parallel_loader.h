@@ -1,13 +1,14 @@
 // Loading a large database text on several threads at once.
 //
 // The text is cut at header lines into parts of about equal size; the first
-// part is loaded on the calling thread, each later one on a thread of its
-// own, each into collections of its own. The parts' collections are then
-// joined in file order, and the messages of later parts, kept back while
-// they load, are printed after those of the parts before them: the database
-// and the output are exactly those of load_database on one thread. Texts too
-// small to share, or without a header line to cut at, load on the calling
-// thread alone, and so does any part whose thread cannot be started.
+// part is checked and loaded on the calling thread, each later one on a
+// thread of its own, each into collections of its own. The parts'
+// collections are then joined in file order and the messages they kept back
+// are printed in file order: the database and the output are exactly those
+// of load_database on one thread (which prints as it goes; here the messages
+// all come at the end of the load). Texts too small to share, or without a
+// header line to cut at, load on the calling thread alone, and so does any
+// part whose thread cannot be started.
 #pragma once
 
 #include <cstddef>
