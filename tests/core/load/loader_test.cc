@@ -97,6 +97,49 @@ TEST(SectionSizes, CountEntryLinesUpToOnePerSixBytes) {
   EXPECT_EQ(section_sizes("[only]"), (std::vector<std::size_t>{0}));
 }
 
+// section_sizes line by line: the sizes the loader gives its tables.
+std::vector<std::size_t> section_sizes_by_lines(std::string_view text) {
+  std::vector<std::size_t> sizes;
+  std::size_t lines = 0, start = 0, pos = 0;
+  auto finish = [&](std::size_t end) {
+    if (!sizes.empty()) sizes.back() = std::min(lines, (end - start) / 6 + 1);
+  };
+  while (pos < text.size()) {
+    const std::size_t line_start = pos;
+    const std::string_view line = trim_whitespace(next_line(text, pos));
+    if (header_name(line)) {
+      finish(line_start);
+      sizes.push_back(0);
+      lines = 0;
+      start = std::min(pos, text.size());
+    } else if (!line.empty() && line.front() != '#') {
+      ++lines;
+    }
+  }
+  finish(text.size());
+  return sizes;
+}
+
+TEST(SectionSizes, MatchLineByLineCountsWhereverLinesStart) {
+  // Line kinds of every first byte that matters, cut at every offset against
+  // the 16-byte blocks of the scan.
+  const std::vector<std::string> lines = {
+      "[a]", "3 k 1", "", "# c", "  [b]", "\t3 k 1", "\r", "\xC2\xA0[c]", "\xC2\xA0" "3 k 1",
+      "[d] # x", "[", "\x01 k v", "\x7F", "\xE3\x80\x80" "x", "#", "3 key-of-some-length value"};
+  std::uint32_t seed = 7;
+  for (int round = 0; round < 3000; ++round) {
+    std::string text(static_cast<std::size_t>(round % 17), 'x');
+    text += '\n';
+    const int count = 1 + round % 23;
+    for (int i = 0; i < count; ++i) {
+      seed = seed * 1103515245 + 12345;
+      text += lines[(seed >> 16) % lines.size()];
+      if (i + 1 < count || round % 2) text += '\n';
+    }
+    ASSERT_EQ(section_sizes(text), section_sizes_by_lines(text)) << ::testing::PrintToString(text);
+  }
+}
+
 const std::nullopt_t kFails = std::nullopt;
 const std::string kBom = "\xEF\xBB\xBF";
 
