@@ -38,6 +38,15 @@ LineKind line_kind(std::string_view line) {
   return header_name(trimmed) ? LineKind::kHeader : LineKind::kEntry;
 }
 
+// The number of bits set in a lane mask. std::popcount would be a library
+// call: the baseline x86-64 has no popcount instruction.
+std::size_t count_lanes(std::uint32_t mask) {
+  mask = mask - ((mask >> 1) & 0x5555);
+  mask = (mask & 0x3333) + ((mask >> 2) & 0x3333);
+  mask = (mask + (mask >> 4)) & 0x0F0F;
+  return (mask + (mask >> 8)) & 0x1F;
+}
+
 }  // namespace
 
 // One pass, 16 bytes at a time: the line starts of a block are the lanes
@@ -68,7 +77,7 @@ std::vector<std::size_t> section_sizes(std::string_view text) {
     for (; others != 0; others &= others - 1) {
       const std::uint32_t lane = static_cast<std::uint32_t>(std::countr_zero(others));
       const std::uint32_t before = (1u << lane) - 1;
-      lines += static_cast<std::size_t>(std::popcount(entries & before));
+      lines += count_lanes(entries & before);
       entries &= ~before;
       const std::size_t line_start = block + lane;
       std::size_t pos = line_start;
@@ -82,7 +91,7 @@ std::vector<std::size_t> section_sizes(std::string_view text) {
         ++lines;
       }
     }
-    lines += static_cast<std::size_t>(std::popcount(entries));
+    lines += count_lanes(entries);
   }
   finish(n);
   return sizes;
