@@ -1,5 +1,6 @@
 """Quorvane.load: argument rules, failures, and loaded databases."""
 
+import os
 import pathlib
 
 import pytest
@@ -156,3 +157,35 @@ def test_relative_path_uses_the_current_directory(tmp_path, monkeypatch):
     write(tmp_path, "[here]\n", name="rel.mdb")
     monkeypatch.chdir(tmp_path)
     assert Quorvane.load("rel.mdb").list_collections() == ["here"]
+
+
+def contents(db):
+    return [(name, sorted((key, db_value(c, key)) for key in c.list()))
+            for name, c in ((n, db.get_collection(n)) for n in db.list_collections())]
+
+
+def db_value(collection, key):
+    return repr(collection.get(key))
+
+
+def test_large_file_loads_on_every_processor_as_on_one(tmp_path, capfd):
+    # Several MiB of sections, some named alike, with lines that print in
+    # every part, loaded with the processors the process may use and pinned
+    # to one: the same database and the same messages in the same order.
+    sections = [SAMPLE.replace("[a]", f"[s{i % 300}]").replace("[b]", f"[t{i}]")
+                + f"q bad{i} 1\n3 n{i} {i}\n5 arr{i} [1, x, {{k: {i}}}]\n" + "# pad\n" * 200
+                for i in range(2500)]
+    path = write(tmp_path, "".join(sections))
+    assert pathlib.Path(path).stat().st_size > 3 << 20
+    cpus = os.sched_getaffinity(0)
+    capfd.readouterr()
+    shared = Quorvane.load(path)
+    shared_out = capfd.readouterr().out
+    os.sched_setaffinity(0, {min(cpus)})
+    try:
+        alone = Quorvane.load(path)
+    finally:
+        os.sched_setaffinity(0, cpus)
+    alone_out = capfd.readouterr().out
+    assert shared_out == alone_out and shared_out.count("\n") == 2500 * 2
+    assert contents(shared) == contents(alone)
