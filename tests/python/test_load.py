@@ -173,7 +173,8 @@ def test_large_file_loads_on_every_processor_as_on_one(tmp_path, capfd):
     # every part, loaded with the processors the process may use and pinned
     # to one: the same database and the same messages in the same order.
     sections = [SAMPLE.replace("[a]", f"[s{i % 300}]").replace("[b]", f"[t{i}]")
-                + f"q bad{i} 1\n3 n{i} {i}\n5 arr{i} [1, x, {{k: {i}}}]\n" + "# pad\n" * 200
+                + (f"q bad{i} 1\n" if i * 7919 % 13 < 5 else "")
+                + f"3 n{i} {i}\n5 arr{i} [1, x, {{k: {i}}}]\n" + "# pad\n" * 200
                 for i in range(2500)]
     path = write(tmp_path, "".join(sections))
     assert pathlib.Path(path).stat().st_size > 3 << 20
@@ -187,5 +188,6 @@ def test_large_file_loads_on_every_processor_as_on_one(tmp_path, capfd):
     finally:
         os.sched_setaffinity(0, cpus)
     alone_out = capfd.readouterr().out
-    assert shared_out == alone_out and shared_out.count("\n") == 2500 * 2
+    assert shared_out == alone_out
+    assert shared_out.count("InvalidDigit") == sum(i * 7919 % 13 < 5 for i in range(2500))
     assert contents(shared) == contents(alone)
