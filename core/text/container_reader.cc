@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/text/comma_scan.h"
+#include "core/text/one_pass_reader.h"
 #include "core/text/scalar_reader.h"
 #include "core/value/document.h"
 #include "core/text/unicode.h"
@@ -217,6 +218,7 @@ std::expected<DataType, ParseFailure> read_container(std::string_view text,
 }
 
 std::expected<DataType, ParseFailure> read_container(std::string_view text) {
+  if (std::optional<DataType> value = read_common_container(text)) return std::move(*value);
   return read_container(text, kBudgetPerByte * text.size() + kBudgetBase);
 }
 
