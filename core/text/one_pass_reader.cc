@@ -71,6 +71,7 @@ class ValueStack {
   }
 
   std::size_t size() const { return size_; }
+  DataType* data() { return items_; }
   DataType& operator[](std::size_t k) { return items_[k]; }
 
   // Pushes the value that make() returns.
@@ -118,9 +119,9 @@ struct Scratch {
   ValueStack values;
   std::vector<std::string_view> keys;  // trimmed, one per pair value
 
-  // Empties the stacks on every way out, exceptions included.
+  // Empties the stacks on every way out, exceptions included, so that each
+  // reading starts with them empty.
   struct Lease {
-    explicit Lease(Scratch& scratch) : scratch(scratch) { scratch.clear(); }
     ~Lease() { scratch.clear(); }
     Scratch& scratch;
   };
@@ -149,12 +150,18 @@ class StructuralCursor {
         from = base_ + kBlockSize;
       }
       if (from >= end_) return end_;
-      base_ = from & ~(kBlockSize - 1);
-      bits_ = block_bits(base_);
+      load(from);
     }
   }
 
  private:
+  // Out of line: once in 16 bytes at most, and it keeps its vector
+  // constants out of the callers.
+  [[gnu::noinline]] void load(std::size_t from) {
+    base_ = from & ~(kBlockSize - 1);
+    bits_ = block_bits(base_);
+  }
+
   std::uint32_t block_bits(std::size_t at) const {
     if (end_ - at >= kBlockSize) return structural_bits<true>(p_ + at);
     if (end_ >= kBlockSize) {
@@ -194,8 +201,9 @@ class OnePassReader {
  private:
   // The item or pair value at `pos` of a level closed by `close`; pushes its
   // value and returns the offset of the splitting comma or close after it.
-  std::size_t read_item(std::size_t pos, char close, std::size_t depth);
-  std::size_t read_scalar_item(std::size_t pos, char close);
+  // Inlined into both level readers, so that a scalar costs no call.
+  [[gnu::always_inline]] std::size_t read_item(std::size_t pos, char close, std::size_t depth);
+  [[gnu::always_inline]] std::size_t read_scalar_item(std::size_t pos, char close);
   // The offset of the splitting comma or close that ends an item whose
   // first structural byte is at `at`, or kGiveUp.
   [[gnu::noinline]] std::size_t scan_scalar_item(std::size_t at, char close);
@@ -203,10 +211,10 @@ class OnePassReader {
   // level's close when no colon comes first.
   [[gnu::noinline]] std::size_t find_colon(std::size_t pos);
   // Past the whitespace at `pos`, by the trim's rules.
-  std::size_t skip_whitespace(std::size_t pos) const;
+  [[gnu::always_inline]] std::size_t skip_whitespace(std::size_t pos) const;
   [[gnu::noinline]] std::size_t skip_other_whitespace(std::size_t pos) const;
   // Past ASCII whitespace at `pos`, which must then reach a comma or `close`.
-  std::size_t end_after_value(std::size_t pos, char close) const;
+  [[gnu::always_inline]] std::size_t end_after_value(std::size_t pos, char close) const;
   // Pushes the Id of the braced UUID at `pos`; false if there is none.
   [[gnu::noinline]] bool read_braced_uuid(std::size_t pos);
   [[gnu::noinline]] void close_array(std::size_t mark);
@@ -263,7 +271,7 @@ std::size_t OnePassReader::read_document(std::size_t pos, std::size_t depth) {
   return pos;
 }
 
-std::size_t OnePassReader::read_item(std::size_t pos, char close, std::size_t depth) {
+inline std::size_t OnePassReader::read_item(std::size_t pos, char close, std::size_t depth) {
   pos = skip_whitespace(pos);
   if (pos == end_) return kGiveUp;
   std::size_t closed;
@@ -279,7 +287,7 @@ std::size_t OnePassReader::read_item(std::size_t pos, char close, std::size_t de
   return closed == kGiveUp ? kGiveUp : end_after_value(closed + 1, close);
 }
 
-std::size_t OnePassReader::read_scalar_item(std::size_t pos, char close) {
+inline std::size_t OnePassReader::read_scalar_item(std::size_t pos, char close) {
   std::size_t at = cursor_.next(pos);
   if (at == end_) return kGiveUp;
   // Most items hold no quote, bracket or brace: their first structural
@@ -294,8 +302,8 @@ std::size_t OnePassReader::read_scalar_item(std::size_t pos, char close) {
   while (last > pos && p_[last - 1] == ' ') --last;
   const auto back = static_cast<unsigned char>(p_[last - 1]);
   const std::string_view item = (last == pos || (back > ' ' && back < 0x7F))
-                                    ? text_.substr(pos, last - pos)
-                                    : trim_whitespace(text_.substr(pos, at - pos));
+                                    ? std::string_view(p_ + pos, last - pos)
+                                    : trim_whitespace(std::string_view(p_ + pos, at - pos));
   scratch_.values.push([&] { return read_scalar(item); });
   return at;
 }
@@ -337,7 +345,7 @@ std::size_t OnePassReader::find_colon(std::size_t pos) {
   }
 }
 
-std::size_t OnePassReader::skip_whitespace(std::size_t pos) const {
+inline std::size_t OnePassReader::skip_whitespace(std::size_t pos) const {
   while (pos < end_ && p_[pos] == ' ') ++pos;
   if (pos == end_ || (p_[pos] > ' ' && p_[pos] < 0x7F)) return pos;
   return skip_other_whitespace(pos);
@@ -358,7 +366,7 @@ std::size_t OnePassReader::skip_other_whitespace(std::size_t pos) const {
   return pos;
 }
 
-std::size_t OnePassReader::end_after_value(std::size_t pos, char close) const {
+inline std::size_t OnePassReader::end_after_value(std::size_t pos, char close) const {
   while (pos < end_ && is_ascii_space(p_[pos])) ++pos;
   return pos < end_ && (p_[pos] == ',' || p_[pos] == close) ? pos : kGiveUp;
 }
@@ -375,8 +383,7 @@ bool OnePassReader::read_braced_uuid(std::size_t pos) {
 void OnePassReader::close_array(std::size_t mark) {
   ValueStack& values = scratch_.values;
   Array items;
-  items.resize(values.size() - mark);  // exactly this many
-  for (std::size_t k = mark; k < values.size(); ++k) items[k - mark] = std::move(values[k]);
+  items.append_moved(values.data() + mark, values.size() - mark);
   values.truncate(mark);
   values.push([&] { return DataType::array(std::move(items)); });
 }
@@ -399,7 +406,7 @@ void OnePassReader::close_document(std::size_t mark, std::size_t key_mark) {
 
 std::optional<DataType> read_common_container(std::string_view text) {
   thread_local Scratch scratch;
-  const Scratch::Lease lease(scratch);
+  const Scratch::Lease lease{scratch};
   OnePassReader reader(text, scratch);
   const std::size_t close =
       text.front() == '[' ? reader.read_array(1, 1) : reader.read_document(1, 1);
