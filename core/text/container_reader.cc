@@ -1,45 +1,19 @@
 #include "core/text/container_reader.h"
 
-#include <array>
 #include <cassert>
 #include <cstdint>
 #include <utility>
 #include <vector>
 
 #include "core/text/comma_scan.h"
+#include "core/text/one_pass_reader.h"
+#include "core/text/scalar_reader.h"
 #include "core/value/document.h"
-#include "core/text/number_parser.h"
 #include "core/text/unicode.h"
 #include "core/text/uuid_text.h"
 
 namespace quorvane {
 namespace {
-
-// Whether a text that starts with `c` can only be a Text: no UUID starts so
-// (only hexadecimal digits, "{" and "urn:"), no number (digits, signs, ".",
-// "inf", "nan") and no boolean ("t", "f"), in any letter case.
-constexpr std::array<bool, 256> kOnlyTextStarts = [] {
-  std::array<bool, 256> only_text{};
-  for (int c = 0x80; c < 0x100; ++c) only_text[c] = true;
-  for (int c = 'g'; c <= 'z'; ++c) only_text[c] = only_text[c - 'a' + 'A'] = true;
-  for (const char c : {'i', 'n', 't', 'u'}) only_text[c] = false;
-  for (const char c : {'I', 'N', 'T'}) only_text[c] = false;
-  only_text['"'] = true;
-  return only_text;
-}();
-
-// The value of a trimmed item text that is no array or document text. Kept
-// out of line so that its locals stay out of the recursive frames.
-[[gnu::noinline]] DataType read_scalar(std::string_view text) {
-  if (!text.empty() && kOnlyTextStarts[static_cast<unsigned char>(text.front())]) {
-    return DataType::text(trim_quotes(text));
-  }
-  // Inference order: UUID, number, boolean, then text (empty or not).
-  if (const std::optional<Id> id = parse_uuid(text)) return DataType::id(*id);
-  if (const std::optional<float> number = parse_number(text)) return DataType::number(*number);
-  if (const std::optional<bool> flag = parse_boolean(text)) return DataType::boolean(*flag);
-  return DataType::text(trim_quotes(text));
-}
 
 // "[...]" or "{...}", but not a braced UUID (which inference reads first).
 bool is_container_text(std::string_view text) {
@@ -244,6 +218,7 @@ std::expected<DataType, ParseFailure> read_container(std::string_view text,
 }
 
 std::expected<DataType, ParseFailure> read_container(std::string_view text) {
+  if (std::optional<DataType> value = read_common_container(text)) return std::move(*value);
   return read_container(text, kBudgetPerByte * text.size() + kBudgetBase);
 }
 

@@ -3,12 +3,15 @@
 // function; safe to call from any thread (each thread reuses scratch space of
 // its own).
 //
-// Each level of nesting scans its own text for its splitting commas, which
-// is fastest for the shallow values of real files. Since a text nested d
-// levels deep would be scanned d times, such scans stop after a budget of
-// twice the text's length, and the text is then read again against an
-// index of all its commas built in one scan (comma_index.h): the time stays
-// linear in the text's length for any nesting.
+// The texts of real files are read in one pass (one_pass_reader.h). Any
+// other text is read level by level, the reference reading of the rules,
+// which the one-pass reader agrees with on everything it takes: each level
+// of nesting scans its own text for its splitting commas, which is fastest
+// for shallow values. Since a text nested d levels deep would be scanned d
+// times, such scans stop after a budget of twice the text's length, and the
+// text is then read again against an index of all its commas built in one
+// scan (comma_index.h): the time stays linear in the text's length for any
+// nesting.
 #pragma once
 
 #include <cstddef>
@@ -26,9 +29,10 @@ namespace quorvane {
 // Fails only with ParseFailure::kTooDeep.
 std::expected<DataType, ParseFailure> read_container(std::string_view text);
 
-// The same, with the per-level scans stopping after `direct_scan_budget`
-// bytes in all (0 reads against the index at once). The result never
-// depends on the budget; tests use this to reach both ways of reading.
+// The same, read level by level only, with the per-level scans stopping
+// after `direct_scan_budget` bytes in all (0 reads against the index at
+// once). The result never depends on the budget, nor on which way of
+// reading is taken; tests use this to reach each of them.
 std::expected<DataType, ParseFailure> read_container(std::string_view text,
                                                      std::size_t direct_scan_budget);
 

@@ -73,6 +73,14 @@ DataType& Array::emplace_back() {
   return *slot;
 }
 
+void Array::append_moved(DataType* items, std::size_t n) {
+  if (n == 0) return;
+  reserve(size() + n);
+  DataType* to = end();
+  for (std::size_t i = 0; i < n; ++i) new (to + i) DataType(std::move(items[i]));
+  block_->size += static_cast<std::uint32_t>(n);
+}
+
 void Array::resize(std::size_t n) {
   if (n > size()) {
     reserve(n);

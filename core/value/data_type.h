@@ -70,6 +70,9 @@ class Array {
   void push_back(DataType value);
   // Appends an empty Text and returns it.
   DataType& emplace_back();
+  // Appends the `n` values at `items` in order, moving each (they are left
+  // empty Texts); reserves room for exactly that many more.
+  void append_moved(DataType* items, std::size_t n);
   // Grows with empty Texts or drops elements from the end.
   void resize(std::size_t n);
   // Removes the element at `pos`; later elements move down. Returns the

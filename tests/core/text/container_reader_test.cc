@@ -12,6 +12,7 @@
 #include <string>
 
 #include "core/value/document.h"
+#include "core/text/one_pass_reader.h"
 #include "core/text/value_parser.h"
 #include "tests/test_support/reference_parser.h"
 #include "tests/test_support/test_support.h"
@@ -270,6 +271,55 @@ TEST_P(ContainerDifferential, MatchesTheRulesOnDeepValues) {
   }
 }
 
+// Values shaped like those of real files, a container at the top.
+std::string realistic_value(std::mt19937_64& rng, int depth, bool container = false) {
+  static const char* const kScalars[] = {
+      "eco", "gift", "22676", "-147.82", "458.80", "3.812042e+05", "true", "False", "-0",
+      "\"gamma sale\"", "\"297 Allen Street\"", "Oslo", "NaN", "\"a, b\"", "x:y", "\"\"",
+      "{550e8400-e29b-41d4-a716-446655440000}", "550e8400-e29b-41d4-a716-446655440000"};
+  static const char* const kKeys[] = {"tags", "city", "street", "zip", "verified", "geo"};
+  if (!container && (depth == 0 || rng() % 2)) return kScalars[rng() % std::size(kScalars)];
+  const bool document = rng() % 2;
+  std::string out = document ? "{" : "[";
+  for (std::size_t n = rng() % 6; n > 0; --n) {
+    if (document) out += std::string(kKeys[rng() % std::size(kKeys)]) + ": ";
+    out += realistic_value(rng, depth - 1);
+    if (n > 1) out += ", ";
+  }
+  return out + (document ? "}" : "]");
+}
+
+std::string realistic_text(std::mt19937_64& rng) {
+  return realistic_value(rng, 4, true);
+}
+
+// One or two edits inside the outer brackets: stray quotes, brackets,
+// braces, colons and commas, empty items, text after a close, other
+// whitespace, or a byte less.
+std::string mutated(std::string text, std::mt19937_64& rng) {
+  static const char* const kInserts[] = {"\"", "[", "]", "{", "}", ":", ",", ", ", " ",
+                                         "\t", "\n", "\xC2\xA0", "x", "[]", "{}", ",,"};
+  for (std::size_t n = 1 + rng() % 2; n > 0; --n) {
+    const std::size_t at = 1 + rng() % (text.size() - 1);
+    if (rng() % 4 == 0 && at + 1 < text.size()) {
+      text.erase(at, 1);
+    } else {
+      text.insert(at, kInserts[rng() % std::size(kInserts)]);
+    }
+  }
+  return text;
+}
+
+TEST_P(ContainerDifferential, MatchesTheRulesOnRealisticValuesAndMutants) {
+  std::mt19937_64 rng(17);
+  for (int i = 0; i < 20000; ++i) {
+    const std::string text = i % 2 ? realistic_text(rng) : mutated(realistic_text(rng), rng);
+    const auto got = read(text);
+    ASSERT_TRUE(got) << text;
+    ASSERT_EQ(describe(*got), reference_description(text)) << "text: " << text;
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Budgets, ContainerDifferential,
                          ::testing::Values(std::optional<std::size_t>(0),
                                          std::optional<std::size_t>(5),
@@ -278,6 +328,56 @@ INSTANTIATE_TEST_SUITE_P(Budgets, ContainerDifferential,
                            return info.param ? "Budget" + std::to_string(*info.param)
                                              : std::string("Default");
                          });
+
+// The one-pass reader takes every realistic value, and of their mutants it
+// reads whatever it takes as the level-by-level reading does.
+TEST(OnePassReader, TakesRealisticValuesAndAgreesOnWhatItTakes) {
+  std::mt19937_64 rng(19);
+  int taken_mutants = 0;
+  for (int i = 0; i < 20000; ++i) {
+    const std::string text = realistic_text(rng);
+    const std::optional<DataType> value = read_common_container(text);
+    ASSERT_TRUE(value) << text;
+    ASSERT_EQ(describe(*value), describe(*read_container(text, 0))) << "text: " << text;
+    const std::string mutant = mutated(text, rng);
+    if (const std::optional<DataType> taken = read_common_container(mutant)) {
+      ++taken_mutants;
+      ASSERT_EQ(describe(*taken), describe(*read_container(mutant, 0))) << "text: " << mutant;
+    }
+  }
+  // A space or an empty item more keeps a plain shape.
+  EXPECT_GT(taken_mutants, 2000);
+}
+
+// Texts of a common look with one thing that the one-pass reader does not
+// take: it gives them up, and they are read level by level.
+class OnePassFallback : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(OnePassFallback, GivesUpAndTheTextIsReadLevelByLevel) {
+  const std::string& text = GetParam();
+  EXPECT_FALSE(read_common_container(text).has_value()) << text;
+  const auto value = read_container(text);
+  ASSERT_TRUE(value) << text;
+  EXPECT_EQ(describe(*value), reference_description(text)) << "text: " << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Triggers, OnePassFallback,
+    ::testing::Values(
+        // Text between a nested close and the next comma or close.
+        "[[1, 2] x, 3]", "[[1, 2]3]", "{a: {b: 1}\"c\", d: 2}", "[[1]\xC2\xA0, 2]",
+        "[{550e8400-e29b-41d4-a716-446655440000}x, 1]",
+        // A quote, bracket or brace in a key.
+        "{\"a\": 1, b: 2}", "{a: 1, \"b\": 2}", "{a[0]: 1}", "{a: {b{: 1}}", "{a}: 1}",
+        // A close reached while quoted, or with the other depth open.
+        "[a, \"b]", "[[a, \"b], c]", "{a: [x, {y], z}", "{a: {b: [1}, c: 2}",
+        // A depth below zero before the level's close.
+        "[a], b]", "[a}, b]", "{a: 1], b: 2}", "{a: [1]], b: 2}",
+        // A nested level never closed.
+        "[[1, 2]", "{a: [1, 2}",
+        // Nesting beyond the one-pass reader's depth.
+        nested_arrays(65), nested_documents(70), nested_mixed(100),
+        "[" + nested_arrays(kMaxNestingDepth - 1) + "]"));
 
 }  // namespace
 }  // namespace quorvane

@@ -125,7 +125,13 @@ INSTANTIATE_TEST_SUITE_P(
                               std::string("[true, id:") + kUuid + ", id:" + kUuid + ", \"x\"]"},
                     ParseCase{5, "[a:b, {x}, {y:}]", "[\"a:b\", {}, {}]"},
                     ParseCase{5, "[\"[\", 1]", "[\"[\\\", 1\"]"},
-                    ParseCase{5, "[a]b, c]", "[\"a]b, c\"]"}));
+                    ParseCase{5, "[a]b, c]", "[\"a]b, c\"]"},
+                    // Shapes that the one-pass reader leaves to the level-by-level one.
+                    ParseCase{5, "[[1, 2] x, 3]", "[\"[1, 2] x\", 3]"},
+                    ParseCase{5, "[[1, 2]3]", "[\"[1, 2]3\"]"},
+                    ParseCase{5, "[a, \"b]", "[\"a\", \"b\"]"},
+                    ParseCase{5, "[a}, b]", "[\"a}, b\"]"},
+                    ParseCase{5, "[[a, \"b], c]", "[\"[a, \\\"b], c\"]"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Documents, ParseValue,
@@ -146,7 +152,13 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{6, "{a:{b:{c:1}}}", "{\"a\": {\"b\": {\"c\": 1}}}"},
         ParseCase{6, "{ a b :  1 }", "{\"a b\": 1}"},
         ParseCase{6, "{a: [1, 2}", "{\"a\": \"[1, 2\"}"},
-        ParseCase{6, "{a: \"[\", b: 1}", "{\"a\": \"[\\\", b: 1\"}"}));
+        ParseCase{6, "{a: \"[\", b: 1}", "{\"a\": \"[\\\", b: 1\"}"},
+        // Shapes that the one-pass reader leaves to the level-by-level one.
+        ParseCase{6, "{a: {b: 1}\"c\", d: 2}", "{\"a\": \"{b: 1}\\\"c\", \"d\": 2}"},
+        ParseCase{6, "{a: [x, {y], z}", "{\"a\": \"[x, {y], z\"}"},
+        ParseCase{6, "{a: 1], b: 2}", "{\"a\": \"1], b: 2\"}"},
+        ParseCase{6, "{a}: 1}", "{\"a}\": 1}"},
+        ParseCase{6, "{a: {b{: 1}}", "{\"a\": {\"b{\": 1}}"}));
 
 TEST(ParseValue, ContainersInferTheirOwnCodes) {
   for (const char* text : {"[]", "[ ]", "[1,,2]", "[\"a[\", \"b\"]", "[[[1], 2], 3]"}) {

@@ -106,6 +106,25 @@ TEST(ValueLayout, ArrayGrowsEraseShiftsAndEmptyAllocatesNothing) {
   EXPECT_EQ(items[0].as_number(), 0.0f);
 }
 
+TEST(ValueLayout, AppendMovedTakesExactRoomAndEmptiesTheSources) {
+  DataType sources[] = {DataType::text("a text longer than the inline room"),
+                        DataType::array({DataType::number(1)}), DataType::boolean(true)};
+  Array items;
+  items.append_moved(sources, 0);
+  EXPECT_EQ(items.capacity(), 0u);
+  items.append_moved(sources, 3);
+  EXPECT_EQ(items.capacity(), 3u);
+  ASSERT_EQ(items.size(), 3u);
+  EXPECT_EQ(items[0].as_text(), "a text longer than the inline room");
+  EXPECT_EQ(items[1].as_array()[0].as_number(), 1.0f);
+  EXPECT_TRUE(items[2].as_boolean());
+  for (const DataType& source : sources) EXPECT_EQ(source.as_text(), "");
+  DataType more[] = {DataType::number(4)};
+  items.append_moved(more, 1);
+  EXPECT_EQ(items.capacity(), 4u);
+  EXPECT_EQ(items.back().as_number(), 4.0f);
+}
+
 // A value of every variant, with containers of both document layouts; its
 // copy makes a few dozen allocations.
 DataType every_variant() {
