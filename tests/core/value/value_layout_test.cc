@@ -1,13 +1,18 @@
 // The compact layouts: inline versus heap texts and keys, container blocks,
-// and moves that leave their source as an empty Text.
+// moves that leave their source as an empty Text, and blocks of a region.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstring>
 #include <new>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "core/value/compact_string.h"
 #include "core/value/data_type.h"
 #include "core/value/document.h"
+#include "core/value/value_region.h"
 #include "tests/core/allocation_failure.h"
 
 namespace quorvane {
@@ -145,6 +150,102 @@ TEST(ValueLayout, CopiesThatRunOutOfMemoryFreeWhatTheyMade) {
   EXPECT_EQ(leaking_failures([&] { Document copy(large); }), 0);
   EXPECT_EQ(leaking_failures([&] { DataType copy(value); }), 0);
   EXPECT_EQ(leaking_failures([&] { Array listed{value, value}; }), 0);
+}
+
+TEST(ValueRegion, HandsOutAlignedBlocksThatKeepTheirBytes) {
+  ValueRegion region(4096);
+  EXPECT_EQ(region.mapped_bytes(), 0u);  // nothing mapped before the first block
+  auto length = [](std::size_t i) { return i % 50 + 1; };
+  std::vector<char*> blocks;
+  std::size_t requested = 0;
+  for (std::size_t i = 0; i < 3000; ++i) {
+    auto* block = static_cast<char*>(region.allocate(length(i)));
+    ASSERT_EQ(reinterpret_cast<std::uintptr_t>(block) % 8, 0u);
+    std::memset(block, static_cast<int>(i % 251), length(i));
+    blocks.push_back(block);
+    requested += length(i);
+  }
+  for (std::size_t i = 0; i < blocks.size(); ++i) {  // no block overlaps another
+    for (std::size_t j = 0; j < length(i); ++j) {
+      ASSERT_EQ(blocks[i][j], static_cast<char>(i % 251)) << i;
+    }
+  }
+#ifdef QUORVANE_REGION_POISONING
+  // Under AddressSanitizer, the bytes past a block and those of an abandoned
+  // block are poisoned, as for heap blocks.
+  EXPECT_FALSE(__asan_address_is_poisoned(blocks[0]));
+  EXPECT_TRUE(__asan_address_is_poisoned(blocks[0] + 8));
+  ValueRegion::abandon(blocks[1], length(1));
+  EXPECT_TRUE(__asan_address_is_poisoned(blocks[1]));
+#endif
+  // Chunks grow geometrically: what is mapped stays within a small factor.
+  EXPECT_GE(region.mapped_bytes(), requested);
+  EXPECT_LE(region.mapped_bytes(), 4 * requested);
+
+  ValueRegion moved = std::move(region);
+  EXPECT_EQ(region.mapped_bytes(), 0u);  // NOLINT(bugprone-use-after-move): moved-from is empty
+  EXPECT_EQ(blocks.back()[0], static_cast<char>((blocks.size() - 1) % 251));
+  EXPECT_NE(moved.allocate(8), nullptr);
+}
+
+TEST(ValueRegion, LargeBlocksTakeAChunkOfTheirOwnAndTrimGivesPagesBack) {
+  ValueRegion region(std::size_t{1} << 20);
+  auto* first = static_cast<char*>(region.allocate(100));
+  EXPECT_EQ(region.mapped_bytes(), std::size_t{1} << 20);
+  // A block over a quarter of the next chunk comes from a chunk of its own,
+  // and the current chunk goes on serving small blocks right after `first`.
+  auto* large = static_cast<char*>(region.allocate(std::size_t{3} << 20));
+  large[(std::size_t{3} << 20) - 1] = 'x';
+  EXPECT_GE(region.mapped_bytes(), (std::size_t{1} << 20) + (std::size_t{3} << 20));
+  const auto* next = static_cast<char*>(region.allocate(8));
+  EXPECT_GT(next, first);
+  EXPECT_LT(next, first + 256);
+
+  const std::size_t before = region.mapped_bytes();
+  region.trim();
+  EXPECT_LE(region.mapped_bytes(), before - (std::size_t{1} << 20) + 4 * 4096);
+  EXPECT_NE(region.allocate(64 * 1024), nullptr);  // still usable after trimming
+}
+
+TEST(ValueRegion, FailingToMapAChunkThrowsBadAllocAndChangesNothing) {
+  ValueRegion region(4096);
+  {
+    AllocationFailure failure(0);  // the first chunk's mapping
+    EXPECT_THROW(region.allocate(8), std::bad_alloc);
+    EXPECT_TRUE(failure.failed());
+  }
+  EXPECT_EQ(region.mapped_bytes(), 0u);
+  {
+    AllocationFailure counting(-1);
+    EXPECT_NE(region.allocate(8), nullptr);
+    EXPECT_EQ(counting.live(), 1);  // one chunk
+    EXPECT_THROW(region.allocate(std::size_t{1} << 62), std::bad_alloc);  // no such mapping
+    EXPECT_EQ(counting.live(), 1);
+  }
+}
+
+TEST(ValueRegionScope, ActiveOnItsOwnThreadOnlyAndNests) {
+  EXPECT_EQ(active_value_region(), nullptr);
+  ValueRegion outer_region;
+  ValueRegion inner_region;
+  {
+    const ValueRegionScope outer(outer_region);
+    EXPECT_EQ(active_value_region(), &outer_region);
+    ValueRegion* seen_elsewhere = &inner_region;
+    std::thread([&] { seen_elsewhere = active_value_region(); }).join();
+    EXPECT_EQ(seen_elsewhere, nullptr);
+    {
+      const ValueRegionScope inner(inner_region);
+      EXPECT_EQ(active_value_region(), &inner_region);
+      {
+        const ValueRegionPause pause;
+        EXPECT_EQ(active_value_region(), nullptr);
+      }
+      EXPECT_EQ(active_value_region(), &inner_region);
+    }
+    EXPECT_EQ(active_value_region(), &outer_region);
+  }
+  EXPECT_EQ(active_value_region(), nullptr);
 }
 
 TEST(ValueLayout, WrongVariantAccessThrows) {
