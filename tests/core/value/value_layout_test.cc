@@ -150,6 +150,66 @@ TEST(ValueLayout, CopiesThatRunOutOfMemoryFreeWhatTheyMade) {
   EXPECT_EQ(leaking_failures([&] { Document copy(large); }), 0);
   EXPECT_EQ(leaking_failures([&] { DataType copy(value); }), 0);
   EXPECT_EQ(leaking_failures([&] { Array listed{value, value}; }), 0);
+
+  // The same copies inside a scope, over a region of small chunks: a failure
+  // may meet a chunk mapping too. Once the region is gone, nothing is left.
+  auto in_region = [](auto copy) {
+    return [copy] {
+      ValueRegion region(4096);
+      const ValueRegionScope scope(region);
+      copy();
+    };
+  };
+  EXPECT_EQ(leaking_failures(in_region([&] { Array copy(value.as_array()); })), 0);
+  EXPECT_EQ(leaking_failures(in_region([&] { Document copy(large); })), 0);
+  EXPECT_EQ(leaking_failures(in_region([&] { DataType copy(value); })), 0);
+}
+
+// A value with a block of every kind that lives in a region and no hash
+// table (those stay on the heap).
+DataType small_blocks_value() {
+  Document doc;
+  doc.insert_or_assign("a key longer than fifteen bytes", DataType::text("a long text value"));
+  doc.insert_or_assign("id", DataType::id(Id{}));
+  return DataType::array({DataType::document(std::move(doc)), DataType::text("another long text"),
+                          DataType::array({DataType::number(1)})});
+}
+
+TEST(RegionValues, TakeNoHeapBlocksAndNeverGiveRegionBlocksToDelete) {
+  ValueRegion region(std::size_t{1} << 20);
+  region.allocate(8);  // maps the first chunk, which holds all below
+  AllocationFailure counting(-1);
+  DataType value;
+  CompactString key;
+  {
+    const ValueRegionScope scope(region);
+    value = small_blocks_value();
+    key = CompactString("a key longer than fifteen bytes");
+    EXPECT_FALSE(key.is_inline());
+    EXPECT_EQ(counting.live(), 0);
+  }
+  // Outside the scope, copies are heap values: seven blocks (array, document,
+  // key, text, id, text, inner array) and the key's, freed with the copies.
+  {
+    const DataType copy = value;
+    const CompactString key_copy = key;
+    EXPECT_EQ(counting.live(), 8);
+    EXPECT_EQ(key_copy.view(), key.view());
+  }
+  EXPECT_EQ(counting.live(), 0);
+  // Growing, replacing and dropping region blocks only makes heap blocks: a
+  // region block given to operator delete would show as a negative count.
+  ASSERT_TRUE(value.set("3", DataType::number(3)));  // a fresh 4-element heap block
+  EXPECT_EQ(counting.live(), 1);
+  ASSERT_TRUE(value.as_array()[0].set("id", DataType::number(0)));
+  ASSERT_TRUE(value.as_array()[0].remove("a key longer than fifteen bytes"));
+  value.as_array()[1] = DataType::text("x");
+  value.as_array().erase(value.as_array().begin() + 2);
+  EXPECT_EQ(counting.live(), 1);
+  DataType moved = std::move(value);
+  moved = DataType::number(1);
+  key = CompactString("short");
+  EXPECT_EQ(counting.live(), 0);
 }
 
 TEST(ValueRegion, HandsOutAlignedBlocksThatKeepTheirBytes) {
