@@ -29,6 +29,7 @@
 #include "core/load/load_sink.h"
 #include "core/load/section_parser.h"
 #include "core/text/unicode.h"
+#include "core/value/value_region.h"
 
 namespace quorvane {
 
@@ -64,20 +65,19 @@ std::expected<FileContents, Error> read_whole_file(std::string_view path,
 // reserve little. Entry lines ahead of the first header are not counted.
 std::vector<std::size_t> section_sizes(std::string_view text);
 
-// Builds a database from `text`, recording `path` as where it came from.
-// Each collection's table is sized once, from section_sizes, instead of
-// growing by doubling while its entries are stored.
+namespace load_detail {
+
+// The collections of `text` as a database, their value blocks made in
+// `region`; load_database without the UTF-8 check.
 template <LoadSink Sink>
-std::expected<Database, Error> load_database(std::string_view path, std::string_view text,
-                                             Sink& sink) {
-  if (const std::optional<std::size_t> bad = find_invalid_utf8(text)) {
-    sink.invalid_utf8(*bad);
-    return std::unexpected(Error::kErrorReadingFile);
-  }
+std::expected<Database, Error> load_collections(std::string_view path, std::string_view text,
+                                                Sink& outer_sink, ValueRegion& region) {
+  RegionPausingSink<Sink> sink{outer_sink};
   const std::vector<std::size_t> sizes = section_sizes(text);
   std::vector<Collection> collections;
   collections.reserve(sizes.size());
   EntryFields fields;
+  const ValueRegionScope scope(region);
   std::size_t line_number = 0;
   std::size_t pos = 0;
   while (pos < text.size()) {
@@ -96,6 +96,33 @@ std::expected<Database, Error> load_database(std::string_view path, std::string_
     }
   }
   return Database(std::string(path), std::move(collections));
+}
+
+}  // namespace load_detail
+
+// Builds a database from `text`, recording `path` as where it came from.
+// Each collection's table is sized once, from section_sizes, instead of
+// growing by doubling while its entries are stored. The value blocks of the
+// load come from one ValueRegion, which the database keeps (database.h); the
+// sink's hooks run with that region paused (RegionPausingSink). On failure,
+// by error or exception, everything built is released.
+template <LoadSink Sink>
+std::expected<Database, Error> load_database(std::string_view path, std::string_view text,
+                                             Sink& sink) {
+  if (const std::optional<std::size_t> bad = find_invalid_utf8(text)) {
+    sink.invalid_utf8(*bad);
+    return std::unexpected(Error::kErrorReadingFile);
+  }
+  // The collections are built in load_collections' own frame and `loaded` is
+  // declared after the region: whichever way the load ends, by an error or an
+  // exception, every value built is destroyed before the region.
+  ValueRegion region;
+  std::expected<Database, Error> loaded = load_detail::load_collections(path, text, sink, region);
+  if (loaded && region.mapped_bytes() != 0) {
+    region.trim();
+    loaded->keep_region(std::move(region));
+  }
+  return loaded;
 }
 
 // Reads the file at `path` whole, then loads it as above.
