@@ -34,7 +34,9 @@ std::size_t page_size() noexcept {
   return size;
 }
 
-std::size_t round_to(std::size_t bytes, std::size_t unit) { return (bytes + unit - 1) / unit * unit; }
+std::size_t round_to(std::size_t bytes, std::size_t unit) {
+  return (bytes + unit - 1) / unit * unit;
+}
 
 void* map_anonymous(std::size_t bytes) {
   void* p = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
@@ -51,8 +53,9 @@ char* map_pages(std::size_t bytes) {
   const auto address = reinterpret_cast<std::uintptr_t>(span);
   char* chunk = span + (round_to(address, kHugePage) - address);
   if (chunk > span) ::munmap(span, static_cast<std::size_t>(chunk - span));
-  char* span_end = span + bytes + kHugePage;
-  if (span_end > chunk + bytes) ::munmap(chunk + bytes, static_cast<std::size_t>(span_end - chunk - bytes));
+  char* const chunk_end = chunk + bytes;
+  char* const span_end = span + bytes + kHugePage;
+  if (span_end > chunk_end) ::munmap(chunk_end, static_cast<std::size_t>(span_end - chunk_end));
   ::madvise(chunk, bytes, MADV_HUGEPAGE);  // a hint: without it, small pages serve
   return chunk;
 }

@@ -195,7 +195,9 @@ std::string every_kind_of_block(int sections) {
     text += "2 text a_text_longer_than_fourteen_bytes\n";
     text += "5 list [1, \"another text longer than fourteen\", [true], {\"k\": 2}]\n";
     text += "6 doc {\"a key longer than fifteen bytes\": 0a1b2c3d-0000-4000-8000-000000000000}\n";
-    for (int i = 0; i < 10; ++i) text += "3 key" + std::to_string(i) + " " + std::to_string(i) + "\n";
+    for (int i = 0; i < 10; ++i) {
+      text += "3 key" + std::to_string(i) + " " + std::to_string(i) + "\n";
+    }
   }
   return text;
 }
