@@ -18,6 +18,7 @@
 
 #include "core/store/collection.h"
 #include "core/value/data_type.h"
+#include "core/value/value_region.h"
 #include "core/text/value_parser.h"
 
 namespace quorvane {
@@ -104,5 +105,49 @@ struct SilentSink {
 };
 
 static_assert(LoadSink<StdoutSink> && LoadSink<SilentSink>);
+
+// Forwards each hook to `sink` with the thread's active value region paused
+// (value_region.h): the loader calls its sink through this, so that whatever
+// a sink makes, or the code it calls back runs, is ordinary heap memory and
+// never a block of the load's region, which it could outlive.
+template <LoadSink Sink>
+struct RegionPausingSink {
+  Sink& sink;
+
+  void invalid_utf8(std::size_t at) {
+    ValueRegionPause pause;
+    sink.invalid_utf8(at);
+  }
+  void entry_before_header(std::size_t line, std::string_view text) {
+    ValueRegionPause pause;
+    sink.entry_before_header(line, text);
+  }
+  void section_started(std::size_t line, std::string_view name) {
+    ValueRegionPause pause;
+    sink.section_started(line, name);
+  }
+  void bracket_line_skipped(std::size_t line, std::string_view text) {
+    ValueRegionPause pause;
+    sink.bracket_line_skipped(line, text);
+  }
+  void wrong_field_count(std::size_t line, std::string_view text, std::size_t count) {
+    ValueRegionPause pause;
+    sink.wrong_field_count(line, text, count);
+  }
+  void bad_type_code(std::size_t line, std::string_view text, TypeCodeError error) {
+    ValueRegionPause pause;
+    sink.bad_type_code(line, text, error);
+  }
+  void unresolved_value(std::size_t line, std::string_view text, TypeCode code,
+                        ParseFailure failure) {
+    ValueRegionPause pause;
+    sink.unresolved_value(line, text, code, failure);
+  }
+  void entry_storing(std::size_t line, const Collection& collection, std::string_view key,
+                     const DataType& value) {
+    ValueRegionPause pause;
+    sink.entry_storing(line, collection, key, value);
+  }
+};
 
 }  // namespace quorvane

@@ -29,6 +29,7 @@
 #include "core/load/load_sink.h"
 #include "core/load/section_parser.h"
 #include "core/text/unicode.h"
+#include "core/value/value_region.h"
 
 namespace quorvane {
 
@@ -68,11 +69,13 @@ std::vector<std::size_t> section_sizes(std::string_view text);
 // of a file, appending a collection to `collections` for each header line.
 // Fails with kErrorReadingFile at an entry line met while `collections` is
 // still empty. Each collection's table is sized once, from section_sizes,
-// instead of growing by doubling while its entries are stored. The UTF-8
-// check is the caller's.
+// instead of growing by doubling while its entries are stored. The caller
+// checks UTF-8 and activates the region the value blocks are made in; the
+// sink's hooks run with it paused (RegionPausingSink).
 template <LoadSink Sink>
 std::expected<void, Error> load_lines(std::string_view text, std::size_t first_line,
-                                      std::vector<Collection>& collections, Sink& sink) {
+                                      std::vector<Collection>& collections, Sink& outer_sink) {
+  RegionPausingSink<Sink> sink{outer_sink};
   const std::vector<std::size_t> sizes = section_sizes(text);
   const std::size_t first_section = collections.size();
   collections.reserve(first_section + sizes.size());
@@ -99,6 +102,9 @@ std::expected<void, Error> load_lines(std::string_view text, std::size_t first_l
 }
 
 // Builds a database from `text`, recording `path` as where it came from.
+// The value blocks of the load come from one ValueRegion, which the database
+// keeps (database.h). On failure, by error or exception, everything built is
+// released.
 template <LoadSink Sink>
 std::expected<Database, Error> load_database(std::string_view path, std::string_view text,
                                              Sink& sink) {
@@ -106,11 +112,23 @@ std::expected<Database, Error> load_database(std::string_view path, std::string_
     sink.invalid_utf8(*bad);
     return std::unexpected(Error::kErrorReadingFile);
   }
+  // `collections` is declared after the region: whichever way the load ends,
+  // by an error or an exception, every value built is destroyed before it.
+  ValueRegion region;
   std::vector<Collection> collections;
-  if (const std::expected<void, Error> loaded = load_lines(text, 1, collections, sink); !loaded) {
-    return std::unexpected(loaded.error());
+  {
+    const ValueRegionScope scope(region);
+    if (const std::expected<void, Error> loaded = load_lines(text, 1, collections, sink);
+        !loaded) {
+      return std::unexpected(loaded.error());
+    }
   }
-  return Database(std::string(path), std::move(collections));
+  Database database(std::string(path), std::move(collections));
+  if (region.mapped_bytes() != 0) {
+    region.trim();
+    database.keep_region(std::move(region));
+  }
+  return database;
 }
 
 // Reads the file at `path` whole, then loads it as above.

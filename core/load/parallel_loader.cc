@@ -13,6 +13,7 @@
 #include <signal.h>
 
 #include "core/load/loader.h"
+#include "core/value/value_region.h"
 
 namespace quorvane {
 namespace {
@@ -58,6 +59,7 @@ static_assert(LoadSink<DeferredMessages>);
 struct Part {
   std::string_view text;
   std::size_t offset = 0;  // of `text` in the whole text
+  ValueRegion region;      // declared before `collections`, which it outlives
   std::vector<Collection> collections;
   DeferredMessages messages;
   std::optional<std::size_t> invalid_utf8;  // offset in the whole text
@@ -76,6 +78,7 @@ void load_part(Part& part) noexcept {
       part.invalid_utf8 = part.offset + *bad;
       return;
     }
+    const ValueRegionScope scope(part.region);
     part.entry_before_header = !load_lines(part.text, 1, part.collections, part.messages);
   } catch (...) {
     part.failure = std::current_exception();
@@ -185,13 +188,20 @@ std::expected<Database, Error> load_database_in_parts(std::string_view path,
     if (part.failure) std::rethrow_exception(part.failure);
     total += part.collections.size();
   }
+  // Declared after `parts`: on any way out, the values go before the regions.
   std::vector<Collection> collections;
   collections.reserve(total);
   for (Part& part : parts) {
     part.messages.replay(sink);
     std::move(part.collections.begin(), part.collections.end(), std::back_inserter(collections));
   }
-  return Database(std::string(path), std::move(collections));
+  Database database(std::string(path), std::move(collections));
+  for (Part& part : parts) {
+    if (part.region.mapped_bytes() == 0) continue;
+    part.region.trim();
+    database.keep_region(std::move(part.region));
+  }
+  return database;
 }
 
 }  // namespace quorvane

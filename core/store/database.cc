@@ -11,6 +11,26 @@ Database::Database(std::string path, std::vector<Collection> collections)
   }
 }
 
+Database::Database(const Database& other)
+    : path_(other.path_), collections_(other.collections_), index_(other.index_) {}
+
+Database& Database::operator=(const Database& other) {
+  if (this != &other) *this = Database(other);
+  return *this;
+}
+
+Database& Database::operator=(Database&& other) noexcept {
+  if (this != &other) {
+    collections_ = std::move(other.collections_);  // the old values go first
+    regions_ = std::move(other.regions_);          // then the regions they lived in
+    index_ = std::move(other.index_);
+    path_ = std::move(other.path_);
+  }
+  return *this;
+}
+
+void Database::keep_region(ValueRegion&& region) { regions_.push_back(std::move(region)); }
+
 std::expected<Collection*, Error> Database::create_collection(std::string_view name) {
   if (find_collection(name)) return std::unexpected(Error::kCollectionExists);
   Collection& added = collections_.emplace_back(name);

@@ -4,6 +4,15 @@
 // position of its first collection, so lookups by name take constant time
 // whatever the number of collections. Not thread-safe: the Python binding
 // serialises access with the lock of its DatabaseHandle.
+//
+// Ownership: a loaded database keeps the ValueRegions that its load made its
+// value blocks in (value_region.h), and destroys them only after all its
+// collections. A value stored in the database may thus live in one of them,
+// and must never outlive the database: values leave it only as copies (a
+// copy made outside a region scope is an ordinary heap value), never by being
+// moved or swapped into a value held elsewhere. The Python module keeps to
+// this: it converts stored values to new Python objects and stores values
+// newly converted from Python objects.
 #pragma once
 
 #include <cstddef>
@@ -19,6 +28,7 @@
 #include "core/store/collection.h"
 #include "core/value/document.h"
 #include "core/value/error.h"
+#include "core/value/value_region.h"
 
 namespace quorvane {
 
@@ -31,6 +41,19 @@ class Database {
   // Takes `collections` in their order; of several with one name, the first
   // is the one found by name.
   Database(std::string path, std::vector<Collection> collections);
+  // A deep copy with no regions: its values are heap values, as long as no
+  // region scope is active on the calling thread.
+  Database(const Database& other);
+  Database(Database&& other) = default;
+  Database& operator=(const Database& other);
+  // Destroys the old collections before the old regions.
+  Database& operator=(Database&& other) noexcept;
+  ~Database() = default;
+
+  // Keeps `region` until the database is destroyed, after its collections:
+  // the values of the collections may have blocks in it. Strong guarantee:
+  // if this throws std::bad_alloc, `region` is left as it was.
+  void keep_region(ValueRegion&& region);
 
   // Appends an empty collection named `name` and returns it. Fails with
   // kCollectionExists, changing nothing, when a collection of exactly this
@@ -58,6 +81,8 @@ class Database {
       boost::unordered_flat_map<std::string, std::size_t, SeededHash, std::equal_to<>>;
 
   std::string path_;
+  // Declared before collections_, so destroyed after them.
+  std::vector<ValueRegion> regions_;
   std::vector<Collection> collections_;
   NameIndex index_;
 };

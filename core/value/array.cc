@@ -3,10 +3,11 @@
 #include "core/value/data_type.h"
 
 #include <algorithm>
-#include <limits>
 #include <new>
 #include <stdexcept>
 #include <utility>
+
+#include "core/value/value_region.h"
 
 namespace quorvane {
 
@@ -33,7 +34,7 @@ Array& Array::operator=(Array&& other) noexcept {
     Block* taken = other.block_;
     other.block_ = nullptr;
     clear();
-    ::operator delete(block_);
+    free_block(block_);
     block_ = taken;
   }
   return *this;
@@ -41,21 +42,35 @@ Array& Array::operator=(Array&& other) noexcept {
 
 Array::~Array() {
   clear();
-  ::operator delete(block_);
+  free_block(block_);
 }
 
+std::size_t Array::block_bytes(std::size_t capacity) {
+  return sizeof(Block) + capacity * sizeof(DataType);
+}
+
+void Array::free_block(Block* block) noexcept {
+  if (!block) return;
+  const std::size_t capacity = block->capacity & ~kInRegion;
+  free_value_block(block, block_bytes(capacity), (block->capacity & kInRegion) != 0);
+}
+
+// The fresh block comes from the active region if there is one; either way,
+// the old block is given up as what it was.
 void Array::grow_to(std::size_t capacity) {
-  if (capacity > std::numeric_limits<std::uint32_t>::max()) throw std::bad_alloc();
-  auto* fresh = static_cast<Block*>(::operator new(sizeof(Block) + capacity * sizeof(DataType)));
+  if (capacity > kMaxCapacity) throw std::bad_alloc();
+  bool in_region;
+  auto* fresh = static_cast<Block*>(allocate_value_block(block_bytes(capacity), in_region));
   const std::size_t n = size();
-  *fresh = Block{static_cast<std::uint32_t>(n), static_cast<std::uint32_t>(capacity)};
+  *fresh = Block{static_cast<std::uint32_t>(n),
+                 static_cast<std::uint32_t>(capacity) | (in_region ? kInRegion : 0)};
   DataType* to = reinterpret_cast<DataType*>(fresh + 1);
   DataType* from = items();
   for (std::size_t i = 0; i < n; ++i) {
     new (&to[i]) DataType(std::move(from[i]));
     from[i].~DataType();
   }
-  ::operator delete(block_);
+  free_block(block_);
   block_ = fresh;
 }
 

@@ -1,13 +1,16 @@
 // An owned byte string in 16 bytes: up to 15 bytes are held inline, longer
-// strings in one heap block of exactly their length. Used for texts and keys,
-// which are mostly short, so that most of them cost no allocation at all.
-// Any bytes, NUL included. Not thread-safe for concurrent mutation.
+// strings in one block of exactly their length, from the heap or, while a
+// ValueRegionScope is active, from its region (value_region.h). Used for
+// texts and keys, which are mostly short, so that most of them cost no
+// allocation at all. Any bytes, NUL included. Not thread-safe for concurrent
+// mutation.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <bit>
+#include <new>
 #include <string_view>
 
 namespace quorvane {
@@ -37,7 +40,7 @@ class CompactString {
   }
   ~CompactString() { release(); }
 
-  bool is_inline() const noexcept { return bytes_[kTagByte] != kHeapTag; }
+  bool is_inline() const noexcept { return bytes_[kTagByte] <= kInlineCapacity; }
   std::size_t size() const noexcept {
     return is_inline() ? bytes_[kTagByte] : static_cast<std::size_t>(heap_size());
   }
@@ -49,10 +52,12 @@ class CompactString {
 
  private:
   // Inline: bytes_[0..14] the text, bytes_[15] its length (0 to 15).
-  // Heap:   bytes_[0..7] the block's address, bytes_[8..14] the length
-  //         (56 bits, little-endian), bytes_[15] kHeapTag.
+  // Block:  bytes_[0..7] the block's address, bytes_[8..14] the length
+  //         (56 bits, little-endian), bytes_[15] kHeapTag, or kRegionTag for
+  //         a region's block, which is never deleted.
   static constexpr std::size_t kTagByte = 15;
   static constexpr unsigned char kHeapTag = 0xFF;
+  static constexpr unsigned char kRegionTag = 0xFE;
 
   const char* heap_data() const noexcept {
     const char* p;
@@ -66,7 +71,7 @@ class CompactString {
   }
   void assign_fresh(std::string_view text);  // *this holds nothing to release
   void release() noexcept {
-    if (!is_inline()) delete[] heap_data();
+    if (bytes_[kTagByte] == kHeapTag) ::operator delete(const_cast<char*>(heap_data()));
   }
   void steal(CompactString& other) noexcept {
     std::memcpy(bytes_, other.bytes_, sizeof bytes_);

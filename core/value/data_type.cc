@@ -4,9 +4,11 @@
 #include <cstring>
 #include <new>
 #include <stdexcept>
+#include <type_traits>
 #include <utility>
 
 #include "core/value/document.h"
+#include "core/value/value_region.h"
 
 namespace quorvane {
 
@@ -49,9 +51,17 @@ const Document& DataType::document_ref() const noexcept {
 
 DataType DataType::id(const Id& id) {
   DataType v;
-  v.set_pointer(new Id(id));
-  v.set_tag(Kind::kId);
+  v.assign_id(id);
   return v;
+}
+
+static_assert(std::is_trivially_destructible_v<Id>, "an Id block is given up without a destructor");
+
+void DataType::assign_id(const Id& id) {
+  bool in_region;
+  void* block = allocate_value_block(sizeof(Id), in_region);
+  set_pointer(new (block) Id(id));
+  set_tag(Kind::kId, in_region ? kInRegion : 0);
 }
 
 DataType DataType::text(std::string_view text) {
@@ -66,12 +76,13 @@ void DataType::assign_text(std::string_view text) {
     set_inline_text_length(text.size());
     return;
   }
-  char* block = new char[text.size()];
+  bool in_region;
+  void* block = allocate_value_block(text.size(), in_region);
   std::memcpy(block, text.data(), text.size());
   set_pointer(block);
   const std::uint64_t length = text.size();
   std::memcpy(b_ + 8, &length, 6);  // little-endian, 48 bits
-  set_tag(Kind::kText, kHeapText);
+  set_tag(Kind::kText, static_cast<unsigned char>(kHeapText | (in_region ? kInRegion : 0)));
 }
 
 DataType DataType::number(float number) noexcept {
@@ -105,8 +116,7 @@ DataType DataType::document(Document document) noexcept {
 DataType::DataType(const DataType& other) : b_{} {
   switch (other.kind()) {
     case Kind::kId:
-      set_pointer(new Id(other.as_id()));
-      set_tag(Kind::kId);
+      assign_id(other.as_id());  // a heap block, or the active region's
       return;
     case Kind::kText:
       if (other.heap_text()) {
@@ -149,10 +159,11 @@ DataType& DataType::move_assign_owning(DataType& other) noexcept {
 void DataType::release() noexcept {
   switch (kind()) {
     case Kind::kId:
-      delete static_cast<Id*>(pointer());
+      // Id is trivially destructible: giving the block back is all there is.
+      free_value_block(pointer(), sizeof(Id), in_region());
       break;
     case Kind::kText:
-      if (heap_text()) delete[] static_cast<char*>(pointer());
+      if (heap_text()) free_value_block(pointer(), as_text().size(), in_region());
       break;
     case Kind::kArray:
       array_ref().~Array();

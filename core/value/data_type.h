@@ -4,7 +4,10 @@
 //
 // Layout: 16 bytes. Numbers, booleans and texts of up to 14 bytes are held
 // inline; longer texts, ids, and the elements of arrays and documents live in
-// one heap block each (an empty array or document allocates nothing).
+// one heap block each (an empty array or document allocates nothing). While
+// a ValueRegionScope is active, those blocks come from its region instead and
+// are marked so that they are never handed to operator delete
+// (value_region.h).
 #pragma once
 
 #include <array>
@@ -52,7 +55,7 @@ class Array {
 
   std::size_t size() const noexcept { return block_ ? block_->size : 0; }
   bool empty() const noexcept { return size() == 0; }
-  std::size_t capacity() const noexcept { return block_ ? block_->capacity : 0; }
+  std::size_t capacity() const noexcept { return block_ ? block_->capacity & ~kInRegion : 0; }
 
   DataType* begin() noexcept { return items(); }
   DataType* end() noexcept;
@@ -90,7 +93,13 @@ class Array {
   DataType* items() const noexcept {
     return block_ ? reinterpret_cast<DataType*>(block_ + 1) : nullptr;
   }
+  // The top bit of Block::capacity marks a block of a ValueRegion.
+  static constexpr std::uint32_t kInRegion = std::uint32_t{1} << 31;
+  static constexpr std::size_t kMaxCapacity = kInRegion - 1;
+  static std::size_t block_bytes(std::size_t capacity);
   void grow_to(std::size_t capacity);
+  // Gives the block up, which holds no elements any more; null is fine.
+  static void free_block(Block* block) noexcept;
 
   Block* block_ = nullptr;  // null while the array has never held anything
 };
@@ -189,13 +198,16 @@ class DataType {
   Document to_document() const;
 
  private:
-  // b_[15] holds the kind (low bits) and kHeapText for a text on the heap.
+  // b_[15] holds the kind (low bits), kHeapText for a text in a block of its
+  // own, and kInRegion when the block of a text or Id is a region's.
   // Inline text: b_[0..13] the bytes, b_[14] the length. Heap text: b_[0..7]
   // the block, b_[8..13] the length (48 bits). Id: b_[0..7] an owned Id*.
-  // Number and Boolean: b_[0..3]. Array and Document: the object at b_[0..7].
+  // Number and Boolean: b_[0..3]. Array and Document: the object at b_[0..7]
+  // (their blocks carry their own region mark).
   static constexpr std::size_t kTagByte = 15;
   static constexpr unsigned char kKindMask = 0x0F;
   static constexpr unsigned char kHeapText = 0x80;
+  static constexpr unsigned char kInRegion = 0x40;
 
   void set_tag(Kind kind, unsigned char flags = 0) noexcept {
     b_[kTagByte] = static_cast<unsigned char>(static_cast<unsigned char>(kind) | flags);
@@ -205,12 +217,17 @@ class DataType {
     set_tag(Kind::kText);
   }
   bool heap_text() const noexcept { return (b_[kTagByte] & kHeapText) != 0; }
+  bool in_region() const noexcept { return (b_[kTagByte] & kInRegion) != 0; }
   bool holds_container() const noexcept { return kind() >= Kind::kArray; }
+  // Whether destroying or replacing the value has anything to give back: a
+  // container always, a text or Id only when its block is not a region's.
   bool owns_memory() const noexcept {
-    return holds_container() || heap_text() || kind() == Kind::kId;
+    return holds_container() || ((heap_text() || kind() == Kind::kId) && !in_region());
   }
   // Makes *this, which owns nothing, a Text holding a copy of `text`.
   void assign_text(std::string_view text);
+  // Makes *this, which owns nothing, an Id holding a copy of `id`.
+  void assign_id(const Id& id);
   void* pointer() const noexcept;
   void set_pointer(const void* p) noexcept;
   Array& array_ref() noexcept;

@@ -5,6 +5,8 @@
 #include <memory>
 #include <random>
 
+#include "core/value/value_region.h"
+
 namespace quorvane {
 namespace {
 
@@ -77,20 +79,28 @@ Document& Document::operator=(Document&& other) noexcept {
 Document::~Document() { free_block(block_); }
 
 Document::Block* Document::new_map_block(Map* map) {
-  auto* block = static_cast<MapBlock*>(::operator new(sizeof(MapBlock)));
-  *block = MapBlock{Block{0, kMapTag}, map};
+  bool in_region;
+  auto* block = static_cast<MapBlock*>(allocate_value_block(sizeof(MapBlock), in_region));
+  *block = MapBlock{Block{0, kMapTag | (in_region ? kInRegion : 0)}, map};
   return &block->header;
 }
 
 void Document::free_block(Block* block) noexcept {
   if (!block) return;
-  if (block->capacity == kMapTag) {
+  if (is_map(block)) {
     delete reinterpret_cast<MapBlock*>(block)->map;
   } else {
     Entry* entries = reinterpret_cast<Entry*>(block + 1);
     for (std::size_t i = 0; i < block->size; ++i) entries[i].~Entry();
   }
-  ::operator delete(block);
+  give_up(block);
+}
+
+void Document::give_up(Block* block) noexcept {
+  const std::size_t capacity = block->capacity & ~kInRegion;
+  const std::size_t bytes =
+      capacity == kMapTag ? sizeof(MapBlock) : sizeof(Block) + capacity * sizeof(Entry);
+  free_value_block(block, bytes, (block->capacity & kInRegion) != 0);
 }
 
 std::size_t Document::size() const noexcept {
@@ -124,7 +134,7 @@ void Document::insert_or_assign(std::string_view key, DataType value) {
     map()->try_emplace(CompactString(key), std::move(value));
     return;
   }
-  if (!block_ || n == block_->capacity) {
+  if (!block_ || n == small_capacity()) {
     grow_small(std::min(kSmallDocumentMax, std::max(kFirstSmallCapacity, 2 * n)));
   }
   new (&small_entries()[n]) Entry{CompactString(key), std::move(value)};
@@ -151,15 +161,20 @@ void Document::reserve(std::size_t n) {
     table->reserve(n);
   } else if (n > kSmallDocumentMax) {
     promote(n);
-  } else if (n > (block_ ? block_->capacity : 0)) {
+  } else if (n > (block_ ? small_capacity() : 0)) {
     grow_small(n);
   }
 }
 
+// The fresh block comes from the active region if there is one; either way,
+// the old block is given up as what it was.
 void Document::grow_small(std::size_t capacity) {
-  auto* fresh = static_cast<Block*>(::operator new(sizeof(Block) + capacity * sizeof(Entry)));
+  bool in_region;
+  auto* fresh = static_cast<Block*>(
+      allocate_value_block(sizeof(Block) + capacity * sizeof(Entry), in_region));
   const std::size_t n = block_ ? block_->size : 0;
-  *fresh = Block{static_cast<std::uint32_t>(n), static_cast<std::uint32_t>(capacity)};
+  *fresh = Block{static_cast<std::uint32_t>(n),
+                 static_cast<std::uint32_t>(capacity) | (in_region ? kInRegion : 0)};
   Entry* to = reinterpret_cast<Entry*>(fresh + 1);
   if (block_) {
     Entry* from = small_entries();
@@ -167,7 +182,7 @@ void Document::grow_small(std::size_t capacity) {
       new (&to[i]) Entry(std::move(from[i]));
       from[i].~Entry();
     }
-    ::operator delete(block_);
+    give_up(block_);
   }
   block_ = fresh;
 }

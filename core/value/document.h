@@ -130,9 +130,11 @@ class Document {
     CompactString key;
     DataType value;
   };
-  // One heap block. Small: up to `capacity` entries in insertion order right
+  // One block, from the heap or a ValueRegion (then kInRegion is set in
+  // `capacity`). Small: up to `capacity` entries in insertion order right
   // after this 8-byte header. Large: capacity is kMapTag and the header is
-  // followed by the hash table's address (a MapBlock).
+  // followed by the hash table's address (a MapBlock). The table itself, and
+  // its storage, are always on the heap.
   struct Block {
     std::uint32_t size;
     std::uint32_t capacity;
@@ -141,20 +143,31 @@ class Document {
     Block header;
     Map* map;
   };
-  static constexpr std::uint32_t kMapTag = 0xFFFFFFFF;
+  static constexpr std::uint32_t kInRegion = std::uint32_t{1} << 31;
+  static constexpr std::uint32_t kMapTag = kInRegion - 1;
 
+  static bool is_map(const Block* block) noexcept {
+    return (block->capacity & ~kInRegion) == kMapTag;
+  }
   // The hash table, or nullptr for a small document. REQUIRES: block_.
   Map* map() const noexcept {
-    return block_->capacity == kMapTag ? reinterpret_cast<MapBlock*>(block_)->map : nullptr;
+    return is_map(block_) ? reinterpret_cast<MapBlock*>(block_)->map : nullptr;
   }
+  // Takes ownership of `map`, once the block is made; throws std::bad_alloc
+  // (`map` still the caller's) if no block can be.
   static Block* new_map_block(Map* map);
 
   Entry* small_entries() const noexcept { return reinterpret_cast<Entry*>(block_ + 1); }
+  // Room of a small document. REQUIRES: block_ and no hash table.
+  std::size_t small_capacity() const noexcept { return block_->capacity & ~kInRegion; }
   // Re-houses the small entries in a block with room for `capacity`.
   void grow_small(std::size_t capacity);
   // Moves the entries into a hash table with room for `capacity` entries.
   void promote(std::size_t capacity);
+  // Destroys what the block holds, then gives the block up; null is fine.
   static void free_block(Block* block) noexcept;
+  // Gives up the memory of a block that holds nothing any more.
+  static void give_up(Block* block) noexcept;
 
   Block* block_ = nullptr;  // null while the document has never held anything
 };

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <new>
 
+#include "core/value/value_region.h"
+
 namespace quorvane::testing {
 namespace {
 
@@ -25,24 +27,48 @@ bool AllocationFailure::failed() const { return t_counts.failed; }
 
 namespace {
 
-// Called by the replaced operator new below. Returns nullptr when the
-// allocation is to fail (or malloc fails).
-void* counted_allocate(std::size_t size) noexcept {
+// Whether the next allocation may go ahead (false: it is the one to fail).
+bool may_allocate() noexcept {
   AllocationCounts& counts = t_counts;
   if (counts.armed && counts.until_failure >= 0 && counts.until_failure-- == 0) {
     counts.failed = true;
-    return nullptr;
+    return false;
   }
+  return true;
+}
+
+void count_allocated() noexcept {
+  if (t_counts.armed) ++t_counts.live;
+}
+
+void count_freed() noexcept {
+  if (t_counts.armed) --t_counts.live;
+}
+
+// Called by the replaced operator new below. Returns nullptr when the
+// allocation is to fail (or malloc fails).
+void* counted_allocate(std::size_t size) noexcept {
+  if (!may_allocate()) return nullptr;
   void* p = std::malloc(size == 0 ? 1 : size);
-  if (p && counts.armed) ++counts.live;
+  if (p) count_allocated();
   return p;
 }
 
 void counted_free(void* p) noexcept {
   if (!p) return;
-  if (t_counts.armed) --t_counts.live;
+  count_freed();
   std::free(p);
 }
+
+// Region chunks count as allocations too; set before any test runs.
+const bool g_observing_chunks = [] {
+  observe_region_chunks(RegionChunkObserver{
+      .may_map = [](std::size_t) { return may_allocate(); },
+      .mapped = [](std::size_t) { count_allocated(); },
+      .unmapped = [](std::size_t) { count_freed(); },
+  });
+  return true;
+}();
 
 }  // namespace
 

@@ -5,11 +5,12 @@
 
 namespace quorvane::testing {
 
-// While alive, counts the calling thread's allocations through the global
-// operator new (all but the over-aligned forms, which this test binary
-// replaces) that are not freed again, and makes the allocation numbered
-// `fail_at` (0 = the next one) throw std::bad_alloc; a negative `fail_at`
-// fails none. Nests nothing: one at a time per thread.
+// While alive, counts the calling thread's allocations that are not freed
+// again, and makes the allocation numbered `fail_at` (0 = the next one) throw
+// std::bad_alloc; a negative `fail_at` fails none. Allocations are those
+// through the global operator new (all but the over-aligned forms, which this
+// test binary replaces) and the chunks that a ValueRegion maps (its blocks
+// come from them without allocating). Nests nothing: one at a time per thread.
 class AllocationFailure {
  public:
   explicit AllocationFailure(long fail_at);

@@ -8,11 +8,14 @@
 #include <vector>
 
 #include "core/store/database.h"
+#include "core/value/value_region.h"
+#include "tests/core/allocation_failure.h"
 #include "tests/test_support/test_support.h"
 
 namespace quorvane {
 namespace {
 
+using testing::AllocationFailure;
 using testing::describe;
 using testing::load_text;
 using testing::StdoutCapture;
@@ -294,6 +297,90 @@ TEST(LoadTextDatabase, KeepsThePathAndBehavesAsAnyOther) {
   EXPECT_EQ(d.list_collections(), std::vector<std::string>{"Users"});
   EXPECT_FALSE(d.create_collection("Users"));
   EXPECT_TRUE(d.create_collection("users"));
+}
+
+// Content with a block of every kind: long texts and keys, ids, arrays,
+// small documents and, past eight keys, hash tables.
+std::string every_kind_of_block(int sections) {
+  std::string text;
+  for (int s = 0; s < sections; ++s) {
+    text += "[section " + std::to_string(s) + "]\n";
+    text += "1 id 0a1b2c3d-0000-4000-8000-00000000000" + std::to_string(s % 10) + "\n";
+    text += "2 text a_text_longer_than_fourteen_bytes\n";
+    text += "5 list [1, \"another text longer than fourteen\", [true], {\"k\": 2}]\n";
+    text += "6 doc {\"a key longer than fifteen bytes\": 0a1b2c3d-0000-4000-8000-000000000000}\n";
+    for (int i = 0; i < 10; ++i) {
+      text += "3 key" + std::to_string(i) + " " + std::to_string(i) + "\n";
+    }
+  }
+  return text;
+}
+
+// Keeps a copy of every value stored, and whether a region was active.
+struct KeepingSink : SilentSink {
+  std::vector<DataType> kept;
+  bool saw_region = false;
+  void entry_storing(std::size_t, const Collection&, std::string_view, const DataType& value) {
+    saw_region = saw_region || active_value_region() != nullptr;
+    kept.push_back(value);
+  }
+};
+
+TEST(LoadTextRegion, TheDatabaseKeepsItsRegionAndSinksMakeHeapValues) {
+  const std::string text = every_kind_of_block(3);
+  KeepingSink sink;
+  auto db = std::make_optional(load_database("p", text, sink));
+  ASSERT_TRUE(*db);
+  EXPECT_FALSE(sink.saw_region);  // the sink runs with the region paused
+  EXPECT_EQ(active_value_region(), nullptr);
+  const std::string loaded = describe(**db);
+  std::optional<Database> copy(**db);
+  const DataType stored_list = *(*db)->collections()[2].get("list");
+  db.reset();  // the database, then its region, go
+  // Copies and what the sink kept are heap values: still there, unchanged.
+  EXPECT_EQ(describe(*copy), loaded);
+  EXPECT_EQ(describe(stored_list), describe(sink.kept[2 * 14 + 2]));
+  ASSERT_EQ(sink.kept.size(), 3u * 14);
+  EXPECT_EQ(sink.kept[1].as_text(), "a_text_longer_than_fourteen_bytes");
+}
+
+TEST(LoadTextRegion, ValueBlocksComeFromTheRegion) {
+  const std::string text = every_kind_of_block(40);
+  SilentSink sink;
+  (void)load_database("p", text, sink);  // the parser's scratch space, once per thread
+  AllocationFailure counting(-1);
+  std::optional<std::expected<Database, Error>> db(load_database("p", text, sink));
+  ASSERT_TRUE(*db);
+  // Each section makes ten value blocks or more, and one hash table: on the
+  // heap are only the tables (an object and its storage each), the list of
+  // collections and its index, and the region's chunk.
+  const long heap_blocks = counting.live();
+  EXPECT_LT(heap_blocks, 40 * 3);
+  db.reset();
+  EXPECT_EQ(counting.live(), 0);
+}
+
+TEST(LoadTextRegion, RunningOutOfMemoryFailsCleanlyAnywhere) {
+  const std::string text = every_kind_of_block(3);
+  SilentSink sink;
+  const std::string expected = describe(*load_database("p", text, sink));
+  for (long fail_at = 0;; ++fail_at) {
+    AllocationFailure failure(fail_at);
+    std::optional<bool> loaded_alike;  // no string outlives the attempt
+    try {
+      const std::expected<Database, Error> db = load_database("p", text, sink);
+      ASSERT_TRUE(db);
+      loaded_alike = describe(*db) == expected;
+    } catch (const std::bad_alloc&) {
+    }
+    EXPECT_EQ(failure.live(), 0) << "left behind after failing allocation " << fail_at;
+    if (!failure.failed()) {
+      EXPECT_EQ(loaded_alike, true);
+      EXPECT_GT(fail_at, 20);
+      break;
+    }
+    EXPECT_EQ(loaded_alike, std::nullopt) << fail_at;
+  }
 }
 
 struct EarlySink : SilentSink {

@@ -8,9 +8,13 @@
 #include <vector>
 
 #include "core/value/document.h"
+#include "core/value/value_region.h"
+#include "tests/test_support/test_support.h"
 
 namespace quorvane {
 namespace {
+
+using testing::describe;
 
 DataType text(std::string_view s) { return DataType::text(s); }
 
@@ -27,7 +31,7 @@ struct IndexCase {
   std::optional<std::uint64_t> index;
 };
 
-class ParseIndex : public testing::TestWithParam<IndexCase> {};
+class ParseIndex : public ::testing::TestWithParam<IndexCase> {};
 
 TEST_P(ParseIndex, ReadsTheIndexSyntax) {
   EXPECT_EQ(parse_index(GetParam().key), GetParam().index) << "key '" << GetParam().key << "'";
@@ -35,7 +39,7 @@ TEST_P(ParseIndex, ReadsTheIndexSyntax) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, ParseIndex,
-    testing::Values(IndexCase{"0", 0}, IndexCase{"1", 1}, IndexCase{"+1", 1}, IndexCase{"01", 1},
+    ::testing::Values(IndexCase{"0", 0}, IndexCase{"1", 1}, IndexCase{"+1", 1}, IndexCase{"01", 1},
                     IndexCase{"007", 7}, IndexCase{"18446744073709551615", UINT64_MAX},
                     IndexCase{"018446744073709551615", UINT64_MAX},
                     IndexCase{"18446744073709551616", std::nullopt},
@@ -249,6 +253,79 @@ TEST(DeepCopy, SharesNothing) {
   Document listed = original.to_document();
   listed.insert_or_assign("other", text("o"));
   EXPECT_EQ(original.get("other"), nullptr);
+}
+
+// A document of every kind of block: long and short keys and texts, an id,
+// an array, a nested small document.
+DataType nested_value() {
+  Id id;
+  id.bytes[3] = 0xAB;
+  Document inner;
+  inner.insert_or_assign("a key longer than fifteen bytes", text("a text longer than fourteen"));
+  inner.insert_or_assign("id", DataType::id(id));
+  Document outer;
+  outer.insert_or_assign("inner", DataType::document(std::move(inner)));
+  outer.insert_or_assign("list", DataType::array({text("short"), text("a long text element here"),
+                                                  DataType::number(2), DataType::id(id)}));
+  outer.insert_or_assign("flag", DataType::boolean(true));
+  return DataType::document(std::move(outer));
+}
+
+// Replaces, extends, shrinks, promotes and erases throughout `value`.
+void change_everything(DataType& value) {
+  DataType& inner = *value.as_document().find("inner");
+  ASSERT_TRUE(inner.set("a key longer than fifteen bytes", text("replaced by another long text")));
+  for (int i = 0; i < 10; ++i) {  // past the small document's room: a hash table
+    ASSERT_TRUE(inner.set("added key number " + std::to_string(i), DataType::number(i)));
+  }
+  ASSERT_TRUE(inner.remove("id"));
+  DataType& list = *value.as_document().find("list");
+  ASSERT_TRUE(list.set("9", text("extends the array past its block")));
+  ASSERT_TRUE(list.remove("1"));
+  ASSERT_TRUE(list.set("0", DataType::document({})));
+  list.as_array().resize(6);
+  ASSERT_TRUE(value.set("flag", nested_value()));
+  ASSERT_TRUE(value.remove("inner"));
+}
+
+TEST(RegionValues, BehaveAsHeapValuesOutsideTheirScope) {
+  const DataType on_heap = nested_value();
+  ValueRegion region(4096);
+  DataType made_in_region;
+  {
+    const ValueRegionScope scope(region);
+    made_in_region = nested_value();
+  }
+  EXPECT_EQ(describe(made_in_region), describe(on_heap));
+
+  // Copies made outside the scope are independent heap values: changing
+  // them, or the region's value, leaves the other as it was.
+  DataType copy = made_in_region;
+  DataType heap_copy = on_heap;
+  change_everything(copy);
+  change_everything(heap_copy);
+  EXPECT_EQ(describe(copy), describe(heap_copy));
+  EXPECT_EQ(describe(made_in_region), describe(on_heap));
+
+  change_everything(made_in_region);
+  EXPECT_EQ(describe(made_in_region), describe(heap_copy));
+  DataType moved = std::move(made_in_region);
+  EXPECT_EQ(describe(moved), describe(heap_copy));
+  moved = on_heap;  // drops what is left of the region's blocks
+  EXPECT_EQ(describe(moved), describe(on_heap));
+}
+
+TEST(RegionValues, CopiesMadeInAScopeLiveInItsRegion) {
+  const DataType on_heap = nested_value();
+  ValueRegion region(4096);
+  {
+    const ValueRegionScope scope(region);
+    DataType copy = on_heap;
+    change_everything(copy);  // regrows region blocks inside the region
+    Document listed = copy.to_document();
+    EXPECT_NE(listed.find("flag"), nullptr);
+  }
+  EXPECT_GT(region.mapped_bytes(), 0u);
 }
 
 TEST(ToDocument, RefusesOtherVariants) {

@@ -1,13 +1,18 @@
 // The compact layouts: inline versus heap texts and keys, container blocks,
-// and moves that leave their source as an empty Text.
+// moves that leave their source as an empty Text, and blocks of a region.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstring>
 #include <new>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "core/value/compact_string.h"
 #include "core/value/data_type.h"
 #include "core/value/document.h"
+#include "core/value/value_region.h"
 #include "tests/core/allocation_failure.h"
 
 namespace quorvane {
@@ -164,6 +169,162 @@ TEST(ValueLayout, CopiesThatRunOutOfMemoryFreeWhatTheyMade) {
   EXPECT_EQ(leaking_failures([&] { Document copy(large); }), 0);
   EXPECT_EQ(leaking_failures([&] { DataType copy(value); }), 0);
   EXPECT_EQ(leaking_failures([&] { Array listed{value, value}; }), 0);
+
+  // The same copies inside a scope, over a region of small chunks: a failure
+  // may meet a chunk mapping too. Once the region is gone, nothing is left.
+  auto in_region = [](auto copy) {
+    return [copy] {
+      ValueRegion region(4096);
+      const ValueRegionScope scope(region);
+      copy();
+    };
+  };
+  EXPECT_EQ(leaking_failures(in_region([&] { Array copy(value.as_array()); })), 0);
+  EXPECT_EQ(leaking_failures(in_region([&] { Document copy(large); })), 0);
+  EXPECT_EQ(leaking_failures(in_region([&] { DataType copy(value); })), 0);
+}
+
+// A value with a block of every kind that lives in a region and no hash
+// table (those stay on the heap).
+DataType small_blocks_value() {
+  Document doc;
+  doc.insert_or_assign("a key longer than fifteen bytes", DataType::text("a long text value"));
+  doc.insert_or_assign("id", DataType::id(Id{}));
+  return DataType::array({DataType::document(std::move(doc)), DataType::text("another long text"),
+                          DataType::array({DataType::number(1)})});
+}
+
+TEST(RegionValues, TakeNoHeapBlocksAndNeverGiveRegionBlocksToDelete) {
+  ValueRegion region(std::size_t{1} << 20);
+  region.allocate(8);  // maps the first chunk, which holds all below
+  AllocationFailure counting(-1);
+  DataType value;
+  CompactString key;
+  {
+    const ValueRegionScope scope(region);
+    value = small_blocks_value();
+    key = CompactString("a key longer than fifteen bytes");
+    EXPECT_FALSE(key.is_inline());
+    EXPECT_EQ(counting.live(), 0);
+  }
+  // Outside the scope, copies are heap values: seven blocks (array, document,
+  // key, text, id, text, inner array) and the key's, freed with the copies.
+  {
+    const DataType copy = value;
+    const CompactString key_copy = key;
+    EXPECT_EQ(counting.live(), 8);
+    EXPECT_EQ(key_copy.view(), key.view());
+  }
+  EXPECT_EQ(counting.live(), 0);
+  // Growing, replacing and dropping region blocks only makes heap blocks: a
+  // region block given to operator delete would show as a negative count.
+  ASSERT_TRUE(value.set("3", DataType::number(3)));  // a fresh 4-element heap block
+  EXPECT_EQ(counting.live(), 1);
+  ASSERT_TRUE(value.as_array()[0].set("id", DataType::number(0)));
+  ASSERT_TRUE(value.as_array()[0].remove("a key longer than fifteen bytes"));
+  value.as_array()[1] = DataType::text("x");
+  value.as_array().erase(value.as_array().begin() + 2);
+  EXPECT_EQ(counting.live(), 1);
+  DataType moved = std::move(value);
+  moved = DataType::number(1);
+  key = CompactString("short");
+  EXPECT_EQ(counting.live(), 0);
+}
+
+TEST(ValueRegion, HandsOutAlignedBlocksThatKeepTheirBytes) {
+  ValueRegion region(4096);
+  EXPECT_EQ(region.mapped_bytes(), 0u);  // nothing mapped before the first block
+  auto length = [](std::size_t i) { return i % 50 + 1; };
+  std::vector<char*> blocks;
+  std::size_t requested = 0;
+  for (std::size_t i = 0; i < 3000; ++i) {
+    auto* block = static_cast<char*>(region.allocate(length(i)));
+    ASSERT_EQ(reinterpret_cast<std::uintptr_t>(block) % 8, 0u);
+    std::memset(block, static_cast<int>(i % 251), length(i));
+    blocks.push_back(block);
+    requested += length(i);
+  }
+  for (std::size_t i = 0; i < blocks.size(); ++i) {  // no block overlaps another
+    for (std::size_t j = 0; j < length(i); ++j) {
+      ASSERT_EQ(blocks[i][j], static_cast<char>(i % 251)) << i;
+    }
+  }
+#ifdef QUORVANE_REGION_POISONING
+  // Under AddressSanitizer, the bytes past a block and those of an abandoned
+  // block are poisoned, as for heap blocks.
+  EXPECT_FALSE(__asan_address_is_poisoned(blocks[0]));
+  EXPECT_TRUE(__asan_address_is_poisoned(blocks[0] + 8));
+  ValueRegion::abandon(blocks[1], length(1));
+  EXPECT_TRUE(__asan_address_is_poisoned(blocks[1]));
+#endif
+  // Chunks grow geometrically: what is mapped stays within a small factor.
+  EXPECT_GE(region.mapped_bytes(), requested);
+  EXPECT_LE(region.mapped_bytes(), 4 * requested);
+
+  ValueRegion moved = std::move(region);
+  EXPECT_EQ(region.mapped_bytes(), 0u);  // NOLINT(bugprone-use-after-move): moved-from is empty
+  EXPECT_EQ(blocks.back()[0], static_cast<char>((blocks.size() - 1) % 251));
+  EXPECT_NE(moved.allocate(8), nullptr);
+}
+
+TEST(ValueRegion, LargeBlocksTakeAChunkOfTheirOwnAndTrimGivesPagesBack) {
+  ValueRegion region(std::size_t{1} << 20);
+  auto* first = static_cast<char*>(region.allocate(100));
+  EXPECT_EQ(region.mapped_bytes(), std::size_t{1} << 20);
+  // A block over a quarter of the next chunk comes from a chunk of its own,
+  // and the current chunk goes on serving small blocks right after `first`.
+  auto* large = static_cast<char*>(region.allocate(std::size_t{3} << 20));
+  large[(std::size_t{3} << 20) - 1] = 'x';
+  EXPECT_GE(region.mapped_bytes(), (std::size_t{1} << 20) + (std::size_t{3} << 20));
+  const auto* next = static_cast<char*>(region.allocate(8));
+  EXPECT_GT(next, first);
+  EXPECT_LT(next, first + 256);
+
+  const std::size_t before = region.mapped_bytes();
+  region.trim();
+  EXPECT_LE(region.mapped_bytes(), before - (std::size_t{1} << 20) + 4 * 4096);
+  EXPECT_NE(region.allocate(64 * 1024), nullptr);  // still usable after trimming
+}
+
+TEST(ValueRegion, FailingToMapAChunkThrowsBadAllocAndChangesNothing) {
+  ValueRegion region(4096);
+  {
+    AllocationFailure failure(0);  // the first chunk's mapping
+    EXPECT_THROW(region.allocate(8), std::bad_alloc);
+    EXPECT_TRUE(failure.failed());
+  }
+  EXPECT_EQ(region.mapped_bytes(), 0u);
+  {
+    AllocationFailure counting(-1);
+    EXPECT_NE(region.allocate(8), nullptr);
+    EXPECT_EQ(counting.live(), 1);  // one chunk
+    EXPECT_THROW(region.allocate(std::size_t{1} << 62), std::bad_alloc);  // no such mapping
+    EXPECT_EQ(counting.live(), 1);
+  }
+}
+
+TEST(ValueRegionScope, ActiveOnItsOwnThreadOnlyAndNests) {
+  EXPECT_EQ(active_value_region(), nullptr);
+  ValueRegion outer_region;
+  ValueRegion inner_region;
+  {
+    const ValueRegionScope outer(outer_region);
+    EXPECT_EQ(active_value_region(), &outer_region);
+    ValueRegion* seen_elsewhere = &inner_region;
+    std::thread([&] { seen_elsewhere = active_value_region(); }).join();
+    EXPECT_EQ(seen_elsewhere, nullptr);
+    {
+      const ValueRegionScope inner(inner_region);
+      EXPECT_EQ(active_value_region(), &inner_region);
+      {
+        const ValueRegionPause pause;
+        EXPECT_EQ(active_value_region(), nullptr);
+      }
+      EXPECT_EQ(active_value_region(), &inner_region);
+    }
+    EXPECT_EQ(active_value_region(), &outer_region);
+  }
+  EXPECT_EQ(active_value_region(), nullptr);
 }
 
 TEST(ValueLayout, WrongVariantAccessThrows) {

@@ -1,0 +1,179 @@
+#include "core/value/value_region.h"
+
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+
+#ifdef QUORVANE_REGION_POISONING
+#include <sanitizer/lsan_interface.h>
+#endif
+
+namespace quorvane {
+
+namespace region_detail {
+constinit thread_local ValueRegion* t_active = nullptr;
+}  // namespace region_detail
+
+// The header at the start of each chunk; the blocks follow it.
+struct ValueRegion::Chunk {
+  Chunk* previous;
+  std::size_t size;  // bytes mapped, this header included
+};
+
+namespace {
+
+constexpr std::size_t kHugePage = std::size_t{2} << 20;
+
+RegionChunkObserver g_observer;
+
+std::size_t page_size() noexcept {
+  static const std::size_t size = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+  return size;
+}
+
+std::size_t round_to(std::size_t bytes, std::size_t unit) {
+  return (bytes + unit - 1) / unit * unit;
+}
+
+void* map_anonymous(std::size_t bytes) {
+  void* p = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (p == MAP_FAILED) throw std::bad_alloc();
+  return p;
+}
+
+// `bytes` (whole pages) of fresh zeroed memory. Spans of whole huge pages
+// start on a huge page boundary and ask for huge pages: far fewer page faults
+// for the chunks that hold most of a large load.
+char* map_pages(std::size_t bytes) {
+  if (bytes % kHugePage != 0) return static_cast<char*>(map_anonymous(bytes));
+  char* span = static_cast<char*>(map_anonymous(bytes + kHugePage));
+  const auto address = reinterpret_cast<std::uintptr_t>(span);
+  char* chunk = span + (round_to(address, kHugePage) - address);
+  if (chunk > span) ::munmap(span, static_cast<std::size_t>(chunk - span));
+  char* const chunk_end = chunk + bytes;
+  char* const span_end = span + bytes + kHugePage;
+  if (span_end > chunk_end) ::munmap(chunk_end, static_cast<std::size_t>(span_end - chunk_end));
+  ::madvise(chunk, bytes, MADV_HUGEPAGE);  // a hint: without it, small pages serve
+  return chunk;
+}
+
+// Tells the leak checker to look for pointers in [p, p + bytes): heap blocks
+// that only region blocks point to (the tables of large documents) are live.
+void watch([[maybe_unused]] void* p, [[maybe_unused]] std::size_t bytes) noexcept {
+#ifdef QUORVANE_REGION_POISONING
+  __lsan_register_root_region(p, bytes);
+#endif
+}
+
+void unwatch([[maybe_unused]] void* p, [[maybe_unused]] std::size_t bytes) noexcept {
+#ifdef QUORVANE_REGION_POISONING
+  __lsan_unregister_root_region(p, bytes);
+#endif
+}
+
+// Pages given back are unpoisoned first: they may be mapped again for others.
+void unmap(void* p, std::size_t bytes) noexcept {
+#ifdef QUORVANE_REGION_POISONING
+  ASAN_UNPOISON_MEMORY_REGION(p, bytes);
+#endif
+  ::munmap(p, bytes);
+}
+
+}  // namespace
+
+void observe_region_chunks(RegionChunkObserver observer) noexcept { g_observer = observer; }
+
+ValueRegion::ValueRegion(std::size_t first_chunk) noexcept
+    : next_chunk_(round_to(std::max(first_chunk, sizeof(Chunk)), page_size())) {}
+
+ValueRegion::ValueRegion(ValueRegion&& other) noexcept
+    : chunks_(std::exchange(other.chunks_, nullptr)),
+      current_(std::exchange(other.current_, nullptr)),
+      next_(std::exchange(other.next_, nullptr)),
+      end_(std::exchange(other.end_, nullptr)),
+      next_chunk_(other.next_chunk_),
+      mapped_(std::exchange(other.mapped_, 0)) {}
+
+ValueRegion& ValueRegion::operator=(ValueRegion&& other) noexcept {
+  if (this != &other) {
+    release_all();
+    chunks_ = std::exchange(other.chunks_, nullptr);
+    current_ = std::exchange(other.current_, nullptr);
+    next_ = std::exchange(other.next_, nullptr);
+    end_ = std::exchange(other.end_, nullptr);
+    next_chunk_ = other.next_chunk_;
+    mapped_ = std::exchange(other.mapped_, 0);
+  }
+  return *this;
+}
+
+ValueRegion::~ValueRegion() { release_all(); }
+
+void ValueRegion::release_all() noexcept {
+  while (chunks_) {
+    Chunk* chunk = chunks_;
+    chunks_ = chunk->previous;
+    const std::size_t size = chunk->size;
+    unwatch(chunk, size);
+    unmap(chunk, size);
+    if (g_observer.unmapped) g_observer.unmapped(size);
+  }
+  current_ = nullptr;
+  next_ = end_ = nullptr;
+  mapped_ = 0;
+}
+
+ValueRegion::Chunk* ValueRegion::map_chunk(std::size_t bytes) {
+  const std::size_t size = round_to(bytes, page_size());
+  if (size < bytes) throw std::bad_alloc();
+  if (g_observer.may_map && !g_observer.may_map(size)) throw std::bad_alloc();
+  auto* chunk = reinterpret_cast<Chunk*>(map_pages(size));
+  if (g_observer.mapped) g_observer.mapped(size);
+  watch(chunk, size);
+  abandon(chunk, size);  // nothing in use yet
+  mark_used(chunk, sizeof(Chunk));
+  *chunk = Chunk{chunks_, size};
+  chunks_ = chunk;
+  mapped_ += size;
+  return chunk;
+}
+
+void* ValueRegion::allocate_slow(std::size_t bytes) {
+  const std::size_t rounded = round_up(bytes) + kGap;
+  if (rounded < bytes || rounded > SIZE_MAX / 2) throw std::bad_alloc();
+  const std::size_t needed = sizeof(Chunk) + rounded;
+  if (needed > next_chunk_ / 4) {
+    // A large block gets a chunk of its own; the current chunk stays, so that
+    // its free bytes still serve the small blocks that follow.
+    char* block = reinterpret_cast<char*>(map_chunk(needed) + 1);
+    mark_used(block, bytes);
+    return block;
+  }
+  Chunk* chunk = map_chunk(next_chunk_);
+  next_chunk_ = std::min(next_chunk_ * 2, std::max(kLargestChunk, next_chunk_));
+  current_ = chunk;
+  next_ = reinterpret_cast<char*>(chunk + 1);
+  end_ = reinterpret_cast<char*>(chunk) + chunk->size;
+  char* block = next_;
+  next_ += rounded;
+  mark_used(block, bytes);
+  return block;
+}
+
+void ValueRegion::trim() noexcept {
+  if (!current_) return;
+  char* start = reinterpret_cast<char*>(current_);
+  const std::size_t kept = round_to(static_cast<std::size_t>(next_ - start), page_size());
+  if (kept >= current_->size) return;
+  unwatch(start, current_->size);
+  unmap(start + kept, current_->size - kept);
+  mapped_ -= current_->size - kept;
+  current_->size = kept;
+  end_ = start + kept;
+  watch(start, kept);
+}
+
+}  // namespace quorvane
