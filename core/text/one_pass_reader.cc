@@ -143,7 +143,8 @@ class StructuralCursor {
       : p_(text.data()), end_(text.size()), bits_(block_bits(0)) {}
 
   // The offset of the first such byte at or after `from`, or the text's
-  // length. REQUIRES: `from` is no smaller than in any earlier call.
+  // length. Fastest when `from` never decreases: a block is loaded when
+  // `from` leaves the last one.
   std::size_t next(std::size_t from) {
     for (;;) {
       if (from - base_ < kBlockSize) {
@@ -294,10 +295,20 @@ inline std::size_t OnePassReader::read_scalar_item(std::size_t pos, char close) 
   std::size_t at = cursor_.next(pos);
   if (at == end_) return kGiveUp;
   // Most items hold no quote, bracket or brace: their first structural
-  // byte, a comma or the close, ends them.
+  // byte, a comma or the close, ends them. Next come quoted texts: two
+  // quotes, then the comma or close, with the counts clear again there.
   if (p_[at] != ',' && p_[at] != close) {
-    at = scan_scalar_item(at, close);
-    if (at == kGiveUp) return kGiveUp;
+    std::size_t after = kGiveUp;
+    if (p_[at] == '"') {
+      const std::size_t quote = cursor_.next(at + 1);
+      if (quote != end_ && p_[quote] == '"') after = cursor_.next(quote + 1);
+    }
+    if (after != kGiveUp && after != end_ && (p_[after] == ',' || p_[after] == close)) {
+      at = after;
+    } else {
+      at = scan_scalar_item(at, close);
+      if (at == kGiveUp) return kGiveUp;
+    }
   }
   // [pos, at) has no leading whitespace; most items have none at the end
   // either, but plain spaces.
