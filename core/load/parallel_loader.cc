@@ -22,21 +22,15 @@ constexpr std::size_t kMaximumThreads = 8;
 
 // The sink of a part: keeps the messages that StdoutSink would print, one
 // byte each, to be printed once every part has been loaded. Line numbers are
-// dropped, so a part may number its lines from 1.
-class DeferredMessages {
+// dropped, so a part may number its lines from 1. The other hooks do nothing.
+class DeferredMessages : public SilentSink {
  public:
-  void invalid_utf8(std::size_t) {}
-  void entry_before_header(std::size_t, std::string_view) {}
-  void section_started(std::size_t, std::string_view) {}
-  void bracket_line_skipped(std::size_t, std::string_view) {}
-  void wrong_field_count(std::size_t, std::string_view, std::size_t) {}
   void bad_type_code(std::size_t, std::string_view, TypeCodeError error) {
     codes_.push_back(static_cast<std::uint8_t>(error));
   }
   void unresolved_value(std::size_t, std::string_view, TypeCode, ParseFailure) {
     codes_.push_back(kUnresolved);
   }
-  void entry_storing(std::size_t, const Collection&, std::string_view, const DataType&) {}
 
   // Hands the kept messages to `sink` in their order. StdoutSink prints a
   // fixed text for each hook, whatever its other arguments.
