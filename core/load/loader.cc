@@ -56,10 +56,10 @@ class SectionCounter {
   // Adds `lines` entry lines of the current section.
   void add(std::size_t lines) { lines_ += lines; }
 
-  // The lines starting in the block at `block` where some line starts with a
-  // byte that does not tell its kind (the lanes of `others`); `entries` are
-  // the lanes where entry lines start. Its lines are taken in order, as one
-  // may start a section.
+  // Counts the lines starting in the block at `block`, where some lines start
+  // with a byte that does not tell their kind (the lanes of `others`) and
+  // entry lines start at the lanes of `entries`. The lines are taken in
+  // order, since one of the others may start a section.
   [[gnu::noinline]] void scan_lanes(std::size_t block, std::uint32_t entries,
                                     std::uint32_t others) {
     for (; others != 0; others &= others - 1) {
@@ -129,8 +129,8 @@ std::vector<std::size_t> section_sizes(std::string_view text) {
     const LaneMask printable = signed_bytes > ' ';
     const LaneMask bracket = bytes == '[';
     const LaneMask entries = starts & printable & ~((bytes == '#') | bracket);
-    // Neither an entry nor a blank line or comment: "[" or not printable,
-    // but no line feed ("#" is printable).
+    // Lines of the other kinds start with "[" or with a byte that is not
+    // printable, a line feed aside ("#" is printable).
     const LaneMask known = (printable | (bytes == '\n')) & ~bracket;
     const std::uint32_t others = lane_bits(starts & ~known) & real;
     if (others == 0) [[likely]] {
