@@ -47,54 +47,124 @@ std::size_t count_lanes(std::uint32_t mask) {
   return (mask + (mask >> 8)) & 0x1F;
 }
 
+// The running state of section_sizes: the sizes of the sections met so far
+// and the entry lines of the current one.
+class SectionCounter {
+ public:
+  explicit SectionCounter(std::string_view text) : text_(text) {}
+
+  // Adds `lines` entry lines of the current section.
+  void add(std::size_t lines) { lines_ += lines; }
+
+  // Counts the lines starting in the block at `block`, where some lines start
+  // with a byte that does not tell their kind (the lanes of `others`) and
+  // entry lines start at the lanes of `entries`. The lines are taken in
+  // order, since one of the others may start a section.
+  [[gnu::noinline]] void scan_lanes(std::size_t block, std::uint32_t entries,
+                                    std::uint32_t others) {
+    for (; others != 0; others &= others - 1) {
+      const std::uint32_t lane = static_cast<std::uint32_t>(std::countr_zero(others));
+      const std::uint32_t ahead = (1u << lane) - 1;
+      lines_ += count_lanes(entries & ahead);
+      entries &= ~ahead;
+      const std::size_t line_start = block + lane;
+      std::size_t pos = line_start;
+      const LineKind kind = line_kind(next_line(text_, pos));
+      if (kind == LineKind::kHeader) {
+        close_section(line_start);
+        sizes_.push_back(0);
+        lines_ = 0;
+        start_ = std::min(pos, text_.size());
+      } else if (kind == LineKind::kEntry) {
+        ++lines_;
+      }
+    }
+    lines_ += count_lanes(entries);
+  }
+
+  // The sizes, once every line was counted.
+  std::vector<std::size_t> finish() {
+    close_section(text_.size());
+    return std::move(sizes_);
+  }
+
+ private:
+  void close_section(std::size_t end) {
+    if (!sizes_.empty()) {
+      sizes_.back() = std::min(lines_, (end - start_) / kShortestEntryLine + 1);
+    }
+  }
+
+  std::string_view text_;
+  std::vector<std::size_t> sizes_;
+  std::size_t lines_ = 0;  // entry lines of the current section
+  std::size_t start_ = 0;  // where the current section's entry lines start
+};
+
+std::uint32_t real_lanes(std::size_t size) {
+  return size == kBlockSize ? 0xFFFFu : (1u << size) - 1;
+}
+
 }  // namespace
 
-// One pass, 16 bytes at a time: the line starts of a block are the lanes
-// after its line feeds, and most lines are told apart by their first byte
-// alone, as line_kind's quick path does: printable ASCII but "#" and "[" is
-// an entry line, a line feed or "#" a blank line or comment. Only lines
-// starting otherwise (headers, indented or odd lines) are looked at whole.
+// One pass, 16 bytes at a time: a lane starts a line when the byte before it
+// is a line feed, and most lines are told apart by their first byte alone, as
+// line_kind's quick path does: printable ASCII but "#" and "[" is an entry
+// line, a line feed or "#" a blank line or comment. Entry lines are counted
+// in one byte counter per lane, summed at most 255 blocks apart so that none
+// wraps. Only blocks where a line starts otherwise (headers, indented or odd
+// lines) are looked at lane by lane, and such lines whole.
 std::vector<std::size_t> section_sizes(std::string_view text) {
-  std::vector<std::size_t> sizes;
-  std::size_t lines = 0, start = 0;
-  auto finish = [&](std::size_t end) {
-    if (!sizes.empty()) sizes.back() = std::min(lines, (end - start) / kShortestEntryLine + 1);
+  SectionCounter counter(text);
+  ByteBlock counts{};  // entry lines started in each lane, not yet added
+  auto sum_counts = [&] {
+    counter.add(lane_sum(counts));
+    counts = ByteBlock{};
+  };
+  // `before` holds the byte ahead of each lane of `bytes`; `real` marks the
+  // lanes within the text.
+  auto scan = [&](std::size_t block, ByteBlock bytes, ByteBlock before, std::uint32_t real) {
+    const auto signed_bytes = reinterpret_cast<const LaneMask&>(bytes);
+    const LaneMask starts = before == '\n';
+    const LaneMask printable = signed_bytes > ' ';
+    const LaneMask bracket = bytes == '[';
+    const LaneMask entries = starts & printable & ~((bytes == '#') | bracket);
+    // Lines of the other kinds start with "[" or with a byte that is not
+    // printable, a line feed aside ("#" is printable).
+    const LaneMask known = (printable | (bytes == '\n')) & ~bracket;
+    const std::uint32_t others = lane_bits(starts & ~known) & real;
+    if (others == 0) [[likely]] {
+      counts -= reinterpret_cast<const ByteBlock&>(entries);  // a lane of all ones adds one
+    } else {
+      sum_counts();
+      counter.scan_lanes(block, lane_bits(entries), others);
+    }
   };
   const char* const p = text.data();
   const std::size_t n = text.size();
-  std::uint32_t carry = 1;  // the text's first byte starts a line
-  for (std::size_t block = 0; block < n; block += kBlockSize) {
-    const std::size_t size = std::min(kBlockSize, n - block);
-    const ByteBlock bytes = load_block(p + block, size);
-    const auto signed_bytes = reinterpret_cast<const LaneMask&>(bytes);
-    const std::uint32_t feeds = lane_bits(bytes == '\n');
-    const std::uint32_t real = size == kBlockSize ? 0xFFFFu : (1u << size) - 1;
-    std::uint32_t starts = ((feeds << 1) | carry) & real;
-    carry = feeds >> (kBlockSize - 1);
-    std::uint32_t entries =
-        starts & lane_bits((signed_bytes > ' ') & (bytes != '#') & (bytes != '['));
-    std::uint32_t others = starts & ~entries & ~lane_bits((bytes == '\n') | (bytes == '#'));
-    for (; others != 0; others &= others - 1) {
-      const std::uint32_t lane = static_cast<std::uint32_t>(std::countr_zero(others));
-      const std::uint32_t before = (1u << lane) - 1;
-      lines += count_lanes(entries & before);
-      entries &= ~before;
-      const std::size_t line_start = block + lane;
-      std::size_t pos = line_start;
-      const LineKind kind = line_kind(next_line(text, pos));
-      if (kind == LineKind::kHeader) {
-        finish(line_start);
-        sizes.push_back(0);
-        lines = 0;
-        start = std::min(pos, n);
-      } else if (kind == LineKind::kEntry) {
-        ++lines;
-      }
+  if (n == 0) return counter.finish();
+  // The first block: the text's first byte starts a line.
+  std::size_t block = std::min(n, kBlockSize);
+  char first[kBlockSize];
+  first[0] = '\n';
+  std::memcpy(first + 1, p, block - 1);
+  scan(0, load_block(p, block), load_block(first, block), real_lanes(block));
+  constexpr std::size_t kBlocksPerSum = 255;
+  while (n - block >= kBlockSize) {
+    sum_counts();
+    const std::size_t end = block + std::min((n - block) / kBlockSize, kBlocksPerSum) * kBlockSize;
+    for (; block < end; block += kBlockSize) {
+      scan(block, load_block(p + block, kBlockSize), load_block(p + block - 1, kBlockSize),
+           0xFFFFu);
     }
-    lines += count_lanes(entries);
   }
-  finish(n);
-  return sizes;
+  sum_counts();
+  if (const std::size_t size = n - block; size != 0) {
+    scan(block, load_block(p + block, size), load_block(p + block - 1, size + 1),
+         real_lanes(size));
+    sum_counts();
+  }
+  return counter.finish();
 }
 
 std::expected<FileContents, Error> read_whole_file(std::string_view path,

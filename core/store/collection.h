@@ -18,10 +18,14 @@ struct Collection {
   const DataType* get(std::string_view key) const { return entries().find(key); }
 
   // Maps `key` to `value`, replacing any earlier value. Copies the key only
-  // when it is inserted. Cannot fail.
-  Collection& set(std::string_view key, DataType value) {
+  // when it is inserted. Cannot fail. REQUIRES: `value` is no value held by
+  // this collection.
+  Collection& set(std::string_view key, DataType&& value) {
     entries().insert_or_assign(key, std::move(value));
     return *this;
+  }
+  Collection& set(std::string_view key, const DataType& value) {
+    return set(key, DataType(value));
   }
 
   // Removes `key`; an absent key changes nothing and is not reported.

@@ -55,4 +55,16 @@ inline std::uint32_t lane_bits(LaneMask lanes) {
 #endif
 }
 
+// The sum of the 16 lanes of `bytes`, each read as 0..255.
+inline std::uint32_t lane_sum(ByteBlock bytes) {
+#if defined(__SSE2__)
+  const __m128i sums = _mm_sad_epu8(reinterpret_cast<__m128i>(bytes), _mm_setzero_si128());
+  return static_cast<std::uint32_t>(_mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4));
+#else
+  std::uint32_t sum = 0;
+  for (std::size_t i = 0; i < kBlockSize; ++i) sum += bytes[i];
+  return sum;
+#endif
+}
+
 }  // namespace quorvane

@@ -105,14 +105,22 @@ constexpr float kExactPowersOfTen[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f,
 constexpr std::int64_t kMaxExactPower = 10;
 constexpr std::uint32_t kMaxExactSignificand = std::uint32_t{1} << 24;
 
+enum class ShortNumber : std::uint8_t {
+  kRead,      // the value is set
+  kNoNumber,  // no number: past the sign, neither a digit nor a point, nor
+              // the first letter of "inf", "infinity" or "nan" (most words)
+  kNotShort,  // maybe a number: the full scan tells
+};
+
 // The float of a number text whose digits, read as one integer, are at most
 // 2^24 and whose power of ten is at most 10 in magnitude: both are exact
 // floats, so one multiplication or division rounds the value correctly.
 // This is the shape of nearly every number in real files, read here in one
-// pass. False for any other text, number or not, and where float
-// arithmetic is done in more precision. (A plain flag and an out parameter
-// keep the hot path free of stores and reloads of a std::optional.)
-bool parse_short_number(std::string_view text, float& value) {
+// pass. kNotShort for any other text that may be a number, and wherever
+// float arithmetic is done in more precision. (A plain result and an out
+// parameter keep the hot path free of stores and reloads of a
+// std::optional.)
+ShortNumber parse_short_number(std::string_view text, float& value) {
 #if FLT_EVAL_METHOD == 0
   const char* p = text.data();
   const char* const end = p + text.size();
@@ -123,38 +131,42 @@ bool parse_short_number(std::string_view text, float& value) {
   const char* const digits_begin = p;
   for (; p < end && is_digit(*p); ++p) {
     significand = significand * 10 + static_cast<std::uint32_t>(*p - '0');
-    if (significand > kMaxExactSignificand) return false;
+    if (significand > kMaxExactSignificand) return ShortNumber::kNotShort;
   }
   if (p < end && *p == '.') {
     for (++p; p < end && is_digit(*p); ++p, --power) {
       significand = significand * 10 + static_cast<std::uint32_t>(*p - '0');
-      if (significand > kMaxExactSignificand) return false;
+      if (significand > kMaxExactSignificand) return ShortNumber::kNotShort;
     }
-    if (p == digits_begin + 1) return false;  // a lone point
+    if (p == digits_begin + 1) return ShortNumber::kNotShort;  // a lone point
   } else if (p == digits_begin) {
-    return false;  // no digit
+    // No digit: a word, unless it may be one of the three.
+    const char lowered = p < end ? static_cast<char>(*p | 0x20) : '\0';
+    return lowered == 'i' || lowered == 'n' ? ShortNumber::kNotShort : ShortNumber::kNoNumber;
   }
   if (p < end && (*p == 'e' || *p == 'E')) {
     ++p;
     const bool negative_exponent = p < end && *p == '-';
     if (p < end && (*p == '-' || *p == '+')) ++p;
-    if (p == end) return false;
+    if (p == end) return ShortNumber::kNotShort;
     std::int64_t exponent = 0;
     for (; p < end && is_digit(*p) && exponent <= kMaxExactPower * 2; ++p) {
       exponent = exponent * 10 + (*p - '0');
     }
     power += negative_exponent ? -exponent : exponent;
   }
-  if (p != end || power < -kMaxExactPower || power > kMaxExactPower) return false;
+  if (p != end || power < -kMaxExactPower || power > kMaxExactPower) {
+    return ShortNumber::kNotShort;
+  }
   const auto magnitude = static_cast<float>(significand);
   value = with_sign(
       power < 0 ? magnitude / kExactPowersOfTen[-power] : magnitude * kExactPowersOfTen[power],
       negative);
-  return true;
+  return ShortNumber::kRead;
 #else
   (void)text;
   (void)value;
-  return false;
+  return ShortNumber::kNotShort;
 #endif
 }
 
@@ -165,7 +177,15 @@ bool is_number_text(std::string_view text) {
 }
 
 std::optional<float> parse_number(std::string_view text) {
-  if (float value; parse_short_number(text, value)) return value;
+  float value;
+  switch (parse_short_number(text, value)) {
+    case ShortNumber::kRead:
+      return value;
+    case ShortNumber::kNoNumber:
+      return std::nullopt;
+    case ShortNumber::kNotShort:
+      break;
+  }
   const std::optional<ScannedNumber> scanned = scan_number(text);
   if (!scanned) return std::nullopt;
   const bool negative = scanned->decimal.negative;

@@ -6,8 +6,7 @@ namespace quorvane {
 
 void CompactString::assign_fresh(std::string_view text) {
   if (text.size() <= kInlineCapacity) {
-    if (!text.empty()) std::memcpy(bytes_, text.data(), text.size());
-    bytes_[kTagByte] = static_cast<unsigned char>(text.size());
+    assign_inline(text);
     return;
   }
   bool in_region;

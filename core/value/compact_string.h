@@ -20,7 +20,13 @@ class CompactString {
   static constexpr std::size_t kInlineCapacity = 15;
 
   CompactString() noexcept { bytes_[kTagByte] = 0; }
-  explicit CompactString(std::string_view text) { assign_fresh(text); }
+  explicit CompactString(std::string_view text) {
+    if (text.size() <= kInlineCapacity) {
+      assign_inline(text);
+    } else {
+      assign_fresh(text);
+    }
+  }
   CompactString(const CompactString& other) { assign_fresh(other.view()); }
   CompactString(CompactString&& other) noexcept { steal(other); }
   CompactString& operator=(const CompactString& other) {
@@ -70,6 +76,31 @@ class CompactString {
     return word & ((std::uint64_t{1} << 56) - 1);
   }
   void assign_fresh(std::string_view text);  // *this holds nothing to release
+  // assign_fresh for a text of at most kInlineCapacity bytes, inline and
+  // without a memcpy call: two word moves that overlap where the length
+  // needs. Most keys are this short.
+  void assign_inline(std::string_view text) noexcept {
+    const char* const from = text.data();
+    const std::size_t n = text.size();
+    if (n >= 8) {
+      copy_word<std::uint64_t>(from, 0);
+      copy_word<std::uint64_t>(from, n - 8);
+    } else if (n >= 4) {
+      copy_word<std::uint32_t>(from, 0);
+      copy_word<std::uint32_t>(from, n - 4);
+    } else if (n != 0) {
+      bytes_[0] = static_cast<unsigned char>(from[0]);
+      bytes_[n / 2] = static_cast<unsigned char>(from[n / 2]);
+      bytes_[n - 1] = static_cast<unsigned char>(from[n - 1]);
+    }
+    bytes_[kTagByte] = static_cast<unsigned char>(n);
+  }
+  template <class Word>
+  void copy_word(const char* from, std::size_t at) noexcept {
+    Word word;
+    std::memcpy(&word, from + at, sizeof word);
+    std::memcpy(bytes_ + at, &word, sizeof word);
+  }
   void release() noexcept {
     if (bytes_[kTagByte] == kHeapTag) ::operator delete(const_cast<char*>(heap_data()));
   }

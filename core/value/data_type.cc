@@ -72,8 +72,27 @@ DataType DataType::text(std::string_view text) {
 
 void DataType::assign_text(std::string_view text) {
   if (text.size() <= kInlineTextCapacity) {
-    if (!text.empty()) std::memcpy(b_, text.data(), text.size());
-    set_inline_text_length(text.size());
+    // Without a memcpy call: two word moves that overlap where the length
+    // needs, or single bytes below four.
+    const char* const from = text.data();
+    const std::size_t n = text.size();
+    auto copy_word = [&]<class Word>(Word, std::size_t at) {
+      Word word;
+      std::memcpy(&word, from + at, sizeof word);
+      std::memcpy(b_ + at, &word, sizeof word);
+    };
+    if (n >= 8) {
+      copy_word(std::uint64_t{}, 0);
+      copy_word(std::uint64_t{}, n - 8);
+    } else if (n >= 4) {
+      copy_word(std::uint32_t{}, 0);
+      copy_word(std::uint32_t{}, n - 4);
+    } else if (n != 0) {
+      b_[0] = static_cast<unsigned char>(from[0]);
+      b_[n / 2] = static_cast<unsigned char>(from[n / 2]);
+      b_[n - 1] = static_cast<unsigned char>(from[n - 1]);
+    }
+    set_inline_text_length(n);
     return;
   }
   bool in_region;

@@ -109,7 +109,7 @@ std::size_t Document::size() const noexcept {
   return table ? table->size() : block_->size;
 }
 
-void Document::insert_or_assign(std::string_view key, DataType value) {
+void Document::insert_or_assign(std::string_view key, DataType&& value) {
   if (Map* table = block_ ? map() : nullptr) {
     // An inline key costs no allocation, so hash once and insert or find in
     // one probe; a longer key is looked up first so that replacing a value

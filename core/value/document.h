@@ -101,8 +101,13 @@ class Document {
   }
 
   // Maps `key` to `value`, replacing (and dropping) any earlier value. The
-  // key is copied only when it is inserted.
-  void insert_or_assign(std::string_view key, DataType value);
+  // key is copied only when it is inserted. The value is moved straight into
+  // its slot (no copy passed on by value: this is the hot path of loading).
+  // REQUIRES: `value` is no value held by this document.
+  void insert_or_assign(std::string_view key, DataType&& value);
+  void insert_or_assign(std::string_view key, const DataType& value) {
+    insert_or_assign(key, DataType(value));
+  }
 
   // Makes room for `n` entries in all, so that inserting up to that many
   // neither reallocates nor rehashes.

@@ -141,6 +141,16 @@ TEST(SectionSizes, MatchLineByLineCountsWhereverLinesStart) {
     }
     ASSERT_EQ(section_sizes(text), section_sizes_by_lines(text)) << ::testing::PrintToString(text);
   }
+  // Sections of thousands of blocks, where the scan's per-lane counters are
+  // summed part-way; lines of 16 bytes keep each starting in one lane.
+  for (const std::size_t length : {6, 16}) {
+    std::string text = "[long]\n";
+    for (int i = 0; i < 20000; ++i) {
+      text += "3 " + std::string(length - 5, 'k') + " 1\n";
+      if (i % 7919 == 0) text += "[next]\n";
+    }
+    ASSERT_EQ(section_sizes(text), section_sizes_by_lines(text)) << length;
+  }
 }
 
 const std::nullopt_t kFails = std::nullopt;

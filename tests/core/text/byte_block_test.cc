@@ -35,5 +35,18 @@ TEST(ByteBlock, LaneBitsMatchTheBytesTested) {
   }
 }
 
+TEST(ByteBlock, LaneSumAddsEveryLaneAsUnsigned) {
+  std::mt19937 rng(9);
+  for (int round = 0; round < 2000; ++round) {
+    unsigned char bytes[kBlockSize];
+    std::uint32_t sum = 0;
+    for (unsigned char& b : bytes) sum += b = static_cast<unsigned char>(rng());
+    ASSERT_EQ(lane_sum(load_block(reinterpret_cast<const char*>(bytes), kBlockSize)), sum);
+  }
+  ByteBlock full;
+  for (std::size_t i = 0; i < kBlockSize; ++i) full[i] = 0xFF;
+  EXPECT_EQ(lane_sum(full), 16u * 255u);
+}
+
 }  // namespace
 }  // namespace quorvane
