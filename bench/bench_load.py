@@ -11,7 +11,9 @@ same content as JSON, then measures in one run:
 and prints MB/s and the ratios, plus the resident memory that the loaded
 database adds against that of the dict json.loads returns (each measured in
 a fresh child process). Each time is the best of several runs, since one
-load takes up to a second and pyperf's many short samples do not fit it.
+load takes up to a second and pyperf's many short samples do not fit it; the
+contenders take turns, round after round, so that a slow spell of a shared
+machine falls on all of them alike.
 
 Usage: python bench/bench_load.py [size_mb]
 """
@@ -46,14 +48,19 @@ def files(size_mb: int) -> tuple[str, str]:
     return mdb, js
 
 
-def best_of(fn, runs: int = 5) -> float:
-    best = float("inf")
-    for _ in range(runs):
-        gc.collect()
-        t0 = time.perf_counter()
-        result = fn()
-        best = min(best, time.perf_counter() - t0)
-        del result
+def best_times(contenders: dict, rounds: int = 7) -> dict:
+    """The best time of each contender, run in turn round after round, so
+    that a slow spell of a shared machine falls on all of them alike."""
+    best = dict.fromkeys(contenders, float("inf"))
+    for _ in range(rounds):
+        for name, (fn, setup, teardown) in contenders.items():
+            setup()
+            gc.collect()
+            t0 = time.perf_counter()
+            result = fn()
+            best[name] = min(best[name], time.perf_counter() - t0)
+            del result
+            teardown()
     return best
 
 
@@ -107,19 +114,21 @@ def main() -> None:
         with open(mdb, "rb") as f:
             return f.read().count(b"\n")
 
-    t_load = best_of(lambda: Quorvane.load(mdb))
     # A file of several MiB loads on as many threads as the process may run
     # on; pinned to one processor, the same load runs on one thread.
     cpus = os.sched_getaffinity(0)
-    os.sched_setaffinity(0, {min(cpus)})
-    try:
-        t_load_one = best_of(lambda: Quorvane.load(mdb))
-    finally:
-        os.sched_setaffinity(0, cpus)
-    t_json = best_of(lambda: json.loads(json_text))
-    t_orjson = best_of(lambda: orjson.loads(json_bytes))
-    t_msgspec = best_of(lambda: msgspec.json.decode(json_bytes))
-    t_floor = best_of(floor)
+    nothing = lambda: None  # noqa: E731
+    t = best_times({
+        "load": (lambda: Quorvane.load(mdb), nothing, nothing),
+        "load_one": (lambda: Quorvane.load(mdb), lambda: os.sched_setaffinity(0, {min(cpus)}),
+                     lambda: os.sched_setaffinity(0, cpus)),
+        "json": (lambda: json.loads(json_text), nothing, nothing),
+        "orjson": (lambda: orjson.loads(json_bytes), nothing, nothing),
+        "msgspec": (lambda: msgspec.json.decode(json_bytes), nothing, nothing),
+        "floor": (floor, nothing, nothing),
+    })
+    t_load, t_load_one, t_json = t["load"], t["load_one"], t["json"]
+    t_orjson, t_msgspec, t_floor = t["orjson"], t["msgspec"], t["floor"]
 
     load_speed = mdb_mb / t_load
     print(f"database file {mdb_mb:.1f} MB, JSON file {js_mb:.1f} MB")

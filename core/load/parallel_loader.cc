@@ -1,6 +1,7 @@
 #include "core/load/parallel_loader.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <exception>
 #include <optional>
@@ -19,6 +20,9 @@ namespace quorvane {
 namespace {
 
 constexpr std::size_t kMaximumThreads = 8;
+// A load is cut into this many parts a thread (of kMinimumPartBytes or more),
+// which the threads take in turn as they finish the one before.
+constexpr std::size_t kPartsPerThread = 8;
 
 // The sink of a part: keeps the messages that StdoutSink would print, one
 // byte each, to be printed once every part has been loaded. Line numbers are
@@ -53,7 +57,6 @@ static_assert(LoadSink<DeferredMessages>);
 struct Part {
   std::string_view text;
   std::size_t offset = 0;  // of `text` in the whole text
-  ValueRegion region;      // declared before `collections`, which it outlives
   std::vector<Collection> collections;
   DeferredMessages messages;
   std::optional<std::size_t> invalid_utf8;  // offset in the whole text
@@ -61,9 +64,10 @@ struct Part {
   std::exception_ptr failure;               // what loading the part threw
 };
 
-// Checks and loads one part. Its UTF-8 check covers its own bytes only: the
-// parts are cut after line feeds, which no multi-byte sequence holds.
-void load_part(Part& part) noexcept {
+// Checks and loads one part, its value blocks made in `region`. Its UTF-8
+// check covers its own bytes only: the parts are cut after line feeds, which
+// no multi-byte sequence holds.
+void load_part(Part& part, ValueRegion& region) noexcept {
   try {
     // The thread's exception state is made on first use, with malloc: make
     // it now, so that running out of memory later can still be reported.
@@ -72,12 +76,27 @@ void load_part(Part& part) noexcept {
       part.invalid_utf8 = part.offset + *bad;
       return;
     }
-    const ValueRegionScope scope(part.region);
+    const ValueRegionScope scope(region);
     part.entry_before_header = !load_lines(part.text, 1, part.collections, part.messages);
   } catch (...) {
     part.failure = std::current_exception();
   }
 }
+
+// The parts not yet taken, handed out in file order to whichever thread asks
+// first, so that a thread that runs slower (a busy processor) takes fewer.
+class PartQueue {
+ public:
+  explicit PartQueue(std::vector<Part>& parts) : parts_(parts) {}
+  // Loads parts until none is left, with value blocks made in `region`.
+  void drain(ValueRegion& region) noexcept {
+    for (std::size_t k = next_++; k < parts_.size(); k = next_++) load_part(parts_[k], region);
+  }
+
+ private:
+  std::vector<Part>& parts_;
+  std::atomic<std::size_t> next_{0};
+};
 
 // Joins the started threads on every way out of the load.
 class Workers {
@@ -85,16 +104,16 @@ class Workers {
   ~Workers() {
     for (std::thread& thread : threads_) thread.join();
   }
-  // Starts load_part(part) on a new thread; false when no thread can be had.
-  // Signals are blocked in the new thread, so that they are delivered to the
-  // threads the program made, as when loading on one thread.
-  bool start(Part& part) {
+  // Starts queue.drain(region) on a new thread; false when no thread can be
+  // had. Signals are blocked in the new thread, so that they are delivered to
+  // the threads the program made, as when loading on one thread.
+  bool start(PartQueue& queue, ValueRegion& region) {
     sigset_t all, before;
     sigfillset(&all);
     pthread_sigmask(SIG_BLOCK, &all, &before);
     bool started = true;
     try {
-      threads_.emplace_back(load_part, std::ref(part));
+      threads_.emplace_back([&queue, &region] { queue.drain(region); });
     } catch (const std::system_error&) {
       started = false;
     }
@@ -152,8 +171,13 @@ std::expected<Database, Error> load_database_in_parts(std::string_view path,
                                                       std::string_view text, StdoutSink& sink,
                                                       std::size_t threads,
                                                       std::size_t minimum_part) {
-  const std::vector<std::size_t> starts = part_starts(text, threads, minimum_part);
-  if (starts.size() < 2) return load_database(path, text, sink);
+  const std::size_t wanted = std::min(text.size() / std::max<std::size_t>(minimum_part, 1),
+                                      threads * kPartsPerThread);
+  const std::vector<std::size_t> starts = part_starts(text, wanted, minimum_part);
+  if (starts.size() < 2 || threads < 2) return load_database(path, text, sink);
+  // One region for each thread, declared before `parts`: on any way out, the
+  // values go before the regions.
+  std::vector<ValueRegion> regions(std::min(threads, starts.size()));
   std::vector<Part> parts(starts.size());
   for (std::size_t k = 0; k < starts.size(); ++k) {
     const std::size_t end = k + 1 < starts.size() ? starts[k + 1] : text.size();
@@ -161,12 +185,11 @@ std::expected<Database, Error> load_database_in_parts(std::string_view path,
     parts[k].offset = starts[k];
   }
   {
-    Workers workers;  // declared after `parts`: joined before they go
-    for (std::size_t k = 1; k < parts.size() && workers.start(parts[k]); ++k) {
+    PartQueue queue(parts);
+    Workers workers;  // declared after `queue`: joined before it goes
+    for (std::size_t t = 1; t < regions.size() && workers.start(queue, regions[t]); ++t) {
     }
-    load_part(parts[0]);
-    // Parts that got no thread of their own.
-    for (std::size_t k = workers.size() + 1; k < parts.size(); ++k) load_part(parts[k]);
+    queue.drain(regions[0]);
   }
   // As on one thread: invalid UTF-8 anywhere fails the load before any line
   // is handled, so nothing is printed; then the first part may have failed.
@@ -190,10 +213,10 @@ std::expected<Database, Error> load_database_in_parts(std::string_view path,
     std::move(part.collections.begin(), part.collections.end(), std::back_inserter(collections));
   }
   Database database(std::string(path), std::move(collections));
-  for (Part& part : parts) {
-    if (part.region.mapped_bytes() == 0) continue;
-    part.region.trim();
-    database.keep_region(std::move(part.region));
+  for (ValueRegion& region : regions) {
+    if (region.mapped_bytes() == 0) continue;
+    region.trim();
+    database.keep_region(std::move(region));
   }
   return database;
 }

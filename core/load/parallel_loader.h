@@ -1,14 +1,15 @@
 // Loading a large database text on several threads at once.
 //
-// The text is cut at header lines into parts of about equal size; the first
-// part is checked and loaded on the calling thread, each later one on a
-// thread of its own, each into collections of its own. The parts'
+// The text is cut at header lines into parts of about equal size, several
+// for each thread; the calling thread and threads of the load's own take the
+// parts in turn, each checking and loading a part into collections of its
+// own, so that a thread on a busy processor simply takes fewer. The parts'
 // collections are then joined in file order and the messages they kept back
 // are printed in file order: the database and the output are exactly those
 // of load_database on one thread (which prints as it goes; here the messages
 // all come at the end of the load). Texts too small to share, or without a
-// header line to cut at, load on the calling thread alone, and so does any
-// part whose thread cannot be started.
+// header line to cut at, load on the calling thread alone, and if no thread
+// can be started, the calling thread loads every part.
 #pragma once
 
 #include <cstddef>
@@ -36,8 +37,8 @@ std::vector<std::size_t> part_starts(std::string_view text, std::size_t parts,
 // but no more than the processors this thread may run on (and at most 8).
 std::size_t load_threads(std::size_t size);
 
-// load_database with `sink`, on up to `threads` threads, one for each part
-// of part_starts(text, threads, minimum_part).
+// load_database with `sink`, on up to `threads` threads, sharing the parts
+// of part_starts with parts of at least `minimum_part` bytes.
 std::expected<Database, Error> load_database_in_parts(
     std::string_view path, std::string_view text, StdoutSink& sink, std::size_t threads,
     std::size_t minimum_part = kMinimumPartBytes);
