@@ -1,6 +1,8 @@
 #include "core/value/document.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 #include <chrono>
 #include <memory>
 #include <random>
@@ -37,27 +39,57 @@ std::uint64_t random_seed() {
 namespace {
 
 constexpr std::size_t kFirstSmallCapacity = 2;
+constexpr std::uint32_t kFewestSlotBits = 5;
+
+// The index has at least twice as many slots as the block has room for
+// entries, so it is never more than half full.
+std::uint32_t slot_bits_for(std::size_t capacity) noexcept {
+  return std::max(kFewestSlotBits, static_cast<std::uint32_t>(std::bit_width(2 * capacity - 1)));
+}
+
+// The fewest bytes that hold every entry position and the empty mark.
+std::uint32_t slot_width_for(std::size_t capacity) noexcept {
+  return capacity <= 0xFF ? 1 : capacity <= 0xFFFF ? 2 : 4;
+}
+
+std::uint64_t hash_key(std::string_view key, std::uint64_t seed) noexcept {
+  return XXH3_64bits_withSeed(key.data(), key.size(), seed);
+}
+
+// The slot a hash points to first: its top bits, XXH3's best mixed.
+std::size_t home_slot(std::uint64_t hash, std::uint32_t slot_bits) noexcept {
+  return static_cast<std::size_t>(hash >> (64 - slot_bits));
+}
+
+template <class Slot>
+constexpr Slot kEmptySlot = static_cast<Slot>(~Slot{0});
 
 }  // namespace
 
 // Delegates to the default constructor first: *this is then a complete
 // object, so when a copy throws part-way, ~Document runs and frees the block
-// and the entries copied so far.
+// and the entries copied so far. An indexed copy keeps the source's room,
+// seed and index, and with them its order.
 Document::Document(const Document& other) : Document() {
   if (!other.block_) return;
-  if (const Map* table = other.map()) {
-    auto copy = std::make_unique<Map>(*table);  // keeps the seed
-    block_ = new_map_block(copy.get());
-    copy.release();
-    return;
-  }
   const std::size_t n = other.block_->size;
-  grow_small(n);
-  const Entry* from = other.small_entries();
-  Entry* to = small_entries();
+  if (is_indexed(other.block_)) {
+    const std::size_t capacity = capacity_of(other.block_);
+    bool in_region;
+    block_ = static_cast<Block*>(allocate_value_block(block_bytes(capacity), in_region));
+    *block_ = Block{0, static_cast<std::uint32_t>(capacity) | (in_region ? kInRegion : 0)};
+    // The seed and the index, as they are.
+    const std::size_t head = sizeof(Block) + capacity * sizeof(Entry);
+    std::memcpy(reinterpret_cast<char*>(block_) + head,
+                reinterpret_cast<const char*>(other.block_) + head, block_bytes(capacity) - head);
+  } else {
+    grow_small(n);
+  }
+  const Entry* from = entries_of(other.block_);
+  Entry* to = entries_of(block_);
   for (std::size_t i = 0; i < n; ++i) {
     new (&to[i]) Entry(from[i]);
-    block_->size = i + 1;  // what ~Document destroys if the next copy throws
+    block_->size = static_cast<std::uint32_t>(i + 1);  // what ~Document destroys if the next copy throws
   }
 }
 
@@ -78,50 +110,115 @@ Document& Document::operator=(Document&& other) noexcept {
 
 Document::~Document() { free_block(block_); }
 
-Document::Block* Document::new_map_block(Map* map) {
-  bool in_region;
-  auto* block = static_cast<MapBlock*>(allocate_value_block(sizeof(MapBlock), in_region));
-  *block = MapBlock{Block{0, kMapTag | (in_region ? kInRegion : 0)}, map};
-  return &block->header;
+std::size_t Document::block_bytes(std::size_t capacity) noexcept {
+  const std::size_t entries = sizeof(Block) + capacity * sizeof(Entry);
+  if (capacity <= kSmallDocumentMax) return entries;
+  const std::size_t slots = (std::size_t{1} << slot_bits_for(capacity)) * slot_width_for(capacity);
+  return (entries + sizeof(TableInfo) + slots + 7) & ~std::size_t{7};
 }
 
 void Document::free_block(Block* block) noexcept {
   if (!block) return;
-  if (is_map(block)) {
-    delete reinterpret_cast<MapBlock*>(block)->map;
-  } else {
-    Entry* entries = reinterpret_cast<Entry*>(block + 1);
-    for (std::size_t i = 0; i < block->size; ++i) entries[i].~Entry();
-  }
+  Entry* entries = entries_of(block);
+  for (std::size_t i = 0; i < block->size; ++i) entries[i].~Entry();
   give_up(block);
 }
 
 void Document::give_up(Block* block) noexcept {
-  const std::size_t capacity = block->capacity & ~kInRegion;
-  const std::size_t bytes =
-      capacity == kMapTag ? sizeof(MapBlock) : sizeof(Block) + capacity * sizeof(Entry);
-  free_value_block(block, bytes, (block->capacity & kInRegion) != 0);
+  free_value_block(block, block_bytes(capacity_of(block)), (block->capacity & kInRegion) != 0);
 }
 
-std::size_t Document::size() const noexcept {
-  if (!block_) return 0;
-  const Map* table = map();
-  return table ? table->size() : block_->size;
+namespace {
+
+template <class Slot, class Entry>
+std::pair<std::size_t, std::uint32_t> probe_slots(const Slot* slots, std::size_t slot,
+                                                  std::size_t mask, const Entry* entries,
+                                                  std::string_view key) noexcept {
+  for (;; slot = (slot + 1) & mask) {
+    const Slot position = slots[slot];
+    if (position == kEmptySlot<Slot>) return {slot, ~std::uint32_t{0}};
+    if (KeyEqual{}(entries[position].key.view(), key)) return {slot, position};
+  }
+}
+
+}  // namespace
+
+Document::Probe Document::probe(const Block* block, std::string_view key) noexcept {
+  const TableInfo& info = table_info(block);
+  const std::size_t slot = home_slot(hash_key(key, info.seed), info.slot_bits);
+  const std::size_t mask = (std::size_t{1} << info.slot_bits) - 1;
+  const Entry* entries = entries_of(block);
+  std::pair<std::size_t, std::uint32_t> found;
+  switch (info.slot_width) {
+    case 1: found = probe_slots(slots_of<std::uint8_t>(block), slot, mask, entries, key); break;
+    case 2: found = probe_slots(slots_of<std::uint16_t>(block), slot, mask, entries, key); break;
+    default: found = probe_slots(slots_of<std::uint32_t>(block), slot, mask, entries, key); break;
+  }
+  return Probe{found.first, found.second};
+}
+
+const DataType* Document::find_indexed(std::string_view key) const noexcept {
+  const Probe at = probe(block_, key);
+  return at.position == kNoEntry ? nullptr : &entries_of(block_)[at.position].value;
+}
+
+void Document::set_slot(Block* block, std::size_t slot, std::uint32_t position) noexcept {
+  switch (table_info(block).slot_width) {
+    case 1: slots_of<std::uint8_t>(block)[slot] = static_cast<std::uint8_t>(position); break;
+    case 2: slots_of<std::uint16_t>(block)[slot] = static_cast<std::uint16_t>(position); break;
+    default: slots_of<std::uint32_t>(block)[slot] = position; break;
+  }
+}
+
+namespace {
+
+// Backward-shift deletion: each slot after the hole that may move back to it
+// (its key's home slot is not between the hole and itself) does, until an
+// empty slot ends the run.
+template <class Slot, class Entry>
+void clear_slots(Slot* slots, std::size_t hole, std::uint32_t slot_bits, std::uint64_t seed,
+                 const Entry* entries) noexcept {
+  const std::size_t mask = (std::size_t{1} << slot_bits) - 1;
+  for (std::size_t next = (hole + 1) & mask;; next = (next + 1) & mask) {
+    const Slot position = slots[next];
+    if (position == kEmptySlot<Slot>) break;
+    const std::size_t home = home_slot(hash_key(entries[position].key.view(), seed), slot_bits);
+    if (((next - home) & mask) >= ((next - hole) & mask)) {
+      slots[hole] = position;
+      hole = next;
+    }
+  }
+  slots[hole] = kEmptySlot<Slot>;
+}
+
+}  // namespace
+
+void Document::clear_slot(Block* block, std::size_t slot) noexcept {
+  const TableInfo& info = table_info(block);
+  const Entry* entries = entries_of(block);
+  switch (info.slot_width) {
+    case 1: return clear_slots(slots_of<std::uint8_t>(block), slot, info.slot_bits, info.seed, entries);
+    case 2: return clear_slots(slots_of<std::uint16_t>(block), slot, info.slot_bits, info.seed, entries);
+    default: return clear_slots(slots_of<std::uint32_t>(block), slot, info.slot_bits, info.seed, entries);
+  }
 }
 
 void Document::insert_or_assign(std::string_view key, DataType&& value) {
-  if (Map* table = block_ ? map() : nullptr) {
-    // An inline key costs no allocation, so hash once and insert or find in
-    // one probe; a longer key is looked up first so that replacing a value
-    // allocates nothing.
-    if (key.size() > CompactString::kInlineCapacity) {
-      if (DataType* existing = find(key)) {
-        *existing = std::move(value);
-        return;
-      }
+  if (block_ && is_indexed(block_)) {
+    Probe at = probe(block_, key);
+    if (at.position != kNoEntry) {
+      entries_of(block_)[at.position].value = std::move(value);
+      return;
     }
-    auto [it, inserted] = table->try_emplace(CompactString(key), std::move(value));
-    if (!inserted) it->second = std::move(value);  // try_emplace left `value` untouched
+    const std::size_t n = block_->size;
+    if (n == capacity_of(block_)) {
+      if (n >= kMaxCapacity) throw std::bad_alloc();
+      rehouse(std::min(2 * n, kMaxCapacity), table_info(block_).seed);
+      at = probe(block_, key);
+    }
+    new (&entries_of(block_)[n]) Entry{CompactString(key), std::move(value)};
+    set_slot(block_, at.slot, static_cast<std::uint32_t>(n));
+    ++block_->size;
     return;
   }
   if (DataType* existing = find(key)) {
@@ -130,38 +227,54 @@ void Document::insert_or_assign(std::string_view key, DataType&& value) {
   }
   const std::size_t n = block_ ? block_->size : 0;
   if (n == kSmallDocumentMax) {
-    promote(n + 1);
-    map()->try_emplace(CompactString(key), std::move(value));
+    rehouse(2 * kSmallDocumentMax, random_seed());
+    insert_or_assign(key, std::move(value));
     return;
   }
-  if (!block_ || n == small_capacity()) {
+  if (!block_ || n == capacity_of(block_)) {
     grow_small(std::min(kSmallDocumentMax, std::max(kFirstSmallCapacity, 2 * n)));
   }
-  new (&small_entries()[n]) Entry{CompactString(key), std::move(value)};
+  new (&entries_of(block_)[n]) Entry{CompactString(key), std::move(value)};
   ++block_->size;
 }
 
 bool Document::erase(std::string_view key) {
-  if (!block_) return false;
-  if (Map* table = map()) return table->erase(key) != 0;
-  Entry* entries = small_entries();
-  const std::size_t n = block_->size;
-  for (std::size_t i = 0; i < n; ++i) {
-    if (!KeyEqual{}(entries[i].key.view(), key)) continue;
-    for (std::size_t j = i + 1; j < n; ++j) entries[j - 1] = std::move(entries[j]);
-    entries[n - 1].~Entry();
-    --block_->size;
-    return true;
+  if (!block_ || block_->size == 0) return false;
+  Entry* entries = entries_of(block_);
+  const std::size_t last = block_->size - 1;
+  if (!is_indexed(block_)) {
+    for (std::size_t i = 0; i <= last; ++i) {
+      if (!KeyEqual{}(entries[i].key.view(), key)) continue;
+      for (std::size_t j = i + 1; j <= last; ++j) entries[j - 1] = std::move(entries[j]);
+      entries[last].~Entry();
+      --block_->size;
+      return true;
+    }
+    return false;
   }
-  return false;
+  const Probe at = probe(block_, key);
+  if (at.position == kNoEntry) return false;
+  clear_slot(block_, at.slot);
+  if (at.position != last) {
+    // The last entry fills the hole: its slot now names the hole's position.
+    set_slot(block_, probe(block_, entries[last].key.view()).slot, at.position);
+    entries[at.position] = std::move(entries[last]);
+  }
+  entries[last].~Entry();
+  --block_->size;
+  return true;
 }
 
 void Document::reserve(std::size_t n) {
-  if (Map* table = block_ ? map() : nullptr) {
-    table->reserve(n);
+  if (block_ && is_indexed(block_)) {
+    if (n > capacity_of(block_)) {
+      if (n > kMaxCapacity) throw std::bad_alloc();
+      rehouse(n, table_info(block_).seed);
+    }
   } else if (n > kSmallDocumentMax) {
-    promote(n);
-  } else if (n > (block_ ? small_capacity() : 0)) {
+    if (n > kMaxCapacity) throw std::bad_alloc();
+    rehouse(n, random_seed());
+  } else if (n > (block_ ? capacity_of(block_) : 0)) {
     grow_small(n);
   }
 }
@@ -170,14 +283,14 @@ void Document::reserve(std::size_t n) {
 // the old block is given up as what it was.
 void Document::grow_small(std::size_t capacity) {
   bool in_region;
-  auto* fresh = static_cast<Block*>(
-      allocate_value_block(sizeof(Block) + capacity * sizeof(Entry), in_region));
+  auto* fresh =
+      static_cast<Block*>(allocate_value_block(block_bytes(capacity), in_region));
   const std::size_t n = block_ ? block_->size : 0;
   *fresh = Block{static_cast<std::uint32_t>(n),
                  static_cast<std::uint32_t>(capacity) | (in_region ? kInRegion : 0)};
-  Entry* to = reinterpret_cast<Entry*>(fresh + 1);
+  Entry* to = entries_of(fresh);
   if (block_) {
-    Entry* from = small_entries();
+    Entry* from = entries_of(block_);
     for (std::size_t i = 0; i < n; ++i) {
       new (&to[i]) Entry(std::move(from[i]));
       from[i].~Entry();
@@ -187,17 +300,25 @@ void Document::grow_small(std::size_t capacity) {
   block_ = fresh;
 }
 
-void Document::promote(std::size_t capacity) {
-  auto map = std::make_unique<Map>(0, SeededHash{random_seed()});
-  map->reserve(capacity);
-  Block* fresh = new_map_block(map.get());
-  Map* table = map.release();
+void Document::rehouse(std::size_t capacity, std::uint64_t seed) {
+  bool in_region;
+  auto* fresh =
+      static_cast<Block*>(allocate_value_block(block_bytes(capacity), in_region));
+  const std::size_t n = block_ ? block_->size : 0;
+  *fresh = Block{0, static_cast<std::uint32_t>(capacity) | (in_region ? kInRegion : 0)};
+  TableInfo& info = table_info(fresh);
+  info = TableInfo{seed, slot_bits_for(capacity), slot_width_for(capacity)};
+  std::memset(&info + 1, 0xFF, (std::size_t{1} << info.slot_bits) * info.slot_width);
+  Entry* to = entries_of(fresh);
   if (block_) {
-    Entry* entries = small_entries();
-    for (std::size_t i = 0; i < block_->size; ++i) {
-      table->try_emplace(std::move(entries[i].key), std::move(entries[i].value));
+    Entry* from = entries_of(block_);
+    for (std::size_t i = 0; i < n; ++i) {
+      new (&to[i]) Entry(std::move(from[i]));
+      from[i].~Entry();
+      set_slot(fresh, probe(fresh, to[i].key.view()).slot, static_cast<std::uint32_t>(i));
+      fresh->size = static_cast<std::uint32_t>(i + 1);
     }
-    free_block(block_);
+    give_up(block_);
   }
   block_ = fresh;
 }

@@ -3,10 +3,11 @@
 //
 // Enumeration order is unspecified. Small documents (up to kSmallDocumentMax
 // entries, the shape of most nested values) are a plain vector of entries;
-// larger ones a hash table (boost::unordered_flat_map) whose hash is XXH3 with
-// a seed drawn at random for each table, so that every table enumerates in an
-// order of its own and colliding keys cannot be prepared in advance. A copy
-// keeps its source's seed, so copies made one after another enumerate alike.
+// larger ones add an index: an open-addressing table of entry positions
+// hashed with XXH3 and a seed drawn at random for each table, so that every
+// table enumerates in an order of its own and colliding keys cannot be
+// prepared in advance. A copy keeps its source's seed and index, so it
+// enumerates as its source does.
 #pragma once
 
 #include <cstddef>
@@ -16,8 +17,6 @@
 #include <string_view>
 #include <utility>
 #include <vector>
-
-#include <boost/unordered/unordered_flat_map.hpp>
 
 #define XXH_INLINE_ALL
 #include <xxhash.h>
@@ -79,18 +78,15 @@ class Document {
   Document& operator=(Document&& other) noexcept;
   ~Document();
 
-  std::size_t size() const noexcept;
+  std::size_t size() const noexcept { return block_ ? block_->size : 0; }
   bool empty() const noexcept { return size() == 0; }
 
   // The value stored under `key`, or nullptr. Valid until the next change.
   // Inline: this lookup is the hot path of reading a key.
   const DataType* find(std::string_view key) const {
     if (!block_) return nullptr;
-    if (Map* table = map()) {
-      auto it = table->find(key);
-      return it == table->end() ? nullptr : &it->second;
-    }
-    const Entry* entries = small_entries();
+    if (is_indexed(block_)) return find_indexed(key);
+    const Entry* entries = entries_of(block_);
     for (std::size_t i = 0; i < block_->size; ++i) {
       if (KeyEqual{}(entries[i].key.view(), key)) return &entries[i].value;
     }
@@ -121,54 +117,95 @@ class Document {
   template <class Visit>
   void for_each(Visit&& visit) const {
     if (!block_) return;
-    if (const Map* table = map()) {
-      for (const auto& [key, value] : *table) visit(key.view(), value);
-    } else {
-      const Entry* entries = small_entries();
+    const Entry* entries = entries_of(block_);
+    if (!is_indexed(block_)) {
       for (std::size_t i = 0; i < block_->size; ++i) visit(entries[i].key.view(), entries[i].value);
+      return;
+    }
+    switch (table_info(block_).slot_width) {
+      case 1: return for_each_slot<std::uint8_t>(entries, visit);
+      case 2: return for_each_slot<std::uint16_t>(entries, visit);
+      default: return for_each_slot<std::uint32_t>(entries, visit);
     }
   }
 
  private:
-  using Map = boost::unordered_flat_map<CompactString, DataType, SeededHash, KeyEqual>;
   struct Entry {
     CompactString key;
     DataType value;
   };
   // One block, from the heap or a ValueRegion (then kInRegion is set in
-  // `capacity`). Small: up to `capacity` entries in insertion order right
-  // after this 8-byte header. Large: capacity is kMapTag and the header is
-  // followed by the hash table's address (a MapBlock). The table itself, and
-  // its storage, are always on the heap.
+  // `capacity`): this 8-byte header, then room for `capacity` entries, of
+  // which the first `size` are in use, in the order they were added (an
+  // erased entry's place is taken by the last one).
+  //
+  // A block with room for more than kSmallDocumentMax entries is indexed:
+  // after the entries come a TableInfo and the index, 2^slot_bits slots of
+  // slot_width bytes (1, 2 or 4, the fewest that number the entries), each
+  // an entry position or all ones for an empty slot. The index is probed
+  // linearly from the slot the key's hash picks; it is never more than half
+  // full, and erasing shifts later slots back, so that the first empty slot
+  // ends every probe. A smaller block is searched from first to last.
   struct Block {
     std::uint32_t size;
     std::uint32_t capacity;
   };
-  struct MapBlock {
-    Block header;
-    Map* map;
+  struct TableInfo {
+    std::uint64_t seed;
+    std::uint32_t slot_bits;
+    std::uint32_t slot_width;
   };
   static constexpr std::uint32_t kInRegion = std::uint32_t{1} << 31;
-  static constexpr std::uint32_t kMapTag = kInRegion - 1;
+  static constexpr std::size_t kMaxCapacity = kInRegion - 1;
 
-  static bool is_map(const Block* block) noexcept {
-    return (block->capacity & ~kInRegion) == kMapTag;
+  static std::size_t capacity_of(const Block* block) noexcept { return block->capacity & ~kInRegion; }
+  static bool is_indexed(const Block* block) noexcept {
+    return capacity_of(block) > kSmallDocumentMax;
   }
-  // The hash table, or nullptr for a small document. REQUIRES: block_.
-  Map* map() const noexcept {
-    return is_map(block_) ? reinterpret_cast<MapBlock*>(block_)->map : nullptr;
+  static Entry* entries_of(const Block* block) noexcept {
+    return reinterpret_cast<Entry*>(const_cast<Block*>(block) + 1);
   }
-  // Takes ownership of `map`, once the block is made; throws std::bad_alloc
-  // (`map` still the caller's) if no block can be.
-  static Block* new_map_block(Map* map);
+  // REQUIRES: is_indexed(block).
+  static TableInfo& table_info(const Block* block) noexcept {
+    return *reinterpret_cast<TableInfo*>(entries_of(block) + capacity_of(block));
+  }
+  template <class Slot>
+  static Slot* slots_of(const Block* block) noexcept {
+    return reinterpret_cast<Slot*>(&table_info(block) + 1);
+  }
 
-  Entry* small_entries() const noexcept { return reinterpret_cast<Entry*>(block_ + 1); }
-  // Room of a small document. REQUIRES: block_ and no hash table.
-  std::size_t small_capacity() const noexcept { return block_->capacity & ~kInRegion; }
+  template <class Slot, class Visit>
+  void for_each_slot(const Entry* entries, Visit& visit) const {
+    const Slot* slots = slots_of<Slot>(block_);
+    const std::size_t count = std::size_t{1} << table_info(block_).slot_bits;
+    for (std::size_t i = 0; i < count; ++i) {
+      if (slots[i] != static_cast<Slot>(~Slot{0})) {
+        visit(entries[slots[i]].key.view(), entries[slots[i]].value);
+      }
+    }
+  }
+
+  const DataType* find_indexed(std::string_view key) const noexcept;
+  // Where `key` is or would go in the index of an indexed block.
+  struct Probe {
+    std::size_t slot;       // the key's slot, or the empty slot that ends its probe
+    std::uint32_t position; // the key's entry, or kNoEntry
+  };
+  static constexpr std::uint32_t kNoEntry = ~std::uint32_t{0};
+  static Probe probe(const Block* block, std::string_view key) noexcept;
+  // Ends with `position` in the index slot `slot` (what probe returned).
+  static void set_slot(Block* block, std::size_t slot, std::uint32_t position) noexcept;
+  // Empties index slot `slot`, shifting back the slots that follow it.
+  static void clear_slot(Block* block, std::size_t slot) noexcept;
+
+  // Bytes of a block with room for `capacity` entries.
+  static std::size_t block_bytes(std::size_t capacity) noexcept;
   // Re-houses the small entries in a block with room for `capacity`.
   void grow_small(std::size_t capacity);
-  // Moves the entries into a hash table with room for `capacity` entries.
-  void promote(std::size_t capacity);
+  // Moves the entries into an indexed block with room for `capacity` (more
+  // than kSmallDocumentMax), hashed with `seed`. Throws std::bad_alloc, and
+  // changes nothing, if no block can be had.
+  void rehouse(std::size_t capacity, std::uint64_t seed);
   // Destroys what the block holds, then gives the block up; null is fine.
   static void free_block(Block* block) noexcept;
   // Gives up the memory of a block that holds nothing any more.

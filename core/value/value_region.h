@@ -8,9 +8,8 @@
 //
 // ValueRegionScope makes a region the calling thread's active region. While
 // a scope is alive, the blocks that values make on that thread (array and
-// small document blocks, texts and keys longer than their inline room, ids,
-// the header of a large document; not its hash table, which stays on the
-// heap) come from the region and are marked as region blocks: releasing or
+// document blocks, texts and keys longer than their inline room, ids) come
+// from the region and are marked as region blocks: releasing or
 // regrowing such a block abandons it instead of calling operator delete. A
 // copy made outside any scope is an ordinary heap value, so values leave a
 // region only by being copied.

@@ -310,7 +310,7 @@ TEST(LoadTextDatabase, KeepsThePathAndBehavesAsAnyOther) {
 }
 
 // Content with a block of every kind: long texts and keys, ids, arrays,
-// small documents and, past eight keys, hash tables.
+// small documents and, past eight keys, indexed tables.
 std::string every_kind_of_block(int sections) {
   std::string text;
   for (int s = 0; s < sections; ++s) {
@@ -361,11 +361,11 @@ TEST(LoadTextRegion, ValueBlocksComeFromTheRegion) {
   AllocationFailure counting(-1);
   std::optional<std::expected<Database, Error>> db(load_database("p", text, sink));
   ASSERT_TRUE(*db);
-  // Each section makes ten value blocks or more, and one hash table: on the
-  // heap are only the tables (an object and its storage each), the list of
-  // collections and its index, and the region's chunk.
+  // Each section makes ten value blocks or more, its table among them: on
+  // the heap are only the list of collections, its index and the region's
+  // chunks, far fewer than one block per section.
   const long heap_blocks = counting.live();
-  EXPECT_LT(heap_blocks, 40 * 3);
+  EXPECT_LT(heap_blocks, 10);
   db.reset();
   EXPECT_EQ(counting.live(), 0);
 }

@@ -2,6 +2,7 @@
 // moves that leave their source as an empty Text, and blocks of a region.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <new>
@@ -172,8 +173,9 @@ TEST(ValueLayout, CopiesThatRunOutOfMemoryFreeWhatTheyMade) {
   EXPECT_EQ(leaking_failures([&] { DataType copy(value); }), 0);
   EXPECT_EQ(leaking_failures([&] { Array listed{value, value}; }), 0);
 
-  // The same copies inside a scope, over a region of small chunks: a failure
-  // may meet a chunk mapping too. Once the region is gone, nothing is left.
+  // The same copies inside a scope, over a region of small chunks, of values
+  // big enough to need several: a failure meets a chunk mapping. Once the
+  // region is gone, nothing is left.
   auto in_region = [](auto copy) {
     return [copy] {
       ValueRegion region(4096);
@@ -181,13 +183,15 @@ TEST(ValueLayout, CopiesThatRunOutOfMemoryFreeWhatTheyMade) {
       copy();
     };
   };
-  EXPECT_EQ(leaking_failures(in_region([&] { Array copy(value.as_array()); })), 0);
-  EXPECT_EQ(leaking_failures(in_region([&] { Document copy(large); })), 0);
-  EXPECT_EQ(leaking_failures(in_region([&] { DataType copy(value); })), 0);
+  Document wide;
+  for (int i = 0; i < 300; ++i) wide.insert_or_assign(std::to_string(i), value);
+  const DataType several = DataType::array({value, value, value, value, value, value});
+  EXPECT_EQ(leaking_failures(in_region([&] { Array copy(several.as_array()); })), 0);
+  EXPECT_EQ(leaking_failures(in_region([&] { Document copy(wide); })), 0);
+  EXPECT_EQ(leaking_failures(in_region([&] { DataType copy(several); })), 0);
 }
 
-// A value with a block of every kind that lives in a region and no hash
-// table (those stay on the heap).
+// A value with a block of every kind that lives in a region.
 DataType small_blocks_value() {
   Document doc;
   doc.insert_or_assign("a key longer than fifteen bytes", DataType::text("a long text value"));
