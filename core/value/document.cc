@@ -47,9 +47,10 @@ std::uint32_t slot_bits_for(std::size_t capacity) noexcept {
   return std::max(kFewestSlotBits, static_cast<std::uint32_t>(std::bit_width(2 * capacity - 1)));
 }
 
-// The fewest bytes that hold every entry position and the empty mark.
+// Bytes of an index slot: up to 255 entries the position alone, beyond it
+// a position of 16 or 32 bits and as many bits of the hash.
 std::uint32_t slot_width_for(std::size_t capacity) noexcept {
-  return capacity <= 0xFF ? 1 : capacity <= 0xFFFF ? 2 : 4;
+  return capacity <= 0xFF ? 1 : capacity <= 0xFFFF ? 4 : 8;
 }
 
 std::uint64_t hash_key(std::string_view key, std::uint64_t seed) noexcept {
@@ -60,9 +61,6 @@ std::uint64_t hash_key(std::string_view key, std::uint64_t seed) noexcept {
 std::size_t home_slot(std::uint64_t hash, std::uint32_t slot_bits) noexcept {
   return static_cast<std::size_t>(hash >> (64 - slot_bits));
 }
-
-template <class Slot>
-constexpr Slot kEmptySlot = static_cast<Slot>(~Slot{0});
 
 }  // namespace
 
@@ -128,33 +126,44 @@ void Document::give_up(Block* block) noexcept {
   free_value_block(block, block_bytes(capacity_of(block)), (block->capacity & kInRegion) != 0);
 }
 
-namespace {
-
-template <class Slot, class Entry>
-std::pair<std::size_t, std::uint32_t> probe_slots(const Slot* slots, std::size_t slot,
-                                                  std::size_t mask, const Entry* entries,
-                                                  std::string_view key) noexcept {
-  for (;; slot = (slot + 1) & mask) {
-    const Slot position = slots[slot];
-    if (position == kEmptySlot<Slot>) return {slot, ~std::uint32_t{0}};
-    if (KeyEqual{}(entries[position].key.view(), key)) return {slot, position};
+// The hash bits that a slot of type Slot keeps above the position.
+template <class Slot, unsigned kPositionBits>
+Slot tag_of(std::uint64_t hash) noexcept {
+  if constexpr (sizeof(Slot) == 1) {
+    return 0;
+  } else {
+    return static_cast<Slot>(hash << kPositionBits);
   }
 }
 
-}  // namespace
+template <class Slot>
+void Document::probe_slots(const Block* block, Probe& at, std::string_view key) noexcept {
+  const Slot* slots = slots_of<Slot>(block);
+  const std::size_t mask = (std::size_t{1} << table_info(block).slot_bits) - 1;
+  const Entry* entries = entries_of(block);
+  const Slot tag = tag_of<Slot, kPositionBits<Slot>>(at.hash);
+  for (;; at.slot = (at.slot + 1) & mask) {
+    const Slot slot = slots[at.slot];
+    if (slot == kEmptySlot<Slot>) return;
+    if ((slot & ~static_cast<Slot>(position_in(kEmptySlot<Slot>))) != tag) continue;
+    const std::uint32_t position = position_in(slot);
+    if (KeyEqual{}(entries[position].key.view(), key)) {
+      at.position = position;
+      return;
+    }
+  }
+}
 
 Document::Probe Document::probe(const Block* block, std::string_view key) noexcept {
   const TableInfo& info = table_info(block);
-  const std::size_t slot = home_slot(hash_key(key, info.seed), info.slot_bits);
-  const std::size_t mask = (std::size_t{1} << info.slot_bits) - 1;
-  const Entry* entries = entries_of(block);
-  std::pair<std::size_t, std::uint32_t> found;
+  const std::uint64_t hash = hash_key(key, info.seed);
+  Probe at{hash, home_slot(hash, info.slot_bits), kNoEntry};
   switch (info.slot_width) {
-    case 1: found = probe_slots(slots_of<std::uint8_t>(block), slot, mask, entries, key); break;
-    case 2: found = probe_slots(slots_of<std::uint16_t>(block), slot, mask, entries, key); break;
-    default: found = probe_slots(slots_of<std::uint32_t>(block), slot, mask, entries, key); break;
+    case 1: probe_slots<std::uint8_t>(block, at, key); break;
+    case 4: probe_slots<std::uint32_t>(block, at, key); break;
+    default: probe_slots<std::uint64_t>(block, at, key); break;
   }
-  return Probe{found.first, found.second};
+  return at;
 }
 
 const DataType* Document::find_indexed(std::string_view key) const noexcept {
@@ -162,44 +171,49 @@ const DataType* Document::find_indexed(std::string_view key) const noexcept {
   return at.position == kNoEntry ? nullptr : &entries_of(block_)[at.position].value;
 }
 
-void Document::set_slot(Block* block, std::size_t slot, std::uint32_t position) noexcept {
+void Document::set_slot(Block* block, const Probe& at, std::uint32_t position) noexcept {
   switch (table_info(block).slot_width) {
-    case 1: slots_of<std::uint8_t>(block)[slot] = static_cast<std::uint8_t>(position); break;
-    case 2: slots_of<std::uint16_t>(block)[slot] = static_cast<std::uint16_t>(position); break;
-    default: slots_of<std::uint32_t>(block)[slot] = position; break;
+    case 1:
+      slots_of<std::uint8_t>(block)[at.slot] = static_cast<std::uint8_t>(position);
+      break;
+    case 4:
+      slots_of<std::uint32_t>(block)[at.slot] =
+          position | tag_of<std::uint32_t, kPositionBits<std::uint32_t>>(at.hash);
+      break;
+    default:
+      slots_of<std::uint64_t>(block)[at.slot] =
+          position | tag_of<std::uint64_t, kPositionBits<std::uint64_t>>(at.hash);
+      break;
   }
 }
-
-namespace {
 
 // Backward-shift deletion: each slot after the hole that may move back to it
 // (its key's home slot is not between the hole and itself) does, until an
 // empty slot ends the run.
-template <class Slot, class Entry>
-void clear_slots(Slot* slots, std::size_t hole, std::uint32_t slot_bits, std::uint64_t seed,
-                 const Entry* entries) noexcept {
-  const std::size_t mask = (std::size_t{1} << slot_bits) - 1;
+template <class Slot>
+void Document::clear_slots(Block* block, std::size_t hole) noexcept {
+  const TableInfo& info = table_info(block);
+  const Entry* entries = entries_of(block);
+  Slot* slots = slots_of<Slot>(block);
+  const std::size_t mask = (std::size_t{1} << info.slot_bits) - 1;
   for (std::size_t next = (hole + 1) & mask;; next = (next + 1) & mask) {
-    const Slot position = slots[next];
-    if (position == kEmptySlot<Slot>) break;
-    const std::size_t home = home_slot(hash_key(entries[position].key.view(), seed), slot_bits);
+    const Slot slot = slots[next];
+    if (slot == kEmptySlot<Slot>) break;
+    const std::uint64_t hash = hash_key(entries[position_in(slot)].key.view(), info.seed);
+    const std::size_t home = home_slot(hash, info.slot_bits);
     if (((next - home) & mask) >= ((next - hole) & mask)) {
-      slots[hole] = position;
+      slots[hole] = slot;
       hole = next;
     }
   }
   slots[hole] = kEmptySlot<Slot>;
 }
 
-}  // namespace
-
 void Document::clear_slot(Block* block, std::size_t slot) noexcept {
-  const TableInfo& info = table_info(block);
-  const Entry* entries = entries_of(block);
-  switch (info.slot_width) {
-    case 1: return clear_slots(slots_of<std::uint8_t>(block), slot, info.slot_bits, info.seed, entries);
-    case 2: return clear_slots(slots_of<std::uint16_t>(block), slot, info.slot_bits, info.seed, entries);
-    default: return clear_slots(slots_of<std::uint32_t>(block), slot, info.slot_bits, info.seed, entries);
+  switch (table_info(block).slot_width) {
+    case 1: return clear_slots<std::uint8_t>(block, slot);
+    case 4: return clear_slots<std::uint32_t>(block, slot);
+    default: return clear_slots<std::uint64_t>(block, slot);
   }
 }
 
@@ -217,7 +231,7 @@ void Document::insert_or_assign(std::string_view key, DataType&& value) {
       at = probe(block_, key);
     }
     new (&entries_of(block_)[n]) Entry{CompactString(key), std::move(value)};
-    set_slot(block_, at.slot, static_cast<std::uint32_t>(n));
+    set_slot(block_, at, static_cast<std::uint32_t>(n));
     ++block_->size;
     return;
   }
@@ -257,7 +271,7 @@ bool Document::erase(std::string_view key) {
   clear_slot(block_, at.slot);
   if (at.position != last) {
     // The last entry fills the hole: its slot now names the hole's position.
-    set_slot(block_, probe(block_, entries[last].key.view()).slot, at.position);
+    set_slot(block_, probe(block_, entries[last].key.view()), at.position);
     entries[at.position] = std::move(entries[last]);
   }
   entries[last].~Entry();
@@ -315,7 +329,7 @@ void Document::rehouse(std::size_t capacity, std::uint64_t seed) {
     for (std::size_t i = 0; i < n; ++i) {
       new (&to[i]) Entry(std::move(from[i]));
       from[i].~Entry();
-      set_slot(fresh, probe(fresh, to[i].key.view()).slot, static_cast<std::uint32_t>(i));
+      set_slot(fresh, probe(fresh, to[i].key.view()), static_cast<std::uint32_t>(i));
       fresh->size = static_cast<std::uint32_t>(i + 1);
     }
     give_up(block_);

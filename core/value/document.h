@@ -124,8 +124,8 @@ class Document {
     }
     switch (table_info(block_).slot_width) {
       case 1: return for_each_slot<std::uint8_t>(entries, visit);
-      case 2: return for_each_slot<std::uint16_t>(entries, visit);
-      default: return for_each_slot<std::uint32_t>(entries, visit);
+      case 4: return for_each_slot<std::uint32_t>(entries, visit);
+      default: return for_each_slot<std::uint64_t>(entries, visit);
     }
   }
 
@@ -141,11 +141,14 @@ class Document {
   //
   // A block with room for more than kSmallDocumentMax entries is indexed:
   // after the entries come a TableInfo and the index, 2^slot_bits slots of
-  // slot_width bytes (1, 2 or 4, the fewest that number the entries), each
-  // an entry position or all ones for an empty slot. The index is probed
-  // linearly from the slot the key's hash picks; it is never more than half
-  // full, and erasing shifts later slots back, so that the first empty slot
-  // ends every probe. A smaller block is searched from first to last.
+  // slot_width bytes, each all ones (empty) or an entry position. Up to 255
+  // entries a slot is one byte, the position alone (the entries are few
+  // enough to stay in cache); beyond, the position takes the low half of a
+  // 4- or 8-byte slot and bits of the key's hash the high half, so that a
+  // probe reads only entries whose bits agree. The index is probed linearly
+  // from the slot the hash's top bits pick; it is never more than half full,
+  // and erasing shifts later slots back, so that the first empty slot ends
+  // every probe. A smaller block is searched from first to last.
   struct Block {
     std::uint32_t size;
     std::uint32_t capacity;
@@ -174,13 +177,35 @@ class Document {
     return reinterpret_cast<Slot*>(&table_info(block) + 1);
   }
 
+  template <class Slot>
+  static constexpr unsigned kPositionBits = sizeof(Slot) == 1 ? 8 : 4 * sizeof(Slot);
+  template <class Slot>
+  static constexpr Slot kEmptySlot = static_cast<Slot>(~Slot{0});
+  template <class Slot>
+  static std::uint32_t position_in(Slot slot) noexcept {
+    if constexpr (sizeof(Slot) == 1) {
+      return slot;
+    } else {
+      return static_cast<std::uint32_t>(slot & ((Slot{1} << kPositionBits<Slot>) - 1));
+    }
+  }
+
   template <class Slot, class Visit>
   void for_each_slot(const Entry* entries, Visit& visit) const {
     const Slot* slots = slots_of<Slot>(block_);
     const std::size_t count = std::size_t{1} << table_info(block_).slot_bits;
+    // Slots come in hash order, so the entries of a large table are met in
+    // no order: ask for each a few slots ahead.
+    constexpr std::size_t kAhead = sizeof(Slot) == 1 ? 0 : 32;
     for (std::size_t i = 0; i < count; ++i) {
-      if (slots[i] != static_cast<Slot>(~Slot{0})) {
-        visit(entries[slots[i]].key.view(), entries[slots[i]].value);
+      if constexpr (kAhead != 0) {
+        if (i + kAhead < count && slots[i + kAhead] != kEmptySlot<Slot>) {
+          __builtin_prefetch(&entries[position_in(slots[i + kAhead])]);
+        }
+      }
+      if (slots[i] != kEmptySlot<Slot>) {
+        const Entry& entry = entries[position_in(slots[i])];
+        visit(entry.key.view(), entry.value);
       }
     }
   }
@@ -188,15 +213,20 @@ class Document {
   const DataType* find_indexed(std::string_view key) const noexcept;
   // Where `key` is or would go in the index of an indexed block.
   struct Probe {
-    std::size_t slot;       // the key's slot, or the empty slot that ends its probe
-    std::uint32_t position; // the key's entry, or kNoEntry
+    std::uint64_t hash;      // the key's, with the table's seed
+    std::size_t slot;        // the key's slot, or the empty slot that ends its probe
+    std::uint32_t position;  // the key's entry, or kNoEntry
   };
   static constexpr std::uint32_t kNoEntry = ~std::uint32_t{0};
   static Probe probe(const Block* block, std::string_view key) noexcept;
-  // Ends with `position` in the index slot `slot` (what probe returned).
-  static void set_slot(Block* block, std::size_t slot, std::uint32_t position) noexcept;
+  // Makes `at.slot` name entry `position`, whose key hashed to `at.hash`.
+  static void set_slot(Block* block, const Probe& at, std::uint32_t position) noexcept;
+  template <class Slot>
+  static void probe_slots(const Block* block, Probe& at, std::string_view key) noexcept;
   // Empties index slot `slot`, shifting back the slots that follow it.
   static void clear_slot(Block* block, std::size_t slot) noexcept;
+  template <class Slot>
+  static void clear_slots(Block* block, std::size_t hole) noexcept;
 
   // Bytes of a block with room for `capacity` entries.
   static std::size_t block_bytes(std::size_t capacity) noexcept;
