@@ -61,7 +61,8 @@ char* map_pages(std::size_t bytes) {
 }
 
 // Tells the leak checker to look for pointers in [p, p + bytes): heap blocks
-// that only region blocks point to (the tables of large documents) are live.
+// that only region blocks point to (values set into a loaded collection) are
+// live.
 void watch([[maybe_unused]] void* p, [[maybe_unused]] std::size_t bytes) noexcept {
 #ifdef QUORVANE_REGION_POISONING
   __lsan_register_root_region(p, bytes);
