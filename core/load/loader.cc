@@ -10,7 +10,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "core/load/fd_closer.h"
 #include "core/load/parallel_loader.h"
 #include "core/text/byte_block.h"
 
@@ -167,8 +166,7 @@ std::vector<std::size_t> section_sizes(std::string_view text) {
   return counter.finish();
 }
 
-std::expected<FileContents, Error> read_whole_file(std::string_view path,
-                                                   bool (*keep_reading)()) {
+std::expected<ReadableFile, Error> ReadableFile::open(std::string_view path) {
   const auto failed = std::unexpected(Error::kErrorReadingFile);
   // A NUL would cut the path short and open some other file.
   if (path.empty() || path.find('\0') != std::string_view::npos) return failed;
@@ -176,16 +174,35 @@ std::expected<FileContents, Error> read_whole_file(std::string_view path,
   // Without O_NONBLOCK, opening a FIFO would wait for a writer.
   const int fd = ::open(c_path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return failed;
-  FdCloser closer(fd);
   struct stat info;
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return failed;
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return failed;
+  }
+  return ReadableFile(fd, static_cast<std::size_t>(info.st_size));
+}
 
-  // One byte more than the stated size, so that a file that is read whole
-  // ends with a zero-length read without regrowing. Files whose size is not
-  // known in advance (/proc) grow the buffer by doubling.
-  std::size_t capacity = std::max(static_cast<std::size_t>(info.st_size) + 1, kMinimumBuffer);
-  auto data = std::make_unique_for_overwrite<char[]>(capacity);
-  std::size_t size = 0;
+ReadableFile::ReadableFile(ReadableFile&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), stated_size_(other.stated_size_) {}
+
+ReadableFile::~ReadableFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+std::optional<ReadableFile::Chunk> ReadableFile::read(char* at, std::size_t room) {
+  const ssize_t got = ::read(fd_, at, room);
+  if (got >= 0) return Chunk{static_cast<std::size_t>(got), false};
+  if (errno == EINTR) return Chunk{0, true};
+  return std::nullopt;
+}
+
+std::size_t first_read_capacity(const ReadableFile& file) {
+  return std::max(file.stated_size() + 1, kMinimumBuffer);
+}
+
+std::expected<FileContents, Error> read_rest(ReadableFile& file, std::unique_ptr<char[]> data,
+                                             std::size_t capacity, std::size_t size,
+                                             bool (*keep_reading)()) {
   for (;;) {
     if (size == capacity) {
       const std::size_t grown = capacity * 2;
@@ -194,21 +211,32 @@ std::expected<FileContents, Error> read_whole_file(std::string_view path,
       data = std::move(bigger);
       capacity = grown;
     }
-    const ssize_t got = ::read(fd, data.get() + size, std::min(capacity - size, kReadChunk));
-    if (got < 0 && errno != EINTR) return failed;
-    if (got == 0) break;
-    if (got > 0) size += static_cast<std::size_t>(got);
+    const std::optional<ReadableFile::Chunk> got =
+        file.read(data.get() + size, std::min(capacity - size, kReadChunk));
+    if (!got) return std::unexpected(Error::kErrorReadingFile);
+    if (ReadableFile::at_end(*got)) break;
+    size += got->bytes;
+    // Also after a signal: the hook may be what stops the load for it.
     if (keep_reading && !keep_reading()) return std::unexpected(Error::kReadInterrupted);
   }
   return FileContents(std::move(data), size);
 }
 
+std::expected<FileContents, Error> read_whole_file(std::string_view path,
+                                                   bool (*keep_reading)()) {
+  std::expected<ReadableFile, Error> file = ReadableFile::open(path);
+  if (!file) return std::unexpected(file.error());
+  const std::size_t capacity = first_read_capacity(*file);
+  return read_rest(*file, std::make_unique_for_overwrite<char[]>(capacity), capacity, 0,
+                   keep_reading);
+}
+
 std::expected<Database, Error> load_database_file(std::string_view path, const LoadHooks& hooks) {
-  const std::expected<FileContents, Error> contents = read_whole_file(path, hooks.keep_reading);
-  if (!contents) return std::unexpected(contents.error());
+  std::expected<ReadableFile, Error> file = ReadableFile::open(path);
+  if (!file) return std::unexpected(file.error());
   StdoutSink sink{hooks.before_first_message};
-  const std::string_view text = contents->text();
-  return load_database_in_parts(path, text, sink, load_threads(text.size()));
+  return load_file_in_parts(path, *file, sink, hooks.keep_reading,
+                            load_threads(file->stated_size()));
 }
 
 }  // namespace quorvane

@@ -58,6 +58,44 @@ inline constexpr std::size_t kReadChunk = std::size_t{1} << 20;
 std::expected<FileContents, Error> read_whole_file(std::string_view path,
                                                    bool (*keep_reading)() = nullptr);
 
+// A regular file open for reading, as read_whole_file opens it, and the size
+// the system stated for it when it was opened (it may change meanwhile).
+class ReadableFile {
+ public:
+  // Fails with kErrorReadingFile where read_whole_file does before reading.
+  static std::expected<ReadableFile, Error> open(std::string_view path);
+  ReadableFile(ReadableFile&& other) noexcept;
+  ReadableFile& operator=(ReadableFile&&) = delete;
+  ~ReadableFile();
+
+  std::size_t stated_size() const { return stated_size_; }
+  struct Chunk {
+    std::size_t bytes = 0;     // none at the end of the file
+    bool interrupted = false;  // by a signal, before any byte was read
+  };
+  // Reads up to `room` (> 0) bytes to `at`; nothing on a read error.
+  std::optional<Chunk> read(char* at, std::size_t room);
+  // Whether `chunk` is the end of the file.
+  static bool at_end(const Chunk& chunk) { return chunk.bytes == 0 && !chunk.interrupted; }
+
+ private:
+  ReadableFile(int fd, std::size_t stated_size) : fd_(fd), stated_size_(stated_size) {}
+  int fd_;
+  std::size_t stated_size_;
+};
+
+// The room a whole read of `file` starts with: one byte more than its stated
+// size, so that a file read whole ends with a zero-length read.
+std::size_t first_read_capacity(const ReadableFile& file);
+
+// Reads the rest of `file` into `data`, which holds `size` bytes already and
+// has room for `capacity`, doubling it when it is full (files whose size is
+// not known in advance, /proc, or that grow meanwhile), and calling
+// `keep_reading` (when given) after every chunk, as read_whole_file does.
+std::expected<FileContents, Error> read_rest(ReadableFile& file, std::unique_ptr<char[]> data,
+                                             std::size_t capacity, std::size_t size,
+                                             bool (*keep_reading)());
+
 // For each section of `text` in order, how many entries its table is sized
 // for before loading: its entry lines (neither blank, nor comments, nor
 // headers), but no more than one per six bytes of the section (the shortest

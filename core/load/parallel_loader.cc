@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
 #include <cstdint>
 #include <exception>
 #include <optional>
@@ -107,7 +110,8 @@ class Workers {
   // Starts queue.drain(region) on a new thread; false when no thread can be
   // had. Signals are blocked in the new thread, so that they are delivered to
   // the threads the program made, as when loading on one thread.
-  bool start(PartQueue& queue, ValueRegion& region) {
+  template <class Queue>
+  bool start(Queue& queue, ValueRegion& region) {
     sigset_t all, before;
     sigfillset(&all);
     pthread_sigmask(SIG_BLOCK, &all, &before);
@@ -140,6 +144,161 @@ std::size_t next_header(std::string_view text, std::size_t from) {
     if (header_name(trim_whitespace(next_line(text, pos)))) return line_start;
   }
   return text.size();
+}
+
+// Parts handed from the thread that reads the file to the threads that load
+// it, as soon as each is read whole. `parts` never grows past the room it is
+// made with, so a part stays where it is while later ones are added.
+class PartStream {
+ public:
+  explicit PartStream(std::size_t most) { parts_.reserve(most); }
+
+  std::size_t published() {
+    const std::lock_guard lock(mutex_);
+    return parts_.size();
+  }
+  // Adds the part text.substr(offset). REQUIRES: fewer than `most` so far.
+  void publish(std::string_view text, std::size_t offset) {
+    {
+      const std::lock_guard lock(mutex_);
+      Part& part = parts_.emplace_back();  // within the room: no allocation
+      part.text = text;
+      part.offset = offset;
+    }
+    ready_.notify_one();
+  }
+  // No part comes any more; the loading threads stop once none is left.
+  void finish() {
+    {
+      const std::lock_guard lock(mutex_);
+      finished_ = true;
+    }
+    ready_.notify_all();
+  }
+  // Loads parts as they come, until the stream is finished and none is left.
+  void drain(ValueRegion& region) noexcept {
+    for (;;) {
+      Part* part;
+      {
+        std::unique_lock lock(mutex_);
+        ready_.wait(lock, [&] { return next_ < parts_.size() || finished_; });
+        if (next_ == parts_.size()) return;
+        part = &parts_[next_++];
+      }
+      load_part(*part, region);
+    }
+  }
+  // Every part. REQUIRES: every thread that drained is done.
+  std::vector<Part>& parts() { return parts_; }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable ready_;
+  std::vector<Part> parts_;
+  std::size_t next_ = 0;  // the first part not taken yet
+  bool finished_ = false;
+};
+
+// Finishes the stream on every way out of the reading, before the loading
+// threads are joined: none waits for a part that will never come.
+class StreamFinisher {
+ public:
+  explicit StreamFinisher(PartStream& stream) : stream_(stream) {}
+  StreamFinisher(const StreamFinisher&) = delete;
+  StreamFinisher& operator=(const StreamFinisher&) = delete;
+  ~StreamFinisher() { stream_.finish(); }
+
+ private:
+  PartStream& stream_;
+};
+
+// Cuts a text that grows as it is read into parts, as part_starts would cut
+// it: part k (from 1) starts at the first header line at or after
+// max(k * share, the start of part k - 1 + minimum). A cut is made only at a
+// header line read whole, and the last part takes whatever is left.
+class PartCutter {
+ public:
+  PartCutter(std::size_t share, std::size_t minimum, std::size_t most)
+      : share_(share), minimum_(std::max<std::size_t>(minimum, 1)), most_(most) {
+    target_ = std::max(share_, minimum_);
+  }
+
+  // Publishes the parts that `text`, the bytes read so far, completes.
+  void advance(std::string_view text, PartStream& stream) {
+    // Only the bytes new since the last call are searched for a line feed.
+    const std::size_t feed = text.substr(searched_).rfind('\n');
+    if (feed != std::string_view::npos) lines_end_ = searched_ + feed + 1;
+    searched_ = text.size();
+    const std::string_view lines = text.substr(0, lines_end_);  // whole lines only
+    while (cuts_ + 1 < most_) {
+      if (scan_ < target_) {
+        // The first line that starts at or after the target.
+        if (target_ > lines.size()) return;
+        const std::size_t feed = lines.find('\n', target_ - 1);
+        if (feed == std::string_view::npos) return;
+        scan_ = feed + 1;
+      }
+      while (true) {
+        if (scan_ == lines.size()) return;  // the next line is not read whole yet
+        std::size_t pos = scan_;
+        if (header_name(trim_whitespace(next_line(lines, pos)))) break;
+        scan_ = pos;
+      }
+      stream.publish(text.substr(start_, scan_ - start_), start_);
+      start_ = scan_;
+      ++cuts_;
+      target_ = std::max(share_ * (cuts_ + 1), start_ + minimum_);
+    }
+  }
+  // Publishes the last part, up to the end of `text`, the whole text read.
+  void finish(std::string_view text, PartStream& stream) {
+    stream.publish(text.substr(start_), start_);
+  }
+
+ private:
+  std::size_t share_;
+  std::size_t minimum_;
+  std::size_t most_;     // parts in all, at most
+  std::size_t cuts_ = 0;
+  std::size_t start_ = 0;   // of the part not published yet
+  std::size_t target_;      // the next cut goes at the first header at or after it
+  std::size_t scan_ = 0;    // the start of the next line to look at
+  std::size_t searched_ = 0;   // bytes searched for line feeds
+  std::size_t lines_end_ = 0;  // the end of the last line read whole
+};
+
+// The database that loaded `parts` make, in file order, as load_database on
+// one thread would have made it; their messages go to `sink`, in order.
+std::expected<Database, Error> join_parts(std::string_view path, std::vector<Part>& parts,
+                                          std::vector<ValueRegion>& regions, StdoutSink& sink) {
+  // As on one thread: invalid UTF-8 anywhere fails the load before any line
+  // is handled, so nothing is printed; then the first part may have failed.
+  for (const Part& part : parts) {
+    if (part.invalid_utf8) {
+      sink.invalid_utf8(*part.invalid_utf8);
+      return std::unexpected(Error::kErrorReadingFile);
+    }
+  }
+  if (parts[0].entry_before_header) return std::unexpected(Error::kErrorReadingFile);
+  std::size_t total = 0;
+  for (const Part& part : parts) {
+    if (part.failure) std::rethrow_exception(part.failure);
+    total += part.collections.size();
+  }
+  // Declared after `parts`: on any way out, the values go before the regions.
+  std::vector<Collection> collections;
+  collections.reserve(total);
+  for (Part& part : parts) {
+    part.messages.replay(sink);
+    std::move(part.collections.begin(), part.collections.end(), std::back_inserter(collections));
+  }
+  Database database(std::string(path), std::move(collections));
+  for (ValueRegion& region : regions) {
+    if (region.mapped_bytes() == 0) continue;
+    region.trim();
+    database.keep_region(std::move(region));
+  }
+  return database;
 }
 
 }  // namespace
@@ -191,34 +350,67 @@ std::expected<Database, Error> load_database_in_parts(std::string_view path,
     }
     queue.drain(regions[0]);
   }
-  // As on one thread: invalid UTF-8 anywhere fails the load before any line
-  // is handled, so nothing is printed; then the first part may have failed.
-  for (const Part& part : parts) {
-    if (part.invalid_utf8) {
-      sink.invalid_utf8(*part.invalid_utf8);
-      return std::unexpected(Error::kErrorReadingFile);
+  return join_parts(path, parts, regions, sink);
+}
+
+std::expected<Database, Error> load_file_in_parts(std::string_view path, ReadableFile& file,
+                                                  StdoutSink& sink, bool (*keep_reading)(),
+                                                  std::size_t threads, std::size_t minimum_part,
+                                                  std::size_t chunk) {
+  std::size_t capacity = first_read_capacity(file);
+  auto data = std::make_unique_for_overwrite<char[]>(capacity);
+  const std::size_t stated = file.stated_size();
+  const std::size_t wanted =
+      std::min(stated / std::max<std::size_t>(minimum_part, 1), threads * kPartsPerThread);
+  std::size_t size = 0;
+  if (threads >= 2 && wanted >= 2) {
+    std::optional<Error> failed;
+    bool grew = false;  // past its stated size: loaded afresh once read whole
+    {
+      // One region for each thread, declared before `stream`: on any way
+      // out, the values go before the regions.
+      std::vector<ValueRegion> regions(threads);
+      PartStream stream(wanted);
+      {
+        Workers workers;  // declared after `stream`: joined before it goes
+        const StreamFinisher finisher(stream);  // and finished before that
+        for (std::size_t t = 1; t < regions.size() && workers.start(stream, regions[t]); ++t) {
+        }
+        PartCutter cutter(stated / wanted, minimum_part, wanted);
+        for (;;) {
+          if (size == capacity) {
+            grew = true;
+            break;
+          }
+          const std::optional<ReadableFile::Chunk> got =
+              file.read(data.get() + size, std::min(capacity - size, chunk));
+          if (!got) {
+            failed = Error::kErrorReadingFile;
+            break;
+          }
+          if (ReadableFile::at_end(*got)) break;
+          size += got->bytes;
+          if (keep_reading && !keep_reading()) {
+            failed = Error::kReadInterrupted;
+            break;
+          }
+          cutter.advance({data.get(), size}, stream);
+        }
+        if (!failed && !grew) {
+          cutter.finish({data.get(), size}, stream);
+          stream.finish();
+          stream.drain(regions[0]);
+        }
+      }
+      if (failed) return std::unexpected(*failed);
+      if (!grew) return join_parts(path, stream.parts(), regions, sink);
     }
   }
-  if (parts[0].entry_before_header) return std::unexpected(Error::kErrorReadingFile);
-  std::size_t total = 0;
-  for (const Part& part : parts) {
-    if (part.failure) std::rethrow_exception(part.failure);
-    total += part.collections.size();
-  }
-  // Declared after `parts`: on any way out, the values go before the regions.
-  std::vector<Collection> collections;
-  collections.reserve(total);
-  for (Part& part : parts) {
-    part.messages.replay(sink);
-    std::move(part.collections.begin(), part.collections.end(), std::back_inserter(collections));
-  }
-  Database database(std::string(path), std::move(collections));
-  for (ValueRegion& region : regions) {
-    if (region.mapped_bytes() == 0) continue;
-    region.trim();
-    database.keep_region(std::move(region));
-  }
-  return database;
+  std::expected<FileContents, Error> contents =
+      read_rest(file, std::move(data), capacity, size, keep_reading);
+  if (!contents) return std::unexpected(contents.error());
+  const std::string_view text = contents->text();
+  return load_database_in_parts(path, text, sink, threads, minimum_part);
 }
 
 }  // namespace quorvane

@@ -7,7 +7,8 @@
 // collections are then joined in file order and the messages they kept back
 // are printed in file order: the database and the output are exactly those
 // of load_database on one thread (which prints as it goes; here the messages
-// all come at the end of the load). Texts too small to share, or without a
+// all come at the end of the load). A file's parts may load while later
+// ones are still being read. Texts too small to share, or without a
 // header line to cut at, load on the calling thread alone, and if no thread
 // can be started, the calling thread loads every part.
 #pragma once
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "core/load/load_sink.h"
+#include "core/load/loader.h"
 #include "core/store/database.h"
 #include "core/value/error.h"
 
@@ -42,5 +44,18 @@ std::size_t load_threads(std::size_t size);
 std::expected<Database, Error> load_database_in_parts(
     std::string_view path, std::string_view text, StdoutSink& sink, std::size_t threads,
     std::size_t minimum_part = kMinimumPartBytes);
+
+// Reads `file` whole, `chunk` bytes at most at a time, calling `keep_reading`
+// (when given) after each, and loads it as load_database_in_parts does. With
+// two threads or more and a stated size of two parts or more, the parts are
+// cut (as part_starts cuts them, by the stated size) while the file is read,
+// and each is loaded as soon as it is read whole, so that reading and loading
+// overlap. A file that turns out longer than stated is loaded afresh once it
+// is read whole. Fails as read_whole_file does, then as the load does.
+std::expected<Database, Error> load_file_in_parts(std::string_view path, ReadableFile& file,
+                                                  StdoutSink& sink, bool (*keep_reading)(),
+                                                  std::size_t threads,
+                                                  std::size_t minimum_part = kMinimumPartBytes,
+                                                  std::size_t chunk = kReadChunk);
 
 }  // namespace quorvane

@@ -12,6 +12,7 @@
 
 #include "core/store/database.h"
 #include "core/load/loader.h"
+#include "core/load/parallel_loader.h"
 #include "tests/test_support/test_support.h"
 
 namespace quorvane {
@@ -166,6 +167,61 @@ TEST_F(LoadFile, ReadingStopsWhenItsHookSaysSo) {
   const auto loaded = load_database_file(path, LoadHooks{.keep_reading = [] { return false; }});
   ASSERT_FALSE(loaded);
   EXPECT_EQ(loaded.error(), Error::kReadInterrupted);
+}
+
+// The file that the hooks below change while it is being read.
+std::string g_changing;
+
+// A file that grows or shrinks while its parts load: the load is that of the
+// bytes read, and stopping part-way fails cleanly, with every thread joined.
+TEST_F(LoadFile, PartsLoadWhileTheFileIsReadAndChanges) {
+  std::string content;  // more than the 64 KiB a read starts with
+  for (int s = 0; s < 4000; ++s) {
+    content += "[c" + std::to_string(s) + "]\n3 k " + std::to_string(s) + "\n3 bad x\n";
+  }
+  const std::size_t chunk = 64;
+  auto load = [&](bool (*keep_reading)()) {
+    std::expected<ReadableFile, Error> file = ReadableFile::open(g_changing);
+    EXPECT_TRUE(file);
+    StdoutSink sink;
+    StdoutCapture capture;
+    std::expected<Database, Error> db =
+        load_file_in_parts("f.mdb", *file, sink, keep_reading, 4, 1, chunk);
+    return std::pair{std::move(db), capture.finish()};
+  };
+  auto load_from_memory = [](std::string_view text) {
+    StdoutCapture capture;
+    std::expected<Database, Error> db = load_text("f.mdb", text);
+    return std::pair{describe(*db), capture.finish()};
+  };
+
+  g_changing = write("grows.mdb", content);
+  auto [grown, grown_printed] = load([] {
+    if (g_hook_calls++ == 3) std::ofstream(g_changing, std::ios::app) << "[late]\n3 k 1\n3 bad y\n";
+    return true;
+  });
+  ASSERT_TRUE(grown);
+  EXPECT_EQ(std::pair(describe(*grown), grown_printed),
+            load_from_memory(content + "[late]\n3 k 1\n3 bad y\n"));
+
+  g_hook_calls = 0;
+  g_changing = write("shrinks.mdb", content);
+  auto [shrunk, shrunk_printed] = load([] {
+    if (g_hook_calls++ == 3) fs::resize_file(g_changing, 10 * 64);
+    return true;
+  });
+  ASSERT_TRUE(shrunk);
+  EXPECT_EQ(std::pair(describe(*shrunk), shrunk_printed),
+            load_from_memory(std::string_view(content).substr(0, 10 * 64)));
+
+  for (const int stop_at : {0, 5, 40}) {
+    g_hook_calls = stop_at;
+    g_changing = write("stopped.mdb", content);
+    auto [stopped, printed] = load([] { return g_hook_calls-- > 0; });
+    ASSERT_FALSE(stopped);
+    EXPECT_EQ(stopped.error(), Error::kReadInterrupted);
+    EXPECT_EQ(printed, "");
+  }
 }
 
 TEST_F(LoadFile, TheFirstMessageHookRunsOnceBeforeTheFirstMessage) {

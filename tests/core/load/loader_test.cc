@@ -2,7 +2,10 @@
 #include "core/load/parallel_loader.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdio>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -64,6 +67,26 @@ Loaded load_in_parts_and_capture(std::string_view text, std::size_t threads) {
   return out;
 }
 
+// The same load read from a file `chunk` bytes at a time on `threads`
+// threads, parts cut (at every header line they can be) and loaded while the
+// file is still being read.
+Loaded load_file_in_parts_and_capture(std::string_view text, std::size_t threads,
+                                      std::size_t chunk) {
+  const std::string path =
+      ::testing::TempDir() + "quorvane-streamed-" + std::to_string(::getpid()) + ".mdb";
+  std::ofstream(path, std::ios::binary) << text;
+  std::expected<ReadableFile, Error> file = ReadableFile::open(path);
+  EXPECT_TRUE(file);
+  StdoutCapture capture;
+  StdoutSink sink;
+  const std::expected<Database, Error> db =
+      load_file_in_parts("mem.mdb", *file, sink, nullptr, threads, 1, chunk);
+  Loaded out{std::nullopt, capture.finish()};
+  if (db) out.database = describe(*db);
+  std::remove(path.c_str());
+  return out;
+}
+
 class LoadText : public ::testing::TestWithParam<LoadCase> {};
 
 TEST_P(LoadText, BuildsTheCollectionsAndPrints) {
@@ -75,6 +98,11 @@ TEST_P(LoadText, BuildsTheCollectionsAndPrints) {
     const Loaded in_parts = load_in_parts_and_capture(c.text, threads);
     EXPECT_EQ(in_parts.database, c.database) << threads << " threads";
     EXPECT_EQ(in_parts.printed, c.printed) << threads << " threads";
+  }
+  for (const std::size_t chunk : {1, 7, 4096}) {
+    const Loaded streamed = load_file_in_parts_and_capture(c.text, 2, chunk);
+    EXPECT_EQ(streamed.database, c.database) << "read " << chunk << " bytes at a time";
+    EXPECT_EQ(streamed.printed, c.printed) << "read " << chunk << " bytes at a time";
   }
 
   // Every table was sized for at least the entries its section stored.
@@ -280,6 +308,11 @@ TEST(LoadInParts, GivesTheDatabaseAndMessagesOfOneThread) {
     const Loaded in_parts = load_in_parts_and_capture(text, threads);
     EXPECT_EQ(in_parts.database, one.database) << threads << " threads";
     EXPECT_EQ(in_parts.printed, one.printed) << threads << " threads";
+    for (const std::size_t chunk : {5, 333}) {
+      const Loaded streamed = load_file_in_parts_and_capture(text, threads, chunk);
+      EXPECT_EQ(streamed.database, one.database) << threads << " threads, chunk " << chunk;
+      EXPECT_EQ(streamed.printed, one.printed) << threads << " threads, chunk " << chunk;
+    }
   }
 }
 
