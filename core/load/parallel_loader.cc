@@ -23,9 +23,9 @@ namespace quorvane {
 namespace {
 
 constexpr std::size_t kMaximumThreads = 8;
-// A load is cut into this many parts a thread (of kMinimumPartBytes or more),
-// which the threads take in turn as they finish the one before.
-constexpr std::size_t kPartsPerThread = 8;
+// A load is cut into this many parts a thread (of kSmallestPartBytes or
+// more), which the threads take in turn as they finish the one before.
+constexpr std::size_t kPartsPerThread = 16;
 
 // The sink of a part: keeps the messages that StdoutSink would print, one
 // byte each, to be printed once every part has been loaded. Line numbers are

@@ -25,15 +25,18 @@
 
 namespace quorvane {
 
-// Parts smaller than this are not worth a thread of their own.
+// A text smaller than this is not worth a thread of its own.
 inline constexpr std::size_t kMinimumPartBytes = std::size_t{1} << 20;
+// Parts are no smaller than this: the threads take parts in turn, and the
+// smaller the last ones, the closer together the threads finish.
+inline constexpr std::size_t kSmallestPartBytes = std::size_t{256} << 10;
 
 // Where `text` is cut for up to `parts` parts: the offsets at which parts
 // start, the first being 0. Each later one is the start of the first header
 // line at or after an even share of the text, and parts are at least
 // `minimum` bytes long (so there may be fewer, down to one).
 std::vector<std::size_t> part_starts(std::string_view text, std::size_t parts,
-                                     std::size_t minimum = kMinimumPartBytes);
+                                     std::size_t minimum = kSmallestPartBytes);
 
 // How many threads a load of `size` bytes uses: one per kMinimumPartBytes,
 // but no more than the processors this thread may run on (and at most 8).
@@ -43,7 +46,7 @@ std::size_t load_threads(std::size_t size);
 // of part_starts with parts of at least `minimum_part` bytes.
 std::expected<Database, Error> load_database_in_parts(
     std::string_view path, std::string_view text, StdoutSink& sink, std::size_t threads,
-    std::size_t minimum_part = kMinimumPartBytes);
+    std::size_t minimum_part = kSmallestPartBytes);
 
 // Reads `file` whole, `chunk` bytes at most at a time, calling `keep_reading`
 // (when given) after each, and loads it as load_database_in_parts does. With
@@ -55,7 +58,7 @@ std::expected<Database, Error> load_database_in_parts(
 std::expected<Database, Error> load_file_in_parts(std::string_view path, ReadableFile& file,
                                                   StdoutSink& sink, bool (*keep_reading)(),
                                                   std::size_t threads,
-                                                  std::size_t minimum_part = kMinimumPartBytes,
+                                                  std::size_t minimum_part = kSmallestPartBytes,
                                                   std::size_t chunk = kReadChunk);
 
 }  // namespace quorvane
