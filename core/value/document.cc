@@ -318,23 +318,49 @@ void Document::rehouse(std::size_t capacity, std::uint64_t seed) {
   bool in_region;
   auto* fresh =
       static_cast<Block*>(allocate_value_block(block_bytes(capacity), in_region));
-  const std::size_t n = block_ ? block_->size : 0;
   *fresh = Block{0, static_cast<std::uint32_t>(capacity) | (in_region ? kInRegion : 0)};
   TableInfo& info = table_info(fresh);
   info = TableInfo{seed, slot_bits_for(capacity), slot_width_for(capacity)};
   std::memset(&info + 1, 0xFF, (std::size_t{1} << info.slot_bits) * info.slot_width);
-  Entry* to = entries_of(fresh);
   if (block_) {
-    Entry* from = entries_of(block_);
-    for (std::size_t i = 0; i < n; ++i) {
-      new (&to[i]) Entry(std::move(from[i]));
-      from[i].~Entry();
-      set_slot(fresh, probe(fresh, to[i].key.view()), static_cast<std::uint32_t>(i));
-      fresh->size = static_cast<std::uint32_t>(i + 1);
+    switch (info.slot_width) {
+      case 1: move_in_index_order<std::uint8_t>(fresh, block_); break;
+      case 4: move_in_index_order<std::uint32_t>(fresh, block_); break;
+      default: move_in_index_order<std::uint64_t>(fresh, block_); break;
     }
     give_up(block_);
   }
   block_ = fresh;
+}
+
+// Two passes: the old entries are indexed where they are (their keys differ,
+// so each takes the first empty slot from its home), then moved over in the
+// order of the index, renumbered as they go, so that enumerating the fresh
+// block reads the entries it moved in turn.
+template <class Slot>
+void Document::move_in_index_order(Block* fresh, Block* old) noexcept {
+  const TableInfo& info = table_info(fresh);
+  Slot* slots = slots_of<Slot>(fresh);
+  const std::size_t count = std::size_t{1} << info.slot_bits;
+  const std::size_t mask = count - 1;
+  Entry* from = entries_of(old);
+  for (std::size_t i = 0; i < old->size; ++i) {
+    const std::uint64_t hash = hash_key(from[i].key.view(), info.seed);
+    std::size_t slot = home_slot(hash, info.slot_bits);
+    while (slots[slot] != kEmptySlot<Slot>) slot = (slot + 1) & mask;
+    slots[slot] = static_cast<Slot>(i) | tag_of<Slot, kPositionBits<Slot>>(hash);
+  }
+  Entry* to = entries_of(fresh);
+  const Slot positions = static_cast<Slot>(position_in(kEmptySlot<Slot>));
+  std::uint32_t next = 0;
+  for (std::size_t slot = 0; slot < count; ++slot) {
+    if (slots[slot] == kEmptySlot<Slot>) continue;
+    const std::uint32_t position = position_in(slots[slot]);
+    new (&to[next]) Entry(std::move(from[position]));
+    from[position].~Entry();
+    slots[slot] = static_cast<Slot>((slots[slot] & ~positions) | next);
+    fresh->size = ++next;
+  }
 }
 
 }  // namespace quorvane

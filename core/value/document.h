@@ -10,6 +10,7 @@
 // enumerates as its source does.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -194,17 +195,22 @@ class Document {
   void for_each_slot(const Entry* entries, Visit& visit) const {
     const Slot* slots = slots_of<Slot>(block_);
     const std::size_t count = std::size_t{1} << table_info(block_).slot_bits;
-    // Slots come in hash order, so the entries of a large table are met in
-    // no order: ask for each a few slots ahead.
-    constexpr std::size_t kAhead = sizeof(Slot) == 1 ? 0 : 32;
-    for (std::size_t i = 0; i < count; ++i) {
-      if constexpr (kAhead != 0) {
-        if (i + kAhead < count && slots[i + kAhead] != kEmptySlot<Slot>) {
-          __builtin_prefetch(&entries[position_in(slots[i + kAhead])]);
+    // 64 slots at a time: a mask of the occupied ones, made without a branch
+    // per slot (whether a slot is empty is a coin toss), then its bits.
+    for (std::size_t base = 0; base < count; base += 64) {
+      const std::size_t in_block = count - base < 64 ? count - base : 64;
+      std::uint64_t occupied = 0;
+      for (std::size_t i = 0; i < in_block; ++i) {
+        occupied |= std::uint64_t{slots[base + i] != kEmptySlot<Slot>} << i;
+      }
+      if constexpr (sizeof(Slot) > 1) {
+        // The entries of a large table may lie anywhere: ask for them early.
+        for (std::uint64_t ahead = occupied; ahead != 0; ahead &= ahead - 1) {
+          __builtin_prefetch(&entries[position_in(slots[base + std::countr_zero(ahead)])]);
         }
       }
-      if (slots[i] != kEmptySlot<Slot>) {
-        const Entry& entry = entries[position_in(slots[i])];
+      for (; occupied != 0; occupied &= occupied - 1) {
+        const Entry& entry = entries[position_in(slots[base + std::countr_zero(occupied)])];
         visit(entry.key.view(), entry.value);
       }
     }
@@ -223,6 +229,8 @@ class Document {
   static void set_slot(Block* block, const Probe& at, std::uint32_t position) noexcept;
   template <class Slot>
   static void probe_slots(const Block* block, Probe& at, std::string_view key) noexcept;
+  template <class Slot>
+  static void move_in_index_order(Block* fresh, Block* old) noexcept;
   // Empties index slot `slot`, shifting back the slots that follow it.
   static void clear_slot(Block* block, std::size_t slot) noexcept;
   template <class Slot>
