@@ -130,22 +130,6 @@ class Workers {
   std::vector<std::thread> threads_;
 };
 
-// The start of the first header line at or after `from`, or text.size().
-std::size_t next_header(std::string_view text, std::size_t from) {
-  std::size_t pos = 0;
-  if (from > 0) {
-    // The line feed that ends the line holding byte from - 1.
-    const std::size_t feed = text.find('\n', from - 1);
-    if (feed == std::string_view::npos) return text.size();
-    pos = feed + 1;
-  }
-  while (pos < text.size()) {
-    const std::size_t line_start = pos;
-    if (header_name(trim_whitespace(next_line(text, pos)))) return line_start;
-  }
-  return text.size();
-}
-
 // Parts handed from the thread that reads the file to the threads that load
 // it, as soon as each is read whole. `parts` never grows past the room it is
 // made with, so a part stays where it is while later ones are added.
@@ -153,10 +137,6 @@ class PartStream {
  public:
   explicit PartStream(std::size_t most) { parts_.reserve(most); }
 
-  std::size_t published() {
-    const std::lock_guard lock(mutex_);
-    return parts_.size();
-  }
   // Adds the part text.substr(offset). REQUIRES: fewer than `most` so far.
   void publish(std::string_view text, std::size_t offset) {
     {
@@ -212,10 +192,10 @@ class StreamFinisher {
   PartStream& stream_;
 };
 
-// Cuts a text that grows as it is read into parts, as part_starts would cut
-// it: part k (from 1) starts at the first header line at or after
-// max(k * share, the start of part k - 1 + minimum). A cut is made only at a
-// header line read whole, and the last part takes whatever is left.
+// Cuts a text into parts, also while it grows as it is read: part k (from 1)
+// starts at the first header line at or after max(k * share, the start of
+// part k - 1 + minimum), and there are `most` parts at most. A cut is made
+// only at a header line read whole; the last part takes whatever is left.
 class PartCutter {
  public:
   PartCutter(std::size_t share, std::size_t minimum, std::size_t most)
@@ -223,12 +203,16 @@ class PartCutter {
     target_ = std::max(share_, minimum_);
   }
 
-  // Publishes the parts that `text`, the bytes read so far, completes.
-  void advance(std::string_view text, PartStream& stream) {
+  // Calls cut(start, end) for each part that `text`, the bytes read so far,
+  // completes; `whole` says that the text is all there is, so that a last
+  // line without a line feed counts as read whole.
+  template <class Cut>
+  void advance(std::string_view text, bool whole, Cut&& cut) {
     // Only the bytes new since the last call are searched for a line feed.
     const std::size_t feed = text.substr(searched_).rfind('\n');
     if (feed != std::string_view::npos) lines_end_ = searched_ + feed + 1;
     searched_ = text.size();
+    if (whole) lines_end_ = text.size();
     const std::string_view lines = text.substr(0, lines_end_);  // whole lines only
     while (cuts_ + 1 < most_) {
       if (scan_ < target_) {
@@ -239,21 +223,19 @@ class PartCutter {
         scan_ = feed + 1;
       }
       while (true) {
-        if (scan_ == lines.size()) return;  // the next line is not read whole yet
+        if (scan_ >= lines.size()) return;  // the next line is not read whole yet
         std::size_t pos = scan_;
         if (header_name(trim_whitespace(next_line(lines, pos)))) break;
         scan_ = pos;
       }
-      stream.publish(text.substr(start_, scan_ - start_), start_);
+      cut(start_, scan_);
       start_ = scan_;
       ++cuts_;
       target_ = std::max(share_ * (cuts_ + 1), start_ + minimum_);
     }
   }
-  // Publishes the last part, up to the end of `text`, the whole text read.
-  void finish(std::string_view text, PartStream& stream) {
-    stream.publish(text.substr(start_), start_);
-  }
+  // Where the last part starts, once every other has been cut.
+  std::size_t last_start() const { return start_; }
 
  private:
   std::size_t share_;
@@ -305,13 +287,13 @@ std::expected<Database, Error> join_parts(std::string_view path, std::vector<Par
 
 std::vector<std::size_t> part_starts(std::string_view text, std::size_t parts,
                                      std::size_t minimum) {
-  minimum = std::max<std::size_t>(minimum, 1);  // no empty part
   std::vector<std::size_t> starts{0};
-  for (std::size_t k = 1; k < parts; ++k) {
-    const std::size_t share = std::max(text.size() / parts * k, starts.back() + minimum);
-    const std::size_t start = next_header(text, share);
-    if (start >= text.size() || text.size() - start < minimum) break;
-    starts.push_back(start);
+  if (parts < 2) return starts;
+  PartCutter cutter(text.size() / parts, minimum, parts);
+  cutter.advance(text, true, [&](std::size_t, std::size_t end) { starts.push_back(end); });
+  // The last part too is `minimum` bytes or more.
+  while (starts.size() > 1 && text.size() - starts.back() < std::max<std::size_t>(minimum, 1)) {
+    starts.pop_back();
   }
   return starts;
 }
@@ -394,10 +376,14 @@ std::expected<Database, Error> load_file_in_parts(std::string_view path, Readabl
             failed = Error::kReadInterrupted;
             break;
           }
-          cutter.advance({data.get(), size}, stream);
+          const std::string_view text(data.get(), size);
+          cutter.advance(text, false, [&](std::size_t start, std::size_t end) {
+            stream.publish(text.substr(start, end - start), start);
+          });
         }
         if (!failed && !grew) {
-          cutter.finish({data.get(), size}, stream);
+          const std::string_view text(data.get(), size);
+          stream.publish(text.substr(cutter.last_start()), cutter.last_start());
           stream.finish();
           stream.drain(regions[0]);
         }
