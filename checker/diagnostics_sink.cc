@@ -32,12 +32,15 @@ std::string hex_bytes(std::string_view rest) {
   return out;
 }
 
-// The first carriage return of `text` that no line feed follows, or npos.
-// One at the very end of the text only ends the last line.
+// The first carriage return of `text` that text follows on its line, or
+// npos. Carriage returns with only whitespace after them on their line
+// ("\r\r\n", "\r \n", one at the very end) are trimmed off with it.
 std::size_t find_lone_carriage_return(std::string_view text) {
   for (std::size_t at = text.find('\r'); at != std::string_view::npos;
-       at = text.find('\r', at + 1)) {
-    if (at + 1 < text.size() && text[at + 1] != '\n') return at;
+       at = text.find('\r', at)) {
+    const std::size_t end = std::min(text.find('\n', at), text.size());
+    if (!trim_whitespace(text.substr(at + 1, end - at - 1)).empty()) return at;
+    at = end;
   }
   return std::string_view::npos;
 }
@@ -70,8 +73,11 @@ void DiagnosticsSink::invalid_utf8(std::size_t offset) {
   const std::size_t line = 1 + static_cast<std::size_t>(
                                    std::count(text_.begin(), text_.begin() + line_start, '\n'));
   std::string explanation = "invalid UTF-8: " + hex_bytes(text_.substr(offset));
-  if (const std::string_view encoding = utf16_name(text_); !encoding.empty()) {
+  failure_ = "invalid UTF-8 on line " + std::to_string(line) + ", column " +
+             std::to_string(offset - line_start + 1);
+  if (const std::string_view encoding = wide_encoding_name(text_); !encoding.empty()) {
     explanation += " (the file is " + std::string(encoding) + " text; the loader reads UTF-8 only)";
+    failure_ = "the file is " + std::string(encoding) + " text";
   }
   cursor_line_ = line;
   cursor_offset_ = line_start;
@@ -80,7 +86,15 @@ void DiagnosticsSink::invalid_utf8(std::size_t offset) {
 }
 
 void DiagnosticsSink::entry_before_header(std::size_t line, std::string_view text) {
-  add(line, Severity::kError, explain_entry_before_header(text, utf16_name(text_)), text);
+  const std::string_view encoding = wide_encoding_name(text_);
+  if (!encoding.empty()) {
+    failure_ = "the file is " + std::string(encoding) + " text";
+  } else if (text.starts_with("\xEF\xBB\xBF")) {
+    failure_ = "a byte order mark begins line " + std::to_string(line);
+  } else {
+    failure_ = "an entry line ahead of the first header, on line " + std::to_string(line);
+  }
+  add(line, Severity::kError, explain_entry_before_header(text, encoding), text);
 }
 
 std::size_t DiagnosticsSink::Hash::operator()(std::string_view text) const noexcept {
@@ -174,6 +188,7 @@ void DiagnosticsSink::warn_quiet_change(std::size_t line, const DataType& value)
 }
 
 void DiagnosticsSink::add_file_error(std::string explanation) {
+  failure_ = explanation;
   add(0, Severity::kError, std::move(explanation), {});
 }
 

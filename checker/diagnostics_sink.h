@@ -1,7 +1,7 @@
 // A load sink (core/load/load_sink.h) that records every line of a database file
 // that does not become an entry, every entry or section that hides an
 // earlier one, every entry stored other than its text seems to say, and a
-// carriage return that ends no line, each with an explanation for a person.
+// carriage return with text after it on its line, each with an explanation for a person.
 //
 // The loader calls the hooks in file order, so the records come in file
 // order too, and each is handed on the moment it is made: the sink keeps
@@ -69,6 +69,9 @@ class DiagnosticsSink {
   std::size_t count(Severity severity) const {
     return counts_[static_cast<std::size_t>(severity)];
   }
+  // Why the file was not loaded, in a few words ("invalid UTF-8 on line 3,
+  // column 7"); empty while nothing stopped the load.
+  const std::string& failure() const { return failure_; }
 
  private:
   void add(std::size_t line, Severity severity, std::string explanation,
@@ -79,7 +82,7 @@ class DiagnosticsSink {
   // Records a warning when the entry of line `line` stores `value` other
   // than its text seems to say.
   void warn_quiet_change(std::size_t line, const DataType& value);
-  // Records the warning about a carriage return that ends no line, once
+  // Records the warning about a carriage return inside a line, once
   // every line before its own is reported.
   void add_lone_carriage_return();
 
@@ -88,6 +91,7 @@ class DiagnosticsSink {
   std::size_t lone_cr_line_ = 0;    // 0 when there is none, or once reported
   std::size_t lone_cr_column_ = 0;
   std::size_t counts_[3] = {};
+  std::string failure_;
   std::size_t cursor_line_ = 1;    // line_text: the line that starts at cursor_offset_
   std::size_t cursor_offset_ = 0;
   std::string section_;  // name of the section being read

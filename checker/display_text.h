@@ -9,17 +9,18 @@
 
 namespace quorvane::check {
 
-// `text` safe for a terminal and unambiguous: every character of Unicode's
-// categories Cc, Cf, Zl and Zp (controls, format characters, line and
-// paragraph separators), the backslash, and the marks ‹ and › become
+// `text` safe for a terminal and unambiguous: every invisible character
+// (Unicode's categories Cc, Cf, Zl and Zp: controls, format characters, line
+// and paragraph separators; the default-ignorable code points; U+2800, a
+// blank Braille pattern), the backslash, and the marks ‹ and › become
 // escapes: \t, \\, \xNN for ASCII, \uNNNN and \UNNNNNNNN beyond; bytes of
 // no valid UTF-8 become \xNN (NN from 80), so the result is always valid
 // UTF-8. A text of more than `limit` code points keeps its beginning and its
 // end around " … ".
 std::string printable(std::string_view text, std::size_t limit);
 
-// `text` without the characters that printable escapes as invisible (the
-// categories Cc, Cf, Zl and Zp) and without whitespace, at both ends.
+// `text` without the characters that printable escapes as invisible and
+// without whitespace, at both ends.
 std::string_view trim_invisible(std::string_view text);
 
 // printable(text, limit) between ‹ and ›, the marks that set file content

@@ -126,6 +126,16 @@ std::string long_line_hint(const EntryFields& fields) {
          "or one array or document";
 }
 
+// Whether the first four bytes of `text` are zero but for byte `at`, as
+// for a character below U+0100 in UTF-32.
+bool one_utf32_unit(std::string_view text, std::size_t at) {
+  if (text.size() < 4) return false;
+  for (std::size_t i = 0; i < 4; ++i) {
+    if ((text[i] == '\0') == (i == at)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string explain_field_count(const EntryFields& fields) {
@@ -171,7 +181,7 @@ std::string explain_unresolved_value(const EntryFields& fields, TypeCode code,
 std::string explain_entry_before_header(std::string_view line, std::string_view encoding) {
   if (!encoding.empty()) {
     return "the file is " + std::string(encoding) +
-           " text, in which every ASCII character comes with a zero byte, so no line is a "
+           " text, in which every ASCII character comes with zero bytes, so no line is a "
            "header; " +
            std::string(kCannotLoad) + " (save it as UTF-8)";
   }
@@ -199,7 +209,12 @@ std::string explain_lone_carriage_return() {
          "\\r\\n line endings)";
 }
 
-std::string_view utf16_name(std::string_view text) {
+std::string_view wide_encoding_name(std::string_view text) {
+  using namespace std::string_view_literals;
+  if (text.starts_with("\xFF\xFE\0\0"sv)) return "UTF-32LE";
+  if (text.starts_with("\0\0\xFE\xFF"sv)) return "UTF-32BE";
+  if (one_utf32_unit(text, 0)) return "UTF-32LE";
+  if (one_utf32_unit(text, 3)) return "UTF-32BE";
   if (text.starts_with("\xFF\xFE")) return "UTF-16LE";
   if (text.starts_with("\xFE\xFF")) return "UTF-16BE";
   if (text.size() < 4) return {};

@@ -25,16 +25,18 @@ std::string explain_unresolved_value(const EntryFields& fields, TypeCode code,
                                      ParseFailure failure);
 
 // A line ahead of the first header (the load fails there), in a file whose
-// encoding utf16_name gave as `encoding`.
+// encoding wide_encoding_name gave as `encoding`.
 std::string explain_entry_before_header(std::string_view line, std::string_view encoding = {});
 
-// A carriage return that no line feed follows: it ends no line.
+// A carriage return with text after it on its line: it ends no line.
 std::string explain_lone_carriage_return();
 
-// "UTF-16LE" or "UTF-16BE" when `text` begins as UTF-16 text does (a byte
-// order mark FF FE or FE FF, or a zero byte after or before each of its
-// first characters); empty otherwise.
-std::string_view utf16_name(std::string_view text);
+// "UTF-32LE" or "UTF-32BE" when the first four bytes of `text` are a UTF-32
+// byte order mark (FF FE 00 00, 00 00 FE FF) or one character below
+// U+0100 in UTF-32; otherwise "UTF-16LE" or "UTF-16BE" when `text` begins as UTF-16
+// text does (a byte order mark FF FE or FE FF, or a zero byte after or
+// before each of its first characters); empty otherwise.
+std::string_view wide_encoding_name(std::string_view text);
 
 // A line inside section `section` that begins with "[" but is no header.
 std::string explain_bracket_line(std::string_view line, std::string_view section);

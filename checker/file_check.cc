@@ -86,7 +86,11 @@ FileCheck finish(std::string_view path, std::expected<Database, Error> loaded,
   sink.finish();
   FileCheck check;
   check.path.assign(path);
-  if (loaded) check.database = std::move(*loaded);
+  if (loaded) {
+    check.database = std::move(*loaded);
+  } else {
+    check.failure = sink.failure();
+  }
   check.errors = sink.count(Severity::kError);
   check.skipped = sink.count(Severity::kSkipped);
   check.warnings = sink.count(Severity::kWarning);
@@ -155,7 +159,7 @@ std::string format_summary(const FileCheck& check) {
     out += count_of(check.database->collections().size(), "collection") + ", " +
            count_of(entries, "entry", "entries") + "; ";
   } else {
-    out += "not loaded; ";
+    out += check.failure.empty() ? "not loaded; " : "not loaded (" + check.failure + "); ";
   }
   return out + count_of(check.errors, "error") + ", " + std::to_string(check.skipped) +
          " skipped, " + count_of(check.warnings, "warning");

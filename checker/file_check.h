@@ -30,6 +30,7 @@ inline constexpr std::string_view kStandardInput = "-";
 struct FileCheck {
   std::string path;
   std::optional<Database> database;  // empty when the load failed
+  std::string failure;                // then why, in a few words; may be empty
   std::vector<Diagnostic> diagnostics;  // filled only by check_text(path, text)
   std::size_t errors = 0;
   std::size_t skipped = 0;
@@ -64,7 +65,7 @@ std::string format_diagnostic(std::string_view path, const Diagnostic& diagnosti
 std::string format_report(const FileCheck& check, bool quiet);
 
 // "FILE: 3 collections, 17 entries; 1 error, 0 skipped, 2 warnings", or
-// "FILE: not loaded; ..." for a file that did not load.
+// "FILE: not loaded (WHY); ..." for a file that did not load.
 std::string format_summary(const FileCheck& check);
 
 }  // namespace quorvane::check

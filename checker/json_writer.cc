@@ -110,17 +110,29 @@ void append_valid_utf8(std::string_view text, std::string& out) {
   }
 }
 
-}  // namespace
-
-void append_json_string(std::string_view text, std::string& out) {
+// Appends `text` as a JSON string, with `stray` writing each byte that is
+// no part of valid UTF-8.
+void append_string(std::string_view text, void (*stray)(unsigned char, std::string&),
+                   std::string& out) {
   out += '"';
   while (const std::optional<std::size_t> bad = find_invalid_utf8(text)) {
     append_valid_utf8(text.substr(0, *bad), out);
-    out += "\xEF\xBF\xBD";
+    stray(static_cast<unsigned char>(text[*bad]), out);
     text.remove_prefix(*bad + 1);
   }
   append_valid_utf8(text, out);
   out += '"';
+}
+
+}  // namespace
+
+void append_json_string(std::string_view text, std::string& out) {
+  append_string(text, [](unsigned char, std::string& to) { to += "\xEF\xBF\xBD"; }, out);
+}
+
+void append_json_file_name(std::string_view name, std::string& out) {
+  append_string(
+      name, [](unsigned char byte, std::string& to) { append_u_escape(0xDC00 + byte, to); }, out);
 }
 
 void append_json_number(float number, std::string& out) {
@@ -205,7 +217,7 @@ std::string database_json(const Database& database) {
 
 std::string typed_database_json(std::string_view path, const Database* database) {
   std::string out = "{\"file\": ";
-  append_json_string(path, out);
+  append_json_file_name(path, out);
   out += ", \"collections\": ";
   if (database == nullptr) {
     out += "null";

@@ -29,6 +29,12 @@ namespace quorvane::check {
 // part of valid UTF-8 becomes U+FFFD.
 void append_json_string(std::string_view text, std::string& out);
 
+// Appends the file name `name` as a JSON string, escaped as above, except
+// that each byte of no valid UTF-8 becomes \udcXX (XX its value, from 80),
+// a lone surrogate, as Python's surrogateescape reads it: names that differ
+// only in such bytes stay apart, and os.fsencode gives the bytes back.
+void append_json_file_name(std::string_view name, std::string& out);
+
 // Appends the JSON text of `number` widened to double (null if not finite).
 void append_json_number(float number, std::string& out);
 
@@ -42,8 +48,8 @@ void append_typed_json(const DataType& value, std::string& out);
 std::string database_json(const Database& database);
 
 // The same in typed form, with the file's name, as one object
-// {"file": PATH, "collections": [...]}; "collections" is null for a file
-// that did not load.
+// {"file": PATH, "collections": [...]}, PATH written by append_json_file_name;
+// "collections" is null for a file that did not load.
 std::string typed_database_json(std::string_view path, const Database* database);
 
 }  // namespace quorvane::check

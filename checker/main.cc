@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include <CLI/CLI.hpp>
 
 #include "checker/file_check.h"
@@ -43,6 +45,20 @@ std::string_view json_name(std::string_view path) {
 
 void to_stderr(std::string_view text) { std::fwrite(text.data(), 1, text.size(), stderr); }
 
+// The first argument ahead of any "--" that looks like an option but is
+// none of `app`'s and names an existing file; nullptr if there is none.
+const char* file_taken_for_option(const CLI::App& app, int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--") break;
+    if (arg.size() < 2 || arg[0] != '-') continue;
+    if (app.get_option_no_throw(std::string(arg.substr(0, arg.find('=')))) != nullptr) continue;
+    struct stat info;
+    if (::stat(argv[i], &info) == 0) return argv[i];
+  }
+  return nullptr;
+}
+
 // Checks one file in `mode`, writing as it goes; returns its status.
 Status check_one(const std::string& path, Mode mode, Output& out) {
   const bool json = mode == Mode::kJson || mode == Mode::kTypedJson;
@@ -51,7 +67,7 @@ Status check_one(const std::string& path, Mode mode, Output& out) {
     if (json) {
       // The last error is the one that ends a failed load.
       if (d.severity == Severity::kError) load_error = format_diagnostic(path, d);
-    } else if (mode == Mode::kReport || d.line == 0) {
+    } else if (mode == Mode::kReport) {
       out.write(format_diagnostic(path, d));
     }
   };
@@ -118,7 +134,8 @@ int run(int argc, char** argv) {
   bool json = false;
   bool typed = false;
   app.add_option("FILE", paths, "database files to check (- for standard input)")->required();
-  CLI::Option* quiet_flag = app.add_flag("-q,--quiet", quiet, "print only each file's summary");
+  CLI::Option* quiet_flag = app.add_flag(
+      "-q,--quiet", quiet, "print only each file's summary (with why a file was not loaded)");
   CLI::Option* json_flag =
       app.add_flag("--json", json,
                    "print each file's loaded content as one line of JSON instead of the report "
@@ -136,6 +153,13 @@ int run(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
+    if (const char* file = file_taken_for_option(app, argc, argv)) {
+      std::fprintf(stderr,
+                   "quorvane-check: %s is no option, but a file of that name exists; to check "
+                   "it, put -- before it: quorvane-check -- %s\n",
+                   file, file);
+      return static_cast<int>(Status::kUsage);
+    }
     const int code = app.exit(error);
     return code == 0 ? 0 : static_cast<int>(Status::kUsage);
   }

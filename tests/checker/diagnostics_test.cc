@@ -109,12 +109,13 @@ INSTANTIATE_TEST_SUITE_P(
         DiagnosticsCase{"bracket_between_quotes", "[a]\n5 i [\"]\", 1]\n", true,
                         {{2, kSkipped, "the ‹]› between quotes in ‹[\"]\",› is counted"}}},
         DiagnosticsCase{"invisible_around_headers",
-                        "[a]\n\xE2\x80\x8B[b]\n3 k 1\n[c]\xE2\x80\x8B\n",
+                        "[a]\n\xE2\x80\x8B[b]\n3 k 1\n[c]\xE2\x80\x8B\n[d]\xE3\x85\xA4\n",
                         true,
                         {{2, kSkipped, "invisible ‹\\u200B› before the \"[\" makes this line no "
                                        "header: no section ‹b› is made, and the lines below stay "
                                        "in section ‹a›"},
-                         {4, kSkipped, "invisible ‹\\u200B› after the \"]\""}}},
+                         {4, kSkipped, "invisible ‹\\u200B› after the \"]\""},
+                         {5, kSkipped, "invisible ‹\\u3164› after the \"]\""}}},
         DiagnosticsCase{"type_codes",
                         "[a]\nx k 1\n65536 k 1\n-2 k 1\n+ k 1\nk 3 1\n",
                         true,
@@ -193,6 +194,10 @@ INSTANTIATE_TEST_SUITE_P(
                         {{1, kError, "\\xFF (the file is UTF-16LE text", 1}}},
         DiagnosticsCase{"utf16_without_mark", std::string("\0[\0a\0]\0\n", 8), false,
                         {{1, kError, "the file is UTF-16BE text"}}},
+        DiagnosticsCase{"utf32_with_mark", std::string("\xFF\xFE\0\0[\0\0\0", 8), false,
+                        {{1, kError, "\\xFF (the file is UTF-32LE text", 1}}},
+        DiagnosticsCase{"utf32_without_mark", std::string("\0\0\0[\0\0\0]\0\0\0\n", 12), false,
+                        {{1, kError, "the file is UTF-32BE text"}}},
         DiagnosticsCase{"carriage_returns_alone", "[a]\r3 k 1\r3 j 2\n", false,
                         {{1, kWarning, "carriage return (\\r) that no line feed follows", 4},
                          {1, kError, "ahead of the first header"}}},
@@ -200,7 +205,8 @@ INSTANTIATE_TEST_SUITE_P(
                         {{2, kError, "value ‹x›"},
                          {3, kWarning, "carriage return", 6},
                          {3, kSkipped, "6 fields"}}},
-        DiagnosticsCase{"crlf", "[a]\r\n3 k x\r\n2 a b c\r\n", true,
+        DiagnosticsCase{"crlf_and_doubled_carriage_returns",
+                        "[a]\r\r\n3 k x\r \n2 a b c\r\n3 j 1\r\r", true,
                         {{2, kError, "value ‹x›"}, {3, kSkipped, "4 fields"}}}));
 
 TEST(DiagnosticsExcerpt, IsTheTrimmedLine) {
@@ -214,7 +220,8 @@ TEST(Summary, CountsCollectionsEntriesAndReports) {
   EXPECT_EQ(check.status(), Status::kReported);
   EXPECT_EQ(format_summary(check), "t.mdb: 2 collections, 1 entry; 1 error, 1 skipped, 1 warning");
   EXPECT_EQ(format_summary(check_text("t.mdb", "x")),
-            "t.mdb: not loaded; 1 error, 0 skipped, 0 warnings");
+            "t.mdb: not loaded (an entry line ahead of the first header, on line 1); 1 error, "
+            "0 skipped, 0 warnings");
   EXPECT_EQ(check_text("t.mdb", "x").status(), Status::kNotLoaded);
   EXPECT_EQ(check_text("t.mdb", "[a]\n").status(), Status::kClean);
 }

@@ -104,6 +104,8 @@ TEST(Json, TypedFormTagsEveryValueAndKeepsNonFiniteNumbers) {
             "{\"file\": \"d\\u0001.mdb\", \"collections\": [{\"name\": \"b\", \"entries\": {}}, "
             "{\"name\": \"b\", \"entries\": {}}]}");
   EXPECT_EQ(typed_database_json("x", nullptr), "{\"file\": \"x\", \"collections\": null}");
+  EXPECT_EQ(typed_database_json("\xFF\xE2\x80\xEF\xBF\xBD", nullptr),
+            "{\"file\": \"\\udcff\\udce2\\udc80\xEF\xBF\xBD\", \"collections\": null}");
 }
 
 TEST(Json, ContainersKeepArrayOrderAndSortDocumentKeys) {
@@ -160,6 +162,9 @@ INSTANTIATE_TEST_SUITE_P(
                       "\xC2\xAD\xD8\x9C\xE1\xA0\x8E\xEF\xBF\xB9\xF3\xA0\x80\x81\xF3\xA0\x81\xBF",
                       100,
                       "\\u00AD\\u061C\\u180E\\uFFF9\\U000E0001\\U000E007F"},
+        PrintableCase{"blank_but_no_whitespace",
+                      "\xE3\x85\xA4\xE2\xA0\x80\xEF\xBE\xA0\xE1\x85\x9F\xEF\xB8\x8F\xCD\x8F", 100,
+                      "\\u3164\\u2800\\uFFA0\\u115F\\uFE0F\\u034F"},
         PrintableCase{"c1_control", "a\xC2\x9B" "b", 100, "a\\u009Bb"},
         PrintableCase{"invisible_format_characters",
                       "\xEF\xBB\xBF[a]\xE2\x80\xAE\xE2\x80\x8B\xE2\x80\xA8", 100,

@@ -83,27 +83,26 @@ def test_the_deliberate_mistake_of_the_example():
 
 
 @pytest.mark.parametrize("name, line, words", [
-    ("bom.mdb", 1, ["byte order mark (U+FEFF)", "header", "cannot be loaded"]),
+    ("bom.mdb", 1, ["byte order mark (U+FEFF)", "header", "(a byte order mark begins line 1)"]),
     ("before_header.mdb", 2, ["ahead of the first header", "cannot be loaded"]),
-    ("invalid_utf8.mdb", 2, [":2:12: error: invalid UTF-8: \\xE9;"]),
+    ("invalid_utf8.mdb", 2, [":2:12: error: invalid UTF-8: \\xE9;", "(invalid UTF-8 on line 2, "]),
     ("utf16.mdb", 1, [":1:1: error: invalid UTF-8: \\xFF (the file is UTF-16LE text"]),
     ("cr_only.mdb", 1, [":1:4: warning: a carriage return", ":1: error: entry line ahead"]),
 ])
 def test_files_the_module_cannot_load(tmp_path, name, line, words):
     path = DATA / name
-    if name == "utf16.mdb":
+    if name in ("utf16.mdb", "cr_only.mdb"):
         path = tmp_path / name
-        path.write_bytes("[a]\n3 k 1\n".encode("utf-16"))
-    elif name == "cr_only.mdb":
-        path = tmp_path / name
-        path.write_bytes(b"[a]\r3 k 1\r")
+        path.write_bytes(b"[a]\r3 k 1\r" if "cr" in name else "[a]\n3 k 1\n".encode("utf-16"))
     result = run_checker(path)
     assert result.returncode == 2
     assert {(n, k) for n, k, _ in report_lines(result.stdout, path)} == {(line, "error")} | \
         ({(line, "warning")} if name == "cr_only.mdb" else set())
     for word in words:
         assert (f"{path}{word}" if word.startswith(":") else word) in result.stdout
-    assert f"{path}: not loaded; 1 error, 0 skipped, " in result.stdout
+    summary = result.stdout.splitlines(keepends=True)[-1]
+    assert summary.startswith(f"{path}: not loaded (") and "); 1 error, 0 skipped, " in summary
+    assert run_checker("-q", path).stdout == summary
 
 
 def test_the_byte_order_mark_is_shown_escaped():
@@ -133,8 +132,9 @@ def test_unreadable_files_are_reported_and_the_run_goes_on(tmp_path, target, rea
     clean = DATA / "clean.mdb"
     result = run_checker(*(["-q"] if quiet else []), path, clean, timeout=20)
     assert result.returncode == 2
-    assert result.stdout.startswith(f"{path}: error: cannot read the file: {reason}\n"
-                                    f"{path}: not loaded; 1 error, 0 skipped, 0 warnings\n"
+    report = "" if quiet else f"{path}: error: cannot read the file: {reason}\n"
+    assert result.stdout.startswith(report + f"{path}: not loaded (cannot read the file: "
+                                    f"{reason}); 1 error, 0 skipped, 0 warnings\n"
                                     f"{clean}: 3 collections")
 
 
@@ -233,6 +233,15 @@ def test_bad_usage_has_a_status_of_its_own(args):
     assert result.stderr
 
 
+@pytest.mark.parametrize("args", [["-x.mdb"], ["a.mdb", "-x.mdb"]])
+def test_a_file_named_like_an_option_is_pointed_to_double_dash(tmp_path, args):
+    (tmp_path / "-x.mdb").write_text("[a]\n")
+    run = lambda *a: subprocess.run([checker(), *a], cwd=tmp_path, capture_output=True)  # noqa
+    assert (run(*args).returncode, run(*args).stdout, run("--", "-x.mdb").returncode) == (3, b"", 0)
+    assert run(*args).stderr == b"quorvane-check: -x.mdb is no option, but a file of that name " \
+        b"exists; to check it, put -- before it: quorvane-check -- -x.mdb\n"
+
+
 def test_help_and_version():
     help = " ".join(run_checker("--help").stdout.split())
     assert "Usage: quorvane-check" in help
@@ -320,15 +329,22 @@ def test_json_numbers_of_random_single_precision_values(tmp_path):
         assert raw[key] == json_text(value), key
 
 
+# Unicode 15.1's Default_Ignorable_Code_Point outside category Cf, and U+2800.
+BLANK = {0x34F, 0x115F, 0x1160, 0x17B4, 0x17B5, 0x2065, 0x2800, 0x3164, *range(0xFE00, 0xFE10),
+         0xFFA0, *range(0x180B, 0x1810), *range(0xFFF0, 0xFFF9), *range(0xE0000, 0xE1000)}
+
+
 def shown(char):
     """How a report shows one character of a file: escaped when it is a control,
-    a format character or a line or paragraph separator, or one of \\ ‹ ›."""
+    a format character, a line or paragraph separator, blank without being
+    whitespace, or one of \\ ‹ ›."""
     code = ord(char)
     if char == "\t":
         return "\\t"
     if char == "\\":
         return "\\\\"
-    if unicodedata.category(char) not in ("Cc", "Cf", "Zl", "Zp") and char not in "‹›":
+    if unicodedata.category(char) not in ("Cc", "Cf", "Zl", "Zp") and char not in "‹›" \
+            and code not in BLANK:
         return char
     if code < 0x80:
         return f"\\x{code:02X}"
