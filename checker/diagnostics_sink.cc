@@ -153,11 +153,8 @@ void DiagnosticsSink::entry_storing(std::size_t line, const Collection& collecti
       value.kind() == DataType::Kind::kDocument) {
     warn_quiet_change(line, value);
   }
-  const auto earlier = key_lines_.find(key);
-  if (earlier == key_lines_.end()) {
-    key_lines_.emplace(std::string(key), line);
-    return;
-  }
+  const auto [earlier, first] = key_lines_.try_emplace(XXH3_64bits(key.data(), key.size()), line);
+  if (first) return;
   if (collection.get(key) != nullptr) {
     add(line, Severity::kWarning,
         "key " + quoted(key, 40) + " of section " + quoted(section_, 40) +

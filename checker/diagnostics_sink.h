@@ -102,7 +102,16 @@ class DiagnosticsSink {
   };
   using LineMap = boost::unordered_flat_map<std::string, std::size_t, Hash, std::equal_to<>>;
   LineMap section_lines_;  // name -> header line
-  LineMap key_lines_;      // this section: key -> the line that stored it last
+  // This section: the 64-bit hash of each key stored -> the line that stored
+  // it last. Keeping hashes, not keys, holds a section of millions of keys to
+  // 16 bytes a key here. Whether a key was set before is asked of the
+  // collection, so two keys of one hash (a chance of 2^-64 a pair) could
+  // only misname the earlier line.
+  struct KeyHash {
+    using is_avalanching = void;  // already a hash: used as it is
+    std::size_t operator()(std::uint64_t hash) const noexcept { return hash; }
+  };
+  boost::unordered_flat_map<std::uint64_t, std::size_t, KeyHash> key_lines_;
   EntryFields fields_;
 };
 

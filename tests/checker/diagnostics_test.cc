@@ -205,8 +205,7 @@ INSTANTIATE_TEST_SUITE_P(
                         {{2, kError, "value ‹x›"},
                          {3, kWarning, "carriage return", 6},
                          {3, kSkipped, "6 fields"}}},
-        DiagnosticsCase{"crlf_and_doubled_carriage_returns",
-                        "[a]\r\r\n3 k x\r \n2 a b c\r\n3 j 1\r\r", true,
+        DiagnosticsCase{"crlf_and_cr_crlf", "[a]\r\r\n3 k x\r \n2 a b c\r\n3 j 1\r\r", true,
                         {{2, kError, "value ‹x›"}, {3, kSkipped, "4 fields"}}}));
 
 TEST(DiagnosticsExcerpt, IsTheTrimmedLine) {
