@@ -359,6 +359,9 @@ std::expected<Database, Error> load_file_in_parts(std::string_view path, Readabl
   if (threads >= 2 && wanted >= 2) {
     std::optional<Error> failed;
     bool grew = false;  // past its stated size: loaded afresh once read whole
+    // No header to cut at: loaded below on this thread alone, so that its
+    // messages are printed as it goes instead of all kept back.
+    bool uncut = false;
     {
       // One region for each thread, declared before `stream`: on any way
       // out, the values go before the regions.
@@ -398,7 +401,8 @@ std::expected<Database, Error> load_file_in_parts(std::string_view path, Readabl
           });
           if (failed) break;
         }
-        if (!failed && !grew) {
+        uncut = !failed && !grew && cutter.last_start() == 0;
+        if (!failed && !grew && !uncut) {
           const std::string_view last = std::string_view(data.get(), size).substr(cutter.last_start());
           if (valid_part(last, cutter.last_start(), sink)) {
             stream.publish(last);
@@ -406,7 +410,7 @@ std::expected<Database, Error> load_file_in_parts(std::string_view path, Readabl
             failed = Error::kErrorReadingFile;
           }
         }
-        if (!failed && !grew) {
+        if (!failed && !grew && !uncut) {
           // Every part is in: messages are printed as the parts before them
           // are loaded, while the other threads go on.
           stream.finish();
@@ -414,7 +418,7 @@ std::expected<Database, Error> load_file_in_parts(std::string_view path, Readabl
         }
       }
       if (failed) return std::unexpected(*failed);
-      if (!grew) return join_parts(path, stream.parts(), regions, sink);
+      if (!grew && !uncut) return join_parts(path, stream.parts(), regions, sink);
     }
   }
   std::expected<FileContents, Error> contents =
