@@ -110,9 +110,12 @@ std::vector<std::size_t> section_sizes(std::string_view text);
 // instead of growing by doubling while its entries are stored, but only once
 // it holds Document::kSmallDocumentMax entries: lines that store no new key
 // (rejected, or setting a key again) do not size it on their own. What it
-// does not use is given back at the end of its section. The caller checks UTF-8 and activates the region the
+// does not use is given back at the end of its section; a table sized for
+// more than kRegionTableLines comes from the heap rather than the region,
+// so that what it gives back goes back to the system. The caller checks UTF-8 and activates the region the
 // value blocks are made in; the sink's hooks run with it paused
 // (RegionPausingSink).
+inline constexpr std::size_t kRegionTableLines = std::size_t{1} << 16;
 template <LoadSink Sink>
 std::expected<void, Error> load_lines(std::string_view text, std::size_t first_line,
                                       std::vector<Collection>& collections, Sink& outer_sink) {
@@ -143,6 +146,8 @@ std::expected<void, Error> load_lines(std::string_view text, std::size_t first_l
     } else {
       Document& entries = collections.back().entries();
       if (unsized != 0 && entries.size() == Document::kSmallDocumentMax) {
+        std::optional<ValueRegionPause> heap;
+        if (unsized > kRegionTableLines) heap.emplace();
         entries.reserve(unsized);
         unsized = 0;
       }
