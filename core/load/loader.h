@@ -106,10 +106,16 @@ std::vector<std::size_t> section_sizes(std::string_view text);
 // Loads the lines of `text`, which starts at the start of line `first_line`
 // of a file, appending a collection to `collections` for each header line.
 // Fails with kErrorReadingFile at an entry line met while `collections` is
-// still empty. Each collection's table is sized once, from section_sizes,
-// instead of growing by doubling while its entries are stored. The caller
-// checks UTF-8 and activates the region the value blocks are made in; the
-// sink's hooks run with it paused (RegionPausingSink).
+// still empty. A collection's table is sized once, from section_sizes,
+// instead of growing by doubling while its entries are stored, but only once
+// it holds Document::kSmallDocumentMax entries: lines that store no new key
+// (rejected, or setting a key again) do not size it on their own. What it
+// does not use is given back at the end of its section; a table sized for
+// more than kRegionTableLines comes from the heap rather than the region,
+// so that what it gives back goes back to the system. The caller checks UTF-8 and activates the region the
+// value blocks are made in; the sink's hooks run with it paused
+// (RegionPausingSink).
+inline constexpr std::size_t kRegionTableLines = std::size_t{1} << 16;
 template <LoadSink Sink>
 std::expected<void, Error> load_lines(std::string_view text, std::size_t first_line,
                                       std::vector<Collection>& collections, Sink& outer_sink) {
@@ -118,6 +124,10 @@ std::expected<void, Error> load_lines(std::string_view text, std::size_t first_l
   const std::size_t first_section = collections.size();
   collections.reserve(first_section + sizes.size());
   EntryFields fields;
+  std::size_t unsized = 0;  // the size for the open section's table, until it is sized
+  auto end_section = [&] {
+    if (collections.size() > first_section) collections.back().entries().shrink_to_fit();
+  };
   std::size_t line_number = first_line - 1;
   std::size_t pos = 0;
   while (pos < text.size()) {
@@ -125,17 +135,26 @@ std::expected<void, Error> load_lines(std::string_view text, std::size_t first_l
     ++line_number;
     if (line.empty() || line.front() == '#') continue;
     if (const std::optional<std::string_view> name = header_name(line)) {
+      end_section();
       sink.section_started(line_number, *name);
       const std::size_t section = collections.size() - first_section;
-      const std::size_t size = section < sizes.size() ? sizes[section] : 0;
-      collections.emplace_back(*name).entries().reserve(size);
+      unsized = section < sizes.size() ? sizes[section] : 0;
+      collections.emplace_back(*name);
     } else if (collections.empty()) {
       sink.entry_before_header(line_number, line);
       return std::unexpected(Error::kErrorReadingFile);
     } else {
+      Document& entries = collections.back().entries();
+      if (unsized != 0 && entries.size() == Document::kSmallDocumentMax) {
+        std::optional<ValueRegionPause> heap;
+        if (unsized > kRegionTableLines) heap.emplace();
+        entries.reserve(unsized);
+        unsized = 0;
+      }
       parse_entry_line(collections.back(), line, line_number, fields, sink);
     }
   }
+  end_section();
   return {};
 }
 

@@ -1,7 +1,6 @@
 #include "core/load/parallel_loader.h"
 
 #include <algorithm>
-#include <atomic>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -39,9 +38,10 @@ class DeferredMessages : public SilentSink {
     codes_.push_back(kUnresolved);
   }
 
-  // Hands the kept messages to `sink` in their order. StdoutSink prints a
-  // fixed text for each hook, whatever its other arguments.
-  void replay(StdoutSink& sink) const {
+  // Hands the kept messages to `sink` in their order, then forgets them.
+  // StdoutSink prints a fixed text for each hook, whatever its other
+  // arguments.
+  void replay(StdoutSink& sink) {
     for (const std::uint8_t code : codes_) {
       if (code == kUnresolved) {
         sink.unresolved_value(0, {}, 0, ParseFailure::kSyntax);
@@ -49,6 +49,7 @@ class DeferredMessages : public SilentSink {
         sink.bad_type_code(0, {}, static_cast<TypeCodeError>(code));
       }
     }
+    codes_ = {};
   }
 
  private:
@@ -59,47 +60,26 @@ static_assert(LoadSink<DeferredMessages>);
 
 struct Part {
   std::string_view text;
-  std::size_t offset = 0;  // of `text` in the whole text
   std::vector<Collection> collections;
   DeferredMessages messages;
-  std::optional<std::size_t> invalid_utf8;  // offset in the whole text
-  bool entry_before_header = false;         // possible in the first part only
-  std::exception_ptr failure;               // what loading the part threw
+  bool entry_before_header = false;  // possible in the first part only
+  std::exception_ptr failure;        // what loading the part threw
+  bool done = false;                 // loaded (or failed); under PartStream's mutex
 };
 
-// Checks and loads one part, its value blocks made in `region`. Its UTF-8
-// check covers its own bytes only: the parts are cut after line feeds, which
-// no multi-byte sequence holds.
+// Loads one part, its value blocks made in `region`. REQUIRES: its text is
+// valid UTF-8 (checked when the part is published).
 void load_part(Part& part, ValueRegion& region) noexcept {
   try {
     // The thread's exception state is made on first use, with malloc: make
     // it now, so that running out of memory later can still be reported.
     static_cast<void>(std::uncaught_exceptions());
-    if (const std::optional<std::size_t> bad = find_invalid_utf8(part.text)) {
-      part.invalid_utf8 = part.offset + *bad;
-      return;
-    }
     const ValueRegionScope scope(region);
     part.entry_before_header = !load_lines(part.text, 1, part.collections, part.messages);
   } catch (...) {
     part.failure = std::current_exception();
   }
 }
-
-// The parts not yet taken, handed out in file order to whichever thread asks
-// first, so that a thread that runs slower (a busy processor) takes fewer.
-class PartQueue {
- public:
-  explicit PartQueue(std::vector<Part>& parts) : parts_(parts) {}
-  // Loads parts until none is left, with value blocks made in `region`.
-  void drain(ValueRegion& region) noexcept {
-    for (std::size_t k = next_++; k < parts_.size(); k = next_++) load_part(parts_[k], region);
-  }
-
- private:
-  std::vector<Part>& parts_;
-  std::atomic<std::size_t> next_{0};
-};
 
 // Joins the started threads on every way out of the load.
 class Workers {
@@ -131,19 +111,20 @@ class Workers {
 };
 
 // Parts handed from the thread that reads the file to the threads that load
-// it, as soon as each is read whole. `parts` never grows past the room it is
-// made with, so a part stays where it is while later ones are added.
+// it, as soon as each is read whole, in file order to whichever thread asks
+// first, so that a thread that runs slower (a busy processor) takes fewer.
+// `parts` never grows past the room it is made with, so a part stays where
+// it is while later ones are added.
 class PartStream {
  public:
   explicit PartStream(std::size_t most) { parts_.reserve(most); }
 
-  // Adds the part text.substr(offset). REQUIRES: fewer than `most` so far.
-  void publish(std::string_view text, std::size_t offset) {
+  // Adds a part of the text. REQUIRES: fewer than `most` so far.
+  void publish(std::string_view text) {
     {
       const std::lock_guard lock(mutex_);
       Part& part = parts_.emplace_back();  // within the room: no allocation
       part.text = text;
-      part.offset = offset;
     }
     ready_.notify_one();
   }
@@ -155,17 +136,41 @@ class PartStream {
     }
     ready_.notify_all();
   }
+  // Loads the next part once it comes; false once the stream is finished
+  // and no part is left.
+  bool load_next(ValueRegion& region) noexcept {
+    Part* part;
+    {
+      std::unique_lock lock(mutex_);
+      ready_.wait(lock, [&] { return next_ < parts_.size() || finished_; });
+      if (next_ == parts_.size()) return false;
+      part = &parts_[next_++];
+    }
+    load_part(*part, region);
+    const std::lock_guard lock(mutex_);
+    part->done = true;
+    return true;
+  }
   // Loads parts as they come, until the stream is finished and none is left.
   void drain(ValueRegion& region) noexcept {
+    while (load_next(region)) {
+    }
+  }
+  // Prints the kept messages of the parts loaded so far, in file order, up to
+  // the first part not loaded yet (or failed), and forgets them, so that they
+  // are not all held until the end. Nothing once the first part has an entry
+  // line ahead of its header: the load fails. REQUIRES: the stream is
+  // finished, so that every part of the text, valid UTF-8, is in it.
+  void print_loaded(StdoutSink& sink) {
     for (;;) {
       Part* part;
       {
-        std::unique_lock lock(mutex_);
-        ready_.wait(lock, [&] { return next_ < parts_.size() || finished_; });
-        if (next_ == parts_.size()) return;
-        part = &parts_[next_++];
+        const std::lock_guard lock(mutex_);
+        if (printed_ == parts_.size() || !parts_[printed_].done) return;
+        if (parts_[0].entry_before_header || parts_[printed_].failure) return;
+        part = &parts_[printed_++];
       }
-      load_part(*part, region);
+      part->messages.replay(sink);
     }
   }
   // Every part. REQUIRES: every thread that drained is done.
@@ -175,7 +180,8 @@ class PartStream {
   std::mutex mutex_;
   std::condition_variable ready_;
   std::vector<Part> parts_;
-  std::size_t next_ = 0;  // the first part not taken yet
+  std::size_t next_ = 0;     // the first part not taken yet
+  std::size_t printed_ = 0;  // the first part whose messages are not printed yet
   bool finished_ = false;
 };
 
@@ -249,18 +255,23 @@ class PartCutter {
   std::size_t lines_end_ = 0;  // the end of the last line read whole
 };
 
+// Whether `text`, which starts at `offset` of the whole text and ends after a
+// line feed or at the end, is valid UTF-8 (no multi-byte sequence holds a
+// line feed). As on one thread, a load fails on invalid UTF-8 anywhere
+// before any message is printed: parts are checked as they are published.
+bool valid_part(std::string_view text, std::size_t offset, StdoutSink& sink) {
+  if (const std::optional<std::size_t> bad = find_invalid_utf8(text)) {
+    sink.invalid_utf8(offset + *bad);
+    return false;
+  }
+  return true;
+}
+
 // The database that loaded `parts` make, in file order, as load_database on
-// one thread would have made it; their messages go to `sink`, in order.
+// one thread would have made it; the messages not printed yet go to `sink`,
+// in order.
 std::expected<Database, Error> join_parts(std::string_view path, std::vector<Part>& parts,
                                           std::vector<ValueRegion>& regions, StdoutSink& sink) {
-  // As on one thread: invalid UTF-8 anywhere fails the load before any line
-  // is handled, so nothing is printed; then the first part may have failed.
-  for (const Part& part : parts) {
-    if (part.invalid_utf8) {
-      sink.invalid_utf8(*part.invalid_utf8);
-      return std::unexpected(Error::kErrorReadingFile);
-    }
-  }
   if (parts[0].entry_before_header) return std::unexpected(Error::kErrorReadingFile);
   std::size_t total = 0;
   for (const Part& part : parts) {
@@ -316,23 +327,23 @@ std::expected<Database, Error> load_database_in_parts(std::string_view path,
                                       threads * kPartsPerThread);
   const std::vector<std::size_t> starts = part_starts(text, wanted, minimum_part);
   if (starts.size() < 2 || threads < 2) return load_database(path, text, sink);
-  // One region for each thread, declared before `parts`: on any way out, the
-  // values go before the regions.
+  if (!valid_part(text, 0, sink)) return std::unexpected(Error::kErrorReadingFile);
+  // One region for each thread, declared before `stream`: on any way out,
+  // the values go before the regions.
   std::vector<ValueRegion> regions(std::min(threads, starts.size()));
-  std::vector<Part> parts(starts.size());
+  PartStream stream(starts.size());
   for (std::size_t k = 0; k < starts.size(); ++k) {
     const std::size_t end = k + 1 < starts.size() ? starts[k + 1] : text.size();
-    parts[k].text = text.substr(starts[k], end - starts[k]);
-    parts[k].offset = starts[k];
+    stream.publish(text.substr(starts[k], end - starts[k]));
   }
+  stream.finish();
   {
-    PartQueue queue(parts);
-    Workers workers;  // declared after `queue`: joined before it goes
-    for (std::size_t t = 1; t < regions.size() && workers.start(queue, regions[t]); ++t) {
+    Workers workers;  // declared after `stream`: joined before it goes
+    for (std::size_t t = 1; t < regions.size() && workers.start(stream, regions[t]); ++t) {
     }
-    queue.drain(regions[0]);
+    while (stream.load_next(regions[0])) stream.print_loaded(sink);
   }
-  return join_parts(path, parts, regions, sink);
+  return join_parts(path, stream.parts(), regions, sink);
 }
 
 std::expected<Database, Error> load_file_in_parts(std::string_view path, ReadableFile& file,
@@ -348,6 +359,9 @@ std::expected<Database, Error> load_file_in_parts(std::string_view path, Readabl
   if (threads >= 2 && wanted >= 2) {
     std::optional<Error> failed;
     bool grew = false;  // past its stated size: loaded afresh once read whole
+    // No header to cut at: loaded below on this thread alone, so that its
+    // messages are printed as it goes instead of all kept back.
+    bool uncut = false;
     {
       // One region for each thread, declared before `stream`: on any way
       // out, the values go before the regions.
@@ -378,18 +392,33 @@ std::expected<Database, Error> load_file_in_parts(std::string_view path, Readabl
           }
           const std::string_view text(data.get(), size);
           cutter.advance(text, false, [&](std::size_t start, std::size_t end) {
-            stream.publish(text.substr(start, end - start), start);
+            if (failed) return;
+            if (!valid_part(text.substr(start, end - start), start, sink)) {
+              failed = Error::kErrorReadingFile;
+              return;
+            }
+            stream.publish(text.substr(start, end - start));
           });
+          if (failed) break;
         }
-        if (!failed && !grew) {
-          const std::string_view text(data.get(), size);
-          stream.publish(text.substr(cutter.last_start()), cutter.last_start());
+        uncut = !failed && !grew && cutter.last_start() == 0;
+        if (!failed && !grew && !uncut) {
+          const std::string_view last = std::string_view(data.get(), size).substr(cutter.last_start());
+          if (valid_part(last, cutter.last_start(), sink)) {
+            stream.publish(last);
+          } else {
+            failed = Error::kErrorReadingFile;
+          }
+        }
+        if (!failed && !grew && !uncut) {
+          // Every part is in: messages are printed as the parts before them
+          // are loaded, while the other threads go on.
           stream.finish();
-          stream.drain(regions[0]);
+          while (stream.load_next(regions[0])) stream.print_loaded(sink);
         }
       }
       if (failed) return std::unexpected(*failed);
-      if (!grew) return join_parts(path, stream.parts(), regions, sink);
+      if (!grew && !uncut) return join_parts(path, stream.parts(), regions, sink);
     }
   }
   std::expected<FileContents, Error> contents =

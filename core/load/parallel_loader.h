@@ -4,11 +4,11 @@
 // for each thread; the calling thread and threads of the load's own take the
 // parts in turn, each checking and loading a part into collections of its
 // own, so that a thread on a busy processor simply takes fewer. The parts'
-// collections are then joined in file order and the messages they kept back
-// are printed in file order: the database and the output are exactly those
-// of load_database on one thread (which prints as it goes; here the messages
-// all come at the end of the load). A file's parts may load while later
-// ones are still being read. Texts too small to share, or without a
+// collections are then joined in file order, and the messages each part
+// kept back are printed in file order by the calling thread, once the whole
+// text is read and every earlier part is loaded: the database and the output
+// are exactly those of load_database on one thread (which prints as it goes).
+// A file's parts may load while later ones are still being read. Texts too small to share, or without a
 // header line to cut at, load on the calling thread alone, and if no thread
 // can be started, the calling thread loads every part.
 #pragma once

@@ -155,6 +155,7 @@ Outcome Reader<Finder>::read_document(std::size_t begin, std::size_t end, State 
     const Piece<State>& pair = pieces_[k];  // the stack may have moved meanwhile
     store_pair(document, text_.substr(pair.key_begin, pair.key_end - pair.key_begin), value);
   }
+  document.shrink_to_fit();  // sized for every pair, but a key given again adds none
   pieces_.resize(first);
   return Outcome::kRead;
 }

@@ -411,6 +411,7 @@ void OnePassReader::close_document(std::size_t mark, std::size_t key_mark) {
   for (std::size_t k = 0; k < keys.size() - key_mark; ++k) {
     document.insert_or_assign(keys[key_mark + k], std::move(values[mark + k]));
   }
+  document.shrink_to_fit();  // sized for every pair, but a key given again adds none
   values.truncate(mark);
   keys.resize(key_mark);
   values.push([&] { return DataType::document(std::move(document)); });

@@ -293,6 +293,17 @@ void Document::reserve(std::size_t n) {
   }
 }
 
+void Document::shrink_to_fit() noexcept {
+  if (!block_ || !is_indexed(block_)) return;
+  const std::size_t fitted = std::max<std::size_t>(block_->size, kSmallDocumentMax + 1);
+  if (2 * fitted > capacity_of(block_)) return;
+  try {
+    rehouse(fitted, table_info(block_).seed);
+  } catch (const std::bad_alloc&) {
+    // The larger block serves as well.
+  }
+}
+
 // The fresh block comes from the active region if there is one; either way,
 // the old block is given up as what it was.
 void Document::grow_small(std::size_t capacity) {

@@ -110,6 +110,12 @@ class Document {
   // neither reallocates nor rehashes.
   void reserve(std::size_t n);
 
+  // Gives back the room of an indexed document that its entries use less
+  // than half of, moving them into a block sized for them alone: for tables
+  // sized from an estimate that proved too high. Changes nothing, and keeps
+  // the document as it is, if no block can be had.
+  void shrink_to_fit() noexcept;
+
   // Removes the entry of `key`; returns whether there was one.
   bool erase(std::string_view key);
 

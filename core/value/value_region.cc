@@ -164,6 +164,15 @@ void* ValueRegion::allocate_slow(std::size_t bytes) {
   return block;
 }
 
+void ValueRegion::give_back_pages(void* block, std::size_t bytes) noexcept {
+  const auto start = reinterpret_cast<std::uintptr_t>(block);
+  const std::uintptr_t first = round_to(start, page_size());
+  const std::uintptr_t end = (start + bytes) / page_size() * page_size();
+  if (end > first) {
+    ::madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
+  }
+}
+
 void ValueRegion::trim() noexcept {
   if (!current_) return;
   char* start = reinterpret_cast<char*>(current_);

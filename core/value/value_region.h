@@ -64,13 +64,17 @@ class ValueRegion {
   }
 
   // Marks `bytes` at `block`, a block of this or any region that its value
-  // gives up, as no longer in use. Changes nothing but what AddressSanitizer
-  // reports: the bytes stay mapped until the region goes.
+  // gives up, as no longer in use. The bytes stay mapped until the region
+  // goes, but the whole pages of a block of kGiveBackBytes or more are given
+  // back to the system (they read as zeros from then on), so that a large
+  // table or value given up stops taking resident memory.
   static void abandon([[maybe_unused]] void* block, [[maybe_unused]] std::size_t bytes) noexcept {
 #ifdef QUORVANE_REGION_POISONING
     ASAN_POISON_MEMORY_REGION(block, bytes);
 #endif
+    if (bytes >= kGiveBackBytes) [[unlikely]] give_back_pages(block, bytes);
   }
+  static constexpr std::size_t kGiveBackBytes = std::size_t{64} << 10;
 
   // Gives back the whole pages of the current chunk past its last block: for
   // the end of a load, after which few blocks are expected. Later blocks may
@@ -102,6 +106,7 @@ class ValueRegion {
 #endif
   }
   void* allocate_slow(std::size_t bytes);
+  static void give_back_pages(void* block, std::size_t bytes) noexcept;
   // Maps a chunk of at least `bytes` and links it into chunks_.
   Chunk* map_chunk(std::size_t bytes);
   void release_all() noexcept;

@@ -251,7 +251,8 @@ TEST(LoadTextUtf8, AnyInvalidSequenceAnywhereFailsAndPrintsNothing) {
   for (const char* bad : kInvalidUtf8) {
     for (std::size_t at = 0; at <= good.size(); ++at) {
       const std::string text = good.substr(0, at) + bad + good.substr(at);
-      for (const Loaded& loaded : {load_and_capture(text), load_in_parts_and_capture(text, 4)}) {
+      for (const Loaded& loaded : {load_and_capture(text), load_in_parts_and_capture(text, 4),
+                                   load_file_in_parts_and_capture(text, 4, 7)}) {
         EXPECT_EQ(loaded.database, std::nullopt) << ::testing::PrintToString(text);
         EXPECT_EQ(loaded.printed, "") << ::testing::PrintToString(text);
       }
