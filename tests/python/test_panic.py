@@ -24,15 +24,17 @@ def hook(action):
     return Hook()
 
 
-# How a conversion hook (first value of {"a", "b", "c"}) changes the dict.
+# How a conversion hook (third value of {"k1" ... "k5"}) changes the dict.
 CHANGES = {
     "add a key": (lambda d: d.__setitem__("added", 1.0), SIZE),
-    "delete a later key": (lambda d: d.pop("b"), SIZE),
-    "delete the last key": (lambda d: d.pop("c"), SIZE),
+    "delete a later key": (lambda d: d.pop("k4"), SIZE),
+    "delete the last key": (lambda d: d.pop("k5"), SIZE),
     "clear": (lambda d: d.clear(), SIZE),
-    "replace an earlier key": (lambda d: (d.pop("a"), d.__setitem__("z", 1.0)), KEYS),
-    "replace a later key": (lambda d: (d.pop("b"), d.__setitem__("z", 1.0)), KEYS),
-    "replace all keys": (lambda d: (d.clear(), d.update(x=1.0, y=2.0, z=3.0)), KEYS),
+    "replace an earlier key": (lambda d: (d.pop("k1"), d.__setitem__("z", 1.0)), KEYS),
+    "replace a later key": (lambda d: (d.pop("k4"), d.__setitem__("z", 1.0)), KEYS),
+    "replace two earlier keys": (lambda d: (d.pop("k1"), d.pop("k2"), d.update(y=1, z=2)), KEYS),
+    "replace all keys": (lambda d: (d.clear(), d.update(v=0.0, w=0.0, x=1.0, y=2.0, z=3.0)), KEYS),
+    "clear and refill": (lambda d: (d.clear(), d.update({f"k{i}": 1 for i in range(1, 6)})), KEYS),
 }
 
 
@@ -42,11 +44,10 @@ def test_dict_changed_during_conversion_panics_and_stores_nothing(db, change, wh
     coll = db.get_collection("c")
     coll.set("keep", "old")
     act, message = CHANGES[change]
-    target = {}
-    first = hook(lambda: act(target))
-    target["a"] = {"inner": first} if where.startswith("outer") else first
-    target["b"] = 2.0
-    target["c"] = 3.0
+    target = {"k1": 1.0, "k2": 2.0}
+    third = hook(lambda: act(target))
+    target["k3"] = {"inner": third} if where.startswith("outer") else third
+    target.update(k4=4.0, k5=5.0)
     with pytest.raises(BaseException) as info:
         try:
             coll.set("k", [target] if where == "in a list" else target)
@@ -68,6 +69,27 @@ def test_new_value_for_a_present_key_is_no_change(coll):
     target["c"] = 3.0
     coll.set("k", target)
     assert coll.get("k") == {"a": 1.0, "b": 2.0, "c": 5.0}
+
+
+def test_dict_changes_are_caught_without_a_dict_watcher():
+    # A child process takes every dict watcher of the interpreter before the
+    # module is imported, then runs the two tests above.
+    run_script(f"""
+import ctypes, sys
+import pytest
+Callback = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_int, *[ctypes.py_object] * 3)
+callback = Callback(lambda *args: 0)
+add_watcher = ctypes.pythonapi.PyDict_AddWatcher
+add_watcher.argtypes = [Callback]
+try:
+    while True:
+        add_watcher(callback)
+except RuntimeError:
+    pass
+sys.stdout = sys.stderr  # a failure's report goes with the exit status
+sys.exit(pytest.main(["-q", "-p", "no:cacheprovider", {__file__!r},
+                      "-k", "changed_during_conversion or no_change"]))
+""")
 
 
 # A get whose result the interpreter cannot make (a MemoryError under an
