@@ -125,7 +125,7 @@ PyObject* quorvane_create_collection(PyObject* self, PyObject* const* args, Py_s
     if (!borrow) return nullptr;
     std::optional<std::string_view> name = as_utf8(arg[0], "name");
     if (!name) return nullptr;
-    return with_lock(as_quorvane(self)->database, [&](DbLock& db) -> PyObject* {
+    return with_lock(as_quorvane(self)->database, Access::kChange, [&](DbLock& db) -> PyObject* {
       if (!db->create_collection(*name))
         return raise(PyExc_ValueError, "Collection already exists");
       Py_RETURN_NONE;
