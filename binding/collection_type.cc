@@ -32,8 +32,8 @@ PyCollection* as_collection(PyObject* self) {
 
 // Runs step(DbLock&, Collection&) on the collection of `self`, under the lock.
 template <class Step>
-PyObject* on_collection(PyCollection* self, Step&& step) {
-  return with_lock(self->database, [&](DbLock& db) -> PyObject* {
+PyObject* on_collection(PyCollection* self, Access access, Step&& step) {
+  return with_lock(self->database, access, [&](DbLock& db) -> PyObject* {
     std::vector<Collection>& collections = db->collections();
     if (self->position >= collections.size()) [[unlikely]] {
       return raise(PyExc_ValueError, "error getting collection");
@@ -47,8 +47,8 @@ PyObject* on_collection(PyCollection* self, Step&& step) {
 // database, takes the exclusive borrow, reads the key (the first parameter)
 // as UTF-8, then runs step(db, collection, key, args) under the lock.
 template <class Step>
-PyObject* keyed_member(PyObject* self, const Signature& sig, PyObject* const* args,
-                       Py_ssize_t nargs, PyObject* kwnames, Step&& step) {
+PyObject* keyed_member(PyObject* self, const Signature& sig, Access access,
+                       PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames, Step&& step) {
   PyObject* arg[Signature::kMaxParams];
   if (!bind_args(sig, args, nargs, kwnames, arg)) return nullptr;
   PyCollection* collection = as_collection(self);
@@ -57,25 +57,24 @@ PyObject* keyed_member(PyObject* self, const Signature& sig, PyObject* const* ar
   if (!borrow) return nullptr;
   std::optional<std::string_view> key = as_utf8(arg[0], sig.names[0]);
   if (!key) return nullptr;
-  return on_collection(collection, [&](DbLock& db, Collection& found) -> PyObject* {
+  return on_collection(collection, access, [&](DbLock& db, Collection& found) -> PyObject* {
     return step(db, found, *key, arg);
   });
 }
 
 // Collection.get(k) -> a new Python object made from the value under `k`.
+// Making the result changes nothing stored: a failure leaves the database usable.
 PyObject* collection_get(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
                          PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    return keyed_member(self, kGetSig, args, nargs, kwnames,
-                        [](DbLock& db, Collection& collection, std::string_view key,
+    return keyed_member(self, kGetSig, Access::kRead, args, nargs, kwnames,
+                        [](DbLock&, Collection& collection, std::string_view key,
                            PyObject**) -> PyObject* {
                           const DataType* value = collection.get(key);
                           if (!value) return raise(PyExc_ValueError, "error getting key");
                           if (PyObject* result = datatype_to_py(*value)) return result;
                           if (PyErr_ExceptionMatches(PyExc_RecursionError)) return nullptr;
-                          // The interpreter failed to make an object while the lock was held.
-                          db.poison();
-                          return panic_from_current();
+                          return panic_from_current();  // the interpreter failed to make an object
                         });
   });
 }
@@ -84,7 +83,7 @@ PyObject* collection_get(PyObject* self, PyObject* const* args, Py_ssize_t nargs
 PyObject* collection_set(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
                          PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    return keyed_member(self, kSetSig, args, nargs, kwnames,
+    return keyed_member(self, kSetSig, Access::kChange, args, nargs, kwnames,
                         [](DbLock&, Collection& collection, std::string_view key,
                            PyObject** arg) -> PyObject* {
                           // Converting may run Python code; the lock keeps the collection
@@ -102,7 +101,7 @@ PyObject* collection_set(PyObject* self, PyObject* const* args, Py_ssize_t nargs
 PyObject* collection_del(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
                          PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    return keyed_member(self, kDelSig, args, nargs, kwnames,
+    return keyed_member(self, kDelSig, Access::kChange, args, nargs, kwnames,
                         [](DbLock&, Collection& collection, std::string_view key,
                            PyObject**) -> PyObject* {
                           collection.del(key);
@@ -112,13 +111,14 @@ PyObject* collection_del(PyObject* self, PyObject* const* args, Py_ssize_t nargs
 }
 
 // Collection.list() -> a new list of the keys, in the collection's own order.
-// The keys are read from the collection itself; values are not copied.
+// The keys are read from the collection itself; values are not copied. A
+// failure to make the list leaves the database usable, as in get.
 PyObject* collection_list(PyObject* self, PyObject*) {
   return guarded([&]() -> PyObject* {
     if (!as_collection(self)->database.wait_turn()) return nullptr;
     BorrowGuard borrow = BorrowGuard::shared(as_collection(self)->borrow);
     if (!borrow) return nullptr;
-    return on_collection(as_collection(self), [&](DbLock& db, Collection& collection) -> PyObject* {
+    const auto make_list = [](DbLock&, Collection& collection) -> PyObject* {
       const Document& entries = collection.entries();
       OwnedRef list{PyList_New(static_cast<Py_ssize_t>(entries.size()))};
       if (!list) return panic_from_current();
@@ -130,10 +130,9 @@ PyObject* collection_list(PyObject* self, PyObject*) {
         ok = name != nullptr;
         if (ok) PyList_SET_ITEM(list.get(), index++, name);  // steals
       });
-      if (ok) return list.release();
-      db.poison();  // the interpreter failed to make a key while the lock was held
-      return panic_from_current();
-    });
+      return ok ? list.release() : panic_from_current();
+    };
+    return on_collection(as_collection(self), Access::kRead, make_list);
   });
 }
 

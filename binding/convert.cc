@@ -208,7 +208,7 @@ std::optional<DataType> ToValue::from_dict(PyObject* dict) {
   if (!level) return std::nullopt;
   RecursionGuard depth(" while converting a dict");
   if (!depth) return std::nullopt;
-  const DictWatch watch(dict);
+  DictWatch watch(dict);
   const Py_ssize_t start = PyDict_GET_SIZE(dict);
   Document document;
   document.reserve(static_cast<std::size_t>(start));
@@ -218,13 +218,14 @@ std::optional<DataType> ToValue::from_dict(PyObject* dict) {
   PyObject* value = nullptr;
   auto change = [&](bool ended) -> const char* {
     if (PyDict_GET_SIZE(dict) != start) return "dictionary changed size during iteration";
-    if (seen > start || (ended && seen != start) || watch.changed()) {
+    if (seen > start || (ended && seen != start) || watch.changed(ended)) {
       return "dictionary keys changed during iteration";
     }
     return nullptr;
   };
   while (PyDict_Next(dict, &pos, &key, &value)) {
     ++seen;
+    watch.visit(key);
     if (const char* message = change(false)) return panic(message);
     const OwnedRef hold_key = OwnedRef::borrow(key);
     const OwnedRef hold_value = OwnedRef::borrow(value);

@@ -1,5 +1,6 @@
 // DatabaseLock: the lock of one database. It is not re-entrant, it can be
-// marked as failed after a panic while it was held, and it is fair: threads
+// marked as failed when a change to the data it guards failed midway, and it
+// is fair: threads
 // that had to wait get it in the order they started waiting, and no thread
 // takes it past them, so a thread that keeps calling cannot shut the others
 // out. Everything here is used with the GIL held, except the blocking wait

@@ -63,28 +63,55 @@ void forget_dict_watcher() noexcept {
 }
 
 DictWatch::DictWatch(PyObject* dict) : dict_(dict) {
-  if (g_watcher < 0) return;
-  g_watched.push_back({dict, this, false});  // may throw std::bad_alloc: nothing to undo
-  if (PyDict_Watch(g_watcher, dict) < 0) {
+  if (g_watcher >= 0) {
+    g_watched.push_back({dict, this, false});  // may throw std::bad_alloc: nothing to undo
+    if (PyDict_Watch(g_watcher, dict) == 0) return;
     PyErr_Clear();
     g_watched.pop_back();
-    return;
   }
-  active_ = true;
+  kept_ = std::make_unique<KeptKeys>();
+  // No Python code runs here: the keys are those of one moment.
+  kept_->keys.reserve(static_cast<std::size_t>(PyDict_GET_SIZE(dict)));
+  Py_ssize_t pos = 0;
+  PyObject* key = nullptr;
+  while (PyDict_Next(dict, &pos, &key, nullptr)) kept_->keys.push_back(Py_NewRef(key));
 }
 
-DictWatch::~DictWatch() {
-  if (!active_ || ending_at_exit()) return;
+DictWatch::~DictWatch() noexcept(false) {
+  if (ending_at_exit()) return;
+  if (kept_) {
+    // Taken out one at a time, so that a finalizer run by one drop sees
+    // only live references here.
+    std::vector<PyObject*>& keys = kept_->keys;
+    while (!keys.empty()) {
+      PyObject* key = keys.back();
+      keys.pop_back();
+      Py_DECREF(key);
+    }
+    return;
+  }
   std::erase_if(g_watched, [this](const Watched& entry) { return entry.watch == this; });
   const bool still_watched = std::any_of(g_watched.begin(), g_watched.end(),
                                          [this](const Watched& entry) { return entry.dict == dict_; });
   if (!still_watched && PyDict_Unwatch(g_watcher, dict_) < 0) PyErr_Clear();
 }
 
-bool DictWatch::changed() const {
-  if (!active_) return false;
+bool DictWatch::changed(bool ended) const {
+  if (kept_) return kept_->strayed || (ended && kept_->differ_from(dict_));
   const Watched* entry = find(this);
   return entry && entry->changed;
+}
+
+// The references kept rule out a new key at the address of a dropped one.
+bool DictWatch::KeptKeys::differ_from(PyObject* dict) const {
+  if (visited != keys.size()) return true;
+  if (PyDict_GET_SIZE(dict) != static_cast<Py_ssize_t>(keys.size())) return true;
+  Py_ssize_t pos = 0;
+  PyObject* key = nullptr;
+  for (PyObject* kept : keys) {
+    if (!PyDict_Next(dict, &pos, &key, nullptr) || key != kept) return true;
+  }
+  return false;
 }
 
 }  // namespace quorvane::py

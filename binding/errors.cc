@@ -47,6 +47,8 @@ PyObject* raise_panic(std::string_view message) {
 }
 
 PyObject* panic_from_current() {
+  // Running out of memory breaks no invariant: its MemoryError stays as it is.
+  if (PyErr_ExceptionMatches(PyExc_MemoryError)) return nullptr;
   OwnedRef original{PyErr_GetRaisedException()};
   if (!original) return raise_panic("the interpreter failed to create an object");
   OwnedRef text{PyUnicode_FromFormat("the interpreter failed to create an object: %s: %S",

@@ -31,7 +31,8 @@ PyObject* panic_exception_type() noexcept;
 PyObject* raise_panic(std::string_view message);
 
 // The interpreter failed to make an object: replaces the error it set (if any)
-// by the panic exception, keeping the original as __cause__. Returns nullptr.
+// by the panic exception, keeping the original as __cause__, except that a
+// MemoryError is left as it is. Returns nullptr.
 PyObject* panic_from_current();
 
 // Must be called inside a catch block: std::bad_alloc becomes MemoryError,

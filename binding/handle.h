@@ -87,7 +87,7 @@ class DbLock {
   Database* operator->() const noexcept { return &handle_->database_; }
 
   // Marks the lock as failed: every later attempt to take it raises the panic
-  // exception. Used when a panic is raised while the lock is held.
+  // exception. Used when a step that changes stored data fails midway.
   void poison() noexcept { handle_->lock_.mark_failed(); }
 
  private:
@@ -116,14 +116,19 @@ inline DbLock DatabaseShare::lock() const {
   return lock_contended();
 }
 
+// What a step under the lock does to the stored data.
+enum class Access : bool { kRead, kChange };
+
 // Runs op(DbLock&) under the lock of `share`. A C++ exception other than
-// std::bad_alloc leaving op marks the lock failed (the database may be half
-// changed), then goes on to the caller's guarded(). The unwind that ends a
-// thread at interpreter exit passes untouched.
+// std::bad_alloc leaving a step that changes data marks the lock failed (the
+// database may be half changed), then goes on to the caller's guarded(). A
+// step that only reads leaves the database as it was, whatever fails. The
+// unwind that ends a thread at interpreter exit passes untouched.
 template <class Op>
-PyObject* with_lock(const DatabaseShare& share, Op&& op) {
+PyObject* with_lock(const DatabaseShare& share, Access access, Op&& op) {
   DbLock db = share.lock();
   if (!db) return nullptr;
+  if (access == Access::kRead) return op(db);
   try {
     return op(db);
   } catch (const std::bad_alloc&) {

@@ -63,20 +63,54 @@ void quorvane_dealloc(PyObject* self) noexcept {
 // Not noexcept: a flush that gives up the GIL can meet the forced unwind of
 // a finalizing interpreter when it takes the GIL back.
 
+// The exception that ended a flush and ends the load in progress on this
+// thread (owned), until that load returns. A load run from a hook keeps its own.
+thread_local PyObject* t_load_stop = nullptr;
+
 // Runs the signal handlers between the chunks of a long read: one that raises
 // (Ctrl-C: KeyboardInterrupt) stops the load with its exception set.
-bool no_signal_raised() { return PyErr_CheckSignals() == 0; }
+bool no_signal_raised() { return !t_load_stop && PyErr_CheckSignals() == 0; }
 
 // Flushes sys.stdout, when it is an object that can be flushed, so that what
 // the program printed before the load comes out before the load's messages,
-// which go to file descriptor 1 directly. A failing flush is ignored.
-void flush_python_stdout() {
+// which go to file descriptor 1 directly. A flush that fails with an
+// Exception is ignored; one ended by anything else (Ctrl-C's
+// KeyboardInterrupt, SystemExit) ends the load with it, nothing printed.
+bool flush_python_stdout() {
   PyObject* out = PySys_GetObject("stdout");  // borrowed
-  if (!out || out == Py_None) return;
+  if (!out || out == Py_None) return true;
   const OwnedRef hold = OwnedRef::borrow(out);
   OwnedRef flushed{PyObject_CallMethod(out, "flush", nullptr)};
-  if (!flushed) PyErr_Clear();
+  if (flushed) return true;
+  if (PyErr_ExceptionMatches(PyExc_Exception)) {
+    PyErr_Clear();
+    return true;
+  }
+  t_load_stop = PyErr_GetRaisedException();
+  return false;
 }
+
+// Gives this thread's load a stop of its own, and puts back the stop of the
+// load that was in progress, if any.
+class LoadStopScope {
+ public:
+  LoadStopScope() noexcept : outer_(std::exchange(t_load_stop, nullptr)) {}
+  LoadStopScope(const LoadStopScope&) = delete;
+  LoadStopScope& operator=(const LoadStopScope&) = delete;
+  ~LoadStopScope() noexcept(false) {  // dropping the stop may run a finalizer
+    if (ending_at_exit()) return;
+    Py_XDECREF(std::exchange(t_load_stop, outer_));
+  }
+  // Raises the exception that ended a flush, if one did. False when it raised.
+  bool go_on() noexcept {
+    if (!t_load_stop) return true;
+    PyErr_SetRaisedException(std::exchange(t_load_stop, nullptr));  // steals
+    return false;
+  }
+
+ private:
+  PyObject* outer_;
+};
 
 // Quorvane.load(path) -> a new Quorvane object holding the database read from
 // `path`. Static: no borrow, no lock (the new database is not shared yet).
@@ -92,8 +126,10 @@ PyObject* quorvane_load(PyObject*, PyObject* const* args, Py_ssize_t nargs,
     if (path->find('\0') != std::string_view::npos) {
       return raise(PyExc_FileNotFoundError, "Path can't be loaded");
     }
+    LoadStopScope stop;
     std::expected<Database, Error> database =
         load_database_file(*path, LoadHooks{no_signal_raised, flush_python_stdout});
+    if (!stop.go_on()) return nullptr;  // the database, if any, is dropped
     if (!database) {
       if (database.error() == Error::kReadInterrupted) return nullptr;  // the handler's error
       return raise(PyExc_FileNotFoundError, "Path can't be loaded");
@@ -125,7 +161,7 @@ PyObject* quorvane_create_collection(PyObject* self, PyObject* const* args, Py_s
     if (!borrow) return nullptr;
     std::optional<std::string_view> name = as_utf8(arg[0], "name");
     if (!name) return nullptr;
-    return with_lock(as_quorvane(self)->database, [&](DbLock& db) -> PyObject* {
+    return with_lock(as_quorvane(self)->database, Access::kChange, [&](DbLock& db) -> PyObject* {
       if (!db->create_collection(*name))
         return raise(PyExc_ValueError, "Collection already exists");
       Py_RETURN_NONE;

@@ -67,10 +67,12 @@ concept LoadSink = requires(S& sink, std::size_t number, std::string_view text,
 // The module's sink: prints the three messages on standard output. When
 // `before_first_message` is set, it is called once, just before the first
 // message is written (the binding flushes the interpreter's own buffered
-// standard output there, so that what was printed before comes first).
+// standard output there, so that what was printed before comes first). When
+// it returns false, nothing is printed from then on: the caller is ending
+// the load (it was interrupted during the flush).
 struct StdoutSink {
-  void (*before_first_message)() = nullptr;
-
+  bool (*before_first_message)() = nullptr;
+  bool silent = false;  // before_first_message returned false
 
   void invalid_utf8(std::size_t) {}
   void entry_before_header(std::size_t, std::string_view) {}
@@ -87,8 +89,8 @@ struct StdoutSink {
 
  private:
   void print(std::string_view text) {
-    if (before_first_message) std::exchange(before_first_message, nullptr)();
-    print_line(text);
+    if (before_first_message) silent = !std::exchange(before_first_message, nullptr)();
+    if (!silent) print_line(text);
   }
 };
 

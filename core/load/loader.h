@@ -202,8 +202,10 @@ struct LoadHooks {
   // Called after every chunk read from the file; returning false stops the
   // load, which fails with kReadInterrupted.
   bool (*keep_reading)() = nullptr;
-  // Called once, just before the first "Error parsing: " line is written.
-  void (*before_first_message)() = nullptr;
+  // Called once, just before the first "Error parsing: " line is written;
+  // returning false has no line written from then on (the caller is ending
+  // the load, and has keep_reading return false).
+  bool (*before_first_message)() = nullptr;
 };
 
 // Builds a database from the database text file at `path`, as the module

@@ -117,18 +117,25 @@ MESSAGE = "Error parsing: unresolved value\n"
     pytest.param("sys.stdout = None", MESSAGE + "after\nbefore\n", id="None"),
     pytest.param("sys.stdout = type('F', (), {'flush': lambda self: 1 / 0})()",
                  MESSAGE + "after\nbefore\n", id="failing"),
+    # Ctrl-C during the flush ends the load, nothing printed or loaded.
+    pytest.param("sys.stdout = type('F', (), {'flush': lambda self: raise_signal(SIGINT)})()",
+                 "KeyboardInterrupt\nafter\nbefore\n", id="interrupted"),
 ])
 def test_load_messages_come_after_what_was_printed_before(tmp_path, stdout, expected):
     # Standard output is a pipe; the messages go to file descriptor 1 directly.
     path = write(tmp_path, SAMPLE)
     out = run_script(f"""
 import io, os, sys
+from signal import SIGINT, raise_signal
 from pyquorvane import Quorvane
 sys.stdout = io.TextIOWrapper(open(1, "wb", closefd=False))  # buffered, whatever -u says
 print("before")
 real = sys.stdout
 {stdout}
-Quorvane.load({path!r})
+try:
+    Quorvane.load({path!r})
+except KeyboardInterrupt:
+    os.write(1, b"KeyboardInterrupt\\n")
 os.write(1, b"after\\n")
 sys.stdout = real
 real.flush()

@@ -1,5 +1,5 @@
-"""The panic exception, and the database lock a panic leaves marked as failed
-when it happens while the lock is held outside a conversion."""
+"""The panic exception, raised when a dict changes while it is converted, and
+reads that fail: neither leaves the database unusable."""
 
 import json
 
@@ -8,7 +8,6 @@ import pytest
 from pyquorvane import Quorvane
 from conftest import panic_type, run_script, under_address_sanitizer
 
-POISONED = "database lock poisoned by an earlier panic"
 SIZE = "dictionary changed size during iteration"
 KEYS = "dictionary keys changed during iteration"
 
@@ -24,15 +23,17 @@ def hook(action):
     return Hook()
 
 
-# How a conversion hook (first value of {"a", "b", "c"}) changes the dict.
+# How a conversion hook (third value of {"k1" ... "k5"}) changes the dict.
 CHANGES = {
     "add a key": (lambda d: d.__setitem__("added", 1.0), SIZE),
-    "delete a later key": (lambda d: d.pop("b"), SIZE),
-    "delete the last key": (lambda d: d.pop("c"), SIZE),
+    "delete a later key": (lambda d: d.pop("k4"), SIZE),
+    "delete the last key": (lambda d: d.pop("k5"), SIZE),
     "clear": (lambda d: d.clear(), SIZE),
-    "replace an earlier key": (lambda d: (d.pop("a"), d.__setitem__("z", 1.0)), KEYS),
-    "replace a later key": (lambda d: (d.pop("b"), d.__setitem__("z", 1.0)), KEYS),
-    "replace all keys": (lambda d: (d.clear(), d.update(x=1.0, y=2.0, z=3.0)), KEYS),
+    "replace an earlier key": (lambda d: (d.pop("k1"), d.__setitem__("z", 1.0)), KEYS),
+    "replace a later key": (lambda d: (d.pop("k4"), d.__setitem__("z", 1.0)), KEYS),
+    "replace two earlier keys": (lambda d: (d.pop("k1"), d.pop("k2"), d.update(y=1, z=2)), KEYS),
+    "replace all keys": (lambda d: (d.clear(), d.update(v=0.0, w=0.0, x=1.0, y=2.0, z=3.0)), KEYS),
+    "clear and refill": (lambda d: (d.clear(), d.update({f"k{i}": 1 for i in range(1, 6)})), KEYS),
 }
 
 
@@ -42,11 +43,10 @@ def test_dict_changed_during_conversion_panics_and_stores_nothing(db, change, wh
     coll = db.get_collection("c")
     coll.set("keep", "old")
     act, message = CHANGES[change]
-    target = {}
-    first = hook(lambda: act(target))
-    target["a"] = {"inner": first} if where.startswith("outer") else first
-    target["b"] = 2.0
-    target["c"] = 3.0
+    target = {"k1": 1.0, "k2": 2.0}
+    third = hook(lambda: act(target))
+    target["k3"] = {"inner": third} if where.startswith("outer") else third
+    target.update(k4=4.0, k5=5.0)
     with pytest.raises(BaseException) as info:
         try:
             coll.set("k", [target] if where == "in a list" else target)
@@ -70,10 +70,30 @@ def test_new_value_for_a_present_key_is_no_change(coll):
     assert coll.get("k") == {"a": 1.0, "b": 2.0, "c": 5.0}
 
 
-# A get whose result the interpreter cannot make (a MemoryError under an
-# address-space limit, in a child process) leaves the lock marked failed; the
-# child then reports what every later call raises.
-POISON_SCRIPT = r"""
+def test_dict_changes_are_caught_without_a_dict_watcher():
+    # A child process takes every dict watcher of the interpreter before the
+    # module is imported, then runs the two tests above.
+    run_script(f"""
+import ctypes, sys
+import pytest
+Callback = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_int, *[ctypes.py_object] * 3)
+callback = Callback(lambda *args: 0)
+add_watcher = ctypes.pythonapi.PyDict_AddWatcher
+add_watcher.argtypes = [Callback]
+try:
+    while True:
+        add_watcher(callback)
+except RuntimeError:
+    pass
+sys.stdout = sys.stderr  # a failure's report goes with the exit status
+sys.exit(pytest.main(["-q", "-p", "no:cacheprovider", {__file__!r},
+                      "-k", "changed_during_conversion or no_change"]))
+""")
+
+
+# Reads whose result cannot be made (a MemoryError under an address-space
+# limit, in a child process) fail alone: every later call works.
+FAILED_READS_SCRIPT = r"""
 import json, resource
 from pyquorvane import Quorvane
 
@@ -84,16 +104,19 @@ def outcome(call):
         return [type(exc).__name__, str(exc)]
 
 db = Quorvane()
-db.create_collection("c")
-db.create_collection("d")
+for name in ("c", "d", "n" * (48 << 20)):
+    db.create_collection(name)
 c, other = db.get_collection("c"), db.get_collection("d")
 c.set("keep", "old")
 c.set("big", "x" * (64 << 20))
+for i in range(48):
+    other.set("%d" % i * (1 << 20), 1.0)
 with open("/proc/self/status") as status:
     size = next(int(line.split()[1]) * 1024 for line in status if line.startswith("VmSize:"))
 _, hard = resource.getrlimit(resource.RLIMIT_AS)
 resource.setrlimit(resource.RLIMIT_AS, (size + (32 << 20), hard))
-results = {"poisoning get": outcome(lambda: c.get("big"))}
+failed = [outcome(lambda: c.get("big")), outcome(other.list), outcome(db.list_collections)]
+resource.setrlimit(resource.RLIMIT_AS, (hard, hard))
 CALLS = {
     "get": lambda: c.get("keep"),
     "set": lambda: c.set("x", 1.0),
@@ -101,52 +124,20 @@ CALLS = {
     "list": c.list,
     "other collection": lambda: other.get("x"),
     "create_collection": lambda: db.create_collection("new"),
-    "list_collections": db.list_collections,
-    "get_collection": lambda: db.get_collection("c"),
+    "list_collections": lambda: len(db.list_collections()),
+    "get_collection": lambda: db.get_collection("c") and None,
 }
-resource.setrlimit(resource.RLIMIT_AS, (hard, hard))
-for name, call in CALLS.items():
-    results[name] = [outcome(call) for _ in range(2)]
-results["version"] = outcome(db.get_version)
-fresh = Quorvane()
-fresh.create_collection("c")
-fresh.get_collection("c").set("k", 1.0)
-results["fresh database"] = outcome(lambda: fresh.get_collection("c").get("k"))
-results["missing argument"] = outcome(lambda: c.get())
-results["argument not a str"] = outcome(lambda: db.get_collection(1))
-print(json.dumps(results))
+print(json.dumps({"failed": failed, **{name: outcome(call) for name, call in CALLS.items()}}))
 """
 
-CALLS_THAT_LOCK = ["get", "set", "del", "list", "other collection", "create_collection",
-                   "list_collections", "get_collection"]
 
-
-@pytest.fixture(scope="module")
-def poisoned():
+def test_a_read_that_fails_leaves_the_database_usable():
     if under_address_sanitizer():
         pytest.skip("AddressSanitizer reserves terabytes of address space: no limit applies")
-    return json.loads(run_script(POISON_SCRIPT))
-
-
-def test_failed_interpreter_call_under_the_lock_marks_it_failed(poisoned):
-    kind, message = poisoned["poisoning get"]
-    assert kind == "PanicException"
-    assert message.startswith("the interpreter failed to create an object: MemoryError")
-
-
-@pytest.mark.parametrize("name", CALLS_THAT_LOCK)
-def test_failed_lock_refuses_every_later_call(poisoned, name):
-    # and keeps refusing
-    assert poisoned[name] == [["PanicException", POISONED]] * 2
-
-
-def test_failed_lock_leaves_the_rest_alone(poisoned):
-    assert poisoned["version"] == ["ok", "'0.2.0'"]  # takes no lock
-    assert poisoned["fresh database"] == ["ok", "1.0"]
-
-
-def test_argument_errors_come_before_the_failed_lock(poisoned):
-    kind, message = poisoned["missing argument"]
-    assert kind == "TypeError" and "missing 1 required positional argument" in message
-    kind, message = poisoned["argument not a str"]
-    assert kind == "TypeError" and "cannot be converted to 'PyString'" in message
+    results = json.loads(run_script(FAILED_READS_SCRIPT))
+    assert results.pop("failed") == [["MemoryError", ""]] * 3
+    assert results == {"get": ["ok", "'old'"], "set": ["ok", "None"], "del": ["ok", "None"],
+                       "list": ["ok", "['big', 'x']"],
+                       "other collection": ["ValueError", "error getting key"],
+                       "create_collection": ["ok", "None"], "list_collections": ["ok", "4"],
+                       "get_collection": ["ok", "None"]}

@@ -228,6 +228,7 @@ TEST_F(LoadFile, TheFirstMessageHookRunsOnceBeforeTheFirstMessage) {
   const LoadHooks hooks{.before_first_message = [] {
     ++g_hook_calls;
     std::fputs("hook\n", stdout);
+    return true;
   }};
   for (const auto& [text, expected] : {
            std::pair{"[a]\n3 k x\n3 j y\n", "hook\nError parsing: unresolved value\n"
