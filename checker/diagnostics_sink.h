@@ -1,7 +1,8 @@
 // A load sink (core/load/load_sink.h) that records every line of a database file
 // that does not become an entry, every entry or section that hides an
 // earlier one, every entry stored other than its text seems to say, and a
-// carriage return with text after it on its line, each with an explanation for a person.
+// carriage return with text after it on its line, each with an explanation
+// for a person.
 //
 // The loader calls the hooks in file order, so the records come in file
 // order too, and each is handed on the moment it is made: the sink keeps

@@ -32,10 +32,10 @@ std::string explain_entry_before_header(std::string_view line, std::string_view 
 std::string explain_lone_carriage_return();
 
 // "UTF-32LE" or "UTF-32BE" when the first four bytes of `text` are a UTF-32
-// byte order mark (FF FE 00 00, 00 00 FE FF) or one character below
-// U+0100 in UTF-32; otherwise "UTF-16LE" or "UTF-16BE" when `text` begins as UTF-16
-// text does (a byte order mark FF FE or FE FF, or a zero byte after or
-// before each of its first characters); empty otherwise.
+// byte order mark (FF FE 00 00, 00 00 FE FF) or one character below U+0100
+// in UTF-32; otherwise "UTF-16LE" or "UTF-16BE" when `text` begins as
+// UTF-16 text does (a byte order mark FF FE or FE FF, or a zero byte after
+// or before each of its first characters); empty otherwise.
 std::string_view wide_encoding_name(std::string_view text);
 
 // A line inside section `section` that begins with "[" but is no header.

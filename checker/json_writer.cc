@@ -28,7 +28,11 @@ std::vector<std::pair<std::string_view, const DataType*>> sorted_entries(
 
 using ValueWriter = void (*)(const DataType&, std::string&);
 
-void append_object(const Document& document, ValueWriter write, std::string& out) {
+// The size from which `out` is handed to a spill after a member.
+constexpr std::size_t kSpillSize = std::size_t{1} << 20;
+
+void append_object(const Document& document, ValueWriter write, std::string& out,
+                   const JsonSpill* spill = nullptr) {
   out += '{';
   bool first = true;
   for (const auto& [key, value] : sorted_entries(document)) {
@@ -37,6 +41,10 @@ void append_object(const Document& document, ValueWriter write, std::string& out
     append_json_string(key, out);
     out += ": ";
     write(*value, out);
+    if (spill != nullptr && out.size() >= kSpillSize) {
+      (*spill)(out);
+      out.clear();
+    }
   }
   out += '}';
 }
@@ -192,7 +200,8 @@ void append_typed_json(const DataType& value, std::string& out) {
 
 namespace {
 
-void append_collections(const Database& database, ValueWriter write, std::string& out) {
+void append_collections(const Database& database, ValueWriter write, std::string& out,
+                        const JsonSpill* spill) {
   out += '[';
   bool first = true;
   for (const Collection& collection : database.collections()) {
@@ -201,30 +210,50 @@ void append_collections(const Database& database, ValueWriter write, std::string
     out += "{\"name\": ";
     append_json_string(collection.name, out);
     out += ", \"entries\": ";
-    append_object(collection.entries(), write, out);
+    append_object(collection.entries(), write, out, spill);
     out += '}';
   }
   out += ']';
+}
+
+void append_typed_database(std::string_view path, const Database* database, std::string& out,
+                           const JsonSpill* spill) {
+  out += "{\"file\": ";
+  append_json_file_name(path, out);
+  out += ", \"collections\": ";
+  if (database == nullptr) {
+    out += "null";
+  } else {
+    append_collections(*database, append_typed_json, out, spill);
+  }
+  out += '}';
 }
 
 }  // namespace
 
 std::string database_json(const Database& database) {
   std::string out;
-  append_collections(database, append_json, out);
+  append_collections(database, append_json, out, nullptr);
   return out;
 }
 
 std::string typed_database_json(std::string_view path, const Database* database) {
-  std::string out = "{\"file\": ";
-  append_json_file_name(path, out);
-  out += ", \"collections\": ";
-  if (database == nullptr) {
-    out += "null";
-  } else {
-    append_collections(*database, append_typed_json, out);
-  }
-  return out + '}';
+  std::string out;
+  append_typed_database(path, database, out, nullptr);
+  return out;
+}
+
+void write_database_json(const Database& database, const JsonSpill& spill) {
+  std::string out;
+  append_collections(database, append_json, out, &spill);
+  spill(out);
+}
+
+void write_typed_database_json(std::string_view path, const Database* database,
+                               const JsonSpill& spill) {
+  std::string out;
+  append_typed_database(path, database, out, &spill);
+  spill(out);
 }
 
 }  // namespace quorvane::check

@@ -17,6 +17,7 @@
 // numbers as {"Number": "nan"}, "inf" and "-inf": nothing is lost.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -51,5 +52,15 @@ std::string database_json(const Database& database);
 // {"file": PATH, "collections": [...]}, PATH written by append_json_file_name;
 // "collections" is null for a file that did not load.
 std::string typed_database_json(std::string_view path, const Database* database);
+
+// Receives the next piece of a JSON text; it may clear the string.
+using JsonSpill = std::function<void(std::string&)>;
+
+// database_json and typed_database_json handed to `spill` in pieces of
+// about a MiB as they are made, so that a large database is not written out
+// in memory first.
+void write_database_json(const Database& database, const JsonSpill& spill);
+void write_typed_database_json(std::string_view path, const Database* database,
+                               const JsonSpill& spill);
 
 }  // namespace quorvane::check

@@ -72,14 +72,19 @@ Status check_one(const std::string& path, Mode mode, Output& out) {
     }
   };
   const FileCheck check = quorvane::check::check_file(path, handler);
+  const quorvane::check::JsonSpill spill = [&](std::string& piece) { out.write(piece); };
   const std::string summary = format_summary(check) + "\n";
   if (!json) {
     out.write(summary);
   } else if (mode == Mode::kTypedJson) {
     const Database* database = check.database ? &*check.database : nullptr;
-    out.write(quorvane::check::typed_database_json(json_name(path), database) + "\n");
+    quorvane::check::write_typed_database_json(json_name(path), database, spill);
+    out.write("\n");
+  } else if (check.database) {
+    quorvane::check::write_database_json(*check.database, spill);
+    out.write("\n");
   } else {
-    out.write(check.database ? quorvane::check::database_json(*check.database) + "\n" : "null\n");
+    out.write("null\n");
   }
   if (json && !check.database) to_stderr(load_error + summary);
   return check.status();

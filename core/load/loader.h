@@ -103,6 +103,11 @@ std::expected<FileContents, Error> read_rest(ReadableFile& file, std::unique_ptr
 // reserve little. Entry lines ahead of the first header are not counted.
 std::vector<std::size_t> section_sizes(std::string_view text);
 
+// A table sized for more lines than this comes from the heap, not the
+// region: a block of that size has a region chunk of its own, which the
+// region cannot give back when the table shrinks.
+inline constexpr std::size_t kRegionTableLines = std::size_t{1} << 16;
+
 // Loads the lines of `text`, which starts at the start of line `first_line`
 // of a file, appending a collection to `collections` for each header line.
 // Fails with kErrorReadingFile at an entry line met while `collections` is
@@ -110,12 +115,9 @@ std::vector<std::size_t> section_sizes(std::string_view text);
 // instead of growing by doubling while its entries are stored, but only once
 // it holds Document::kSmallDocumentMax entries: lines that store no new key
 // (rejected, or setting a key again) do not size it on their own. What it
-// does not use is given back at the end of its section; a table sized for
-// more than kRegionTableLines comes from the heap rather than the region,
-// so that what it gives back goes back to the system. The caller checks UTF-8 and activates the region the
-// value blocks are made in; the sink's hooks run with it paused
-// (RegionPausingSink).
-inline constexpr std::size_t kRegionTableLines = std::size_t{1} << 16;
+// does not use is given back at the end of its section. The caller checks
+// UTF-8 and activates the region the value blocks are made in; the sink's
+// hooks run with it paused (RegionPausingSink).
 template <LoadSink Sink>
 std::expected<void, Error> load_lines(std::string_view text, std::size_t first_line,
                                       std::vector<Collection>& collections, Sink& outer_sink) {

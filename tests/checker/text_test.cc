@@ -135,6 +135,21 @@ TEST(Json, DatabaseListsEveryCollectionInOrder) {
             "{\"name\": \"b\", \"entries\": {}}]");
 }
 
+TEST(Json, WrittenInPiecesIsTheSameText) {
+  std::vector<Collection> collections;
+  Collection& a = collections.emplace_back("a");
+  for (int i = 0; i < 300000; ++i) a.set("key" + std::to_string(i), DataType::number(2.5f));
+  const Database db("x.mdb", std::move(collections));
+  for (const bool typed : {false, true}) {
+    std::string joined;
+    std::size_t pieces = 0;
+    const JsonSpill spill = [&](std::string& piece) { joined += piece, ++pieces; };
+    typed ? write_typed_database_json("x", &db, spill) : write_database_json(db, spill);
+    EXPECT_EQ(joined, typed ? typed_database_json("x", &db) : database_json(db));
+    EXPECT_GT(pieces, 2u);
+  }
+}
+
 struct PrintableCase {
   const char* name;
   std::string text;
