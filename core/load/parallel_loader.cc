@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -16,6 +17,8 @@
 #include <sched.h>
 #include <signal.h>
 
+#include <cxxabi.h>
+
 #include "core/load/loader.h"
 #include "core/value/value_region.h"
 
@@ -26,6 +29,9 @@ constexpr std::size_t kMaximumThreads = 8;
 // A load is cut into this many parts a thread (of kSmallestPartBytes or
 // more), which the threads take in turn as they finish the one before.
 constexpr std::size_t kPartsPerThread = 16;
+// How often the calling thread polls the load's LoadStop while it waits for
+// the other threads to finish their last parts.
+constexpr std::chrono::milliseconds kWaitPoll{10};
 
 // The sink of a part: keeps the messages that StdoutSink would print, one
 // byte each, to be printed once every part has been loaded. Line numbers are
@@ -67,10 +73,13 @@ struct Part {
   std::exception_ptr failure;               // what loading the part threw
 };
 
-// Checks and loads one part, its value blocks made in `region`. Its UTF-8
-// check covers its own bytes only: the parts are cut after line feeds, which
-// no multi-byte sequence holds.
-void load_part(Part& part, ValueRegion& region) noexcept {
+// Checks and loads one part, its value blocks made in `region`, unless the
+// load is to stop. Its UTF-8 check covers its own bytes only: the parts are
+// cut after line feeds, which no multi-byte sequence holds. Lets through only
+// the forced unwind of a thread ended in the calling thread's hook
+// (LoadStop::poll); keeps any other exception in the part.
+void load_part(Part& part, ValueRegion& region, LoadStop& stop) {
+  if (stop.poll()) return;
   try {
     // The thread's exception state is made on first use, with malloc: make
     // it now, so that running out of memory later can still be reported.
@@ -80,7 +89,11 @@ void load_part(Part& part, ValueRegion& region) noexcept {
       return;
     }
     const ValueRegionScope scope(region);
-    part.entry_before_header = !load_lines(part.text, 1, part.collections, part.messages);
+    const std::expected<void, Error> loaded =
+        load_lines(part.text, 1, part.collections, part.messages, &stop);
+    part.entry_before_header = !loaded && loaded.error() == Error::kErrorReadingFile;
+  } catch (abi::__forced_unwind&) {
+    throw;
   } catch (...) {
     part.failure = std::current_exception();
   }
@@ -90,44 +103,85 @@ void load_part(Part& part, ValueRegion& region) noexcept {
 // first, so that a thread that runs slower (a busy processor) takes fewer.
 class PartQueue {
  public:
-  explicit PartQueue(std::vector<Part>& parts) : parts_(parts) {}
-  // Loads parts until none is left, with value blocks made in `region`.
-  void drain(ValueRegion& region) noexcept {
-    for (std::size_t k = next_++; k < parts_.size(); k = next_++) load_part(parts_[k], region);
+  explicit PartQueue(std::vector<Part> parts) : parts_(std::move(parts)) {}
+  // Loads parts until none is left or the load is to stop, with value
+  // blocks made in `region`.
+  void drain(ValueRegion& region, LoadStop& stop) {
+    for (std::size_t k = next_++; k < parts_.size() && !stop.requested(); k = next_++) {
+      load_part(parts_[k], region, stop);
+    }
   }
+  void finish() {}
+  // Every part. REQUIRES: every thread that drained is done.
+  std::vector<Part>& parts() { return parts_; }
 
  private:
-  std::vector<Part>& parts_;
+  std::vector<Part> parts_;
   std::atomic<std::size_t> next_{0};
 };
 
-// Joins the started threads on every way out of the load.
+// Blocks every signal in the calling thread while alive, so that threads
+// started meanwhile are born with them blocked, and restores the mask it
+// found on every way out.
+class SignalsBlocked {
+ public:
+  SignalsBlocked() noexcept {
+    sigset_t all;
+    sigfillset(&all);
+    pthread_sigmask(SIG_BLOCK, &all, &before_);
+  }
+  SignalsBlocked(const SignalsBlocked&) = delete;
+  SignalsBlocked& operator=(const SignalsBlocked&) = delete;
+  ~SignalsBlocked() { pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
+
+ private:
+  sigset_t before_;
+};
+
+// The load's own threads, joined on every way out of the load.
 class Workers {
  public:
   ~Workers() {
     for (std::thread& thread : threads_) thread.join();
   }
-  // Starts queue.drain(region) on a new thread; false when no thread can be
-  // had. Signals are blocked in the new thread, so that they are delivered to
-  // the threads the program made, as when loading on one thread.
-  template <class Queue>
-  bool start(Queue& queue, ValueRegion& region) {
-    sigset_t all, before;
-    sigfillset(&all);
-    pthread_sigmask(SIG_BLOCK, &all, &before);
-    bool started = true;
+  // Starts source.drain(region, stop) on a new thread; false when no thread
+  // can be had. Signals are blocked in the new thread, so that they are
+  // delivered to the threads the program made, as when loading on one thread.
+  template <class Source>
+  bool start(Source& source, ValueRegion& region, LoadStop& stop) {
+    const SignalsBlocked blocked;
     try {
-      threads_.emplace_back([&queue, &region] { queue.drain(region); });
+      threads_.emplace_back([this, &source, &region, &stop] {
+        source.drain(region, stop);
+        {
+          const std::lock_guard lock(mutex_);
+          ++finished_;
+        }
+        done_.notify_one();
+      });
     } catch (const std::system_error&) {
-      started = false;
+      return false;
     }
-    pthread_sigmask(SIG_SETMASK, &before, nullptr);
-    return started;
+    return true;
   }
-  std::size_t size() const { return threads_.size(); }
+  // Waits until every thread started has drained its source, polling `stop`
+  // meanwhile. Returns at once in a child forked inside the poll, which has
+  // none of these threads (and whose copy of the mutex may be held).
+  void wait(LoadStop& stop) {
+    std::unique_lock lock(mutex_);
+    while (!done_.wait_for(lock, kWaitPoll, [&] { return finished_ == threads_.size(); })) {
+      lock.unlock();
+      stop.poll();
+      if (stop.forked()) return;
+      lock.lock();
+    }
+  }
 
  private:
   std::vector<std::thread> threads_;
+  std::mutex mutex_;
+  std::condition_variable done_;
+  std::size_t finished_ = 0;  // threads done draining
 };
 
 // Parts handed from the thread that reads the file to the threads that load
@@ -155,9 +209,12 @@ class PartStream {
     }
     ready_.notify_all();
   }
-  // Loads parts as they come, until the stream is finished and none is left.
-  void drain(ValueRegion& region) noexcept {
-    for (;;) {
+  // Loads parts as they come, until the stream is finished and none is left
+  // or the load is to stop.
+  void drain(ValueRegion& region, LoadStop& stop) {
+    // A child forked during the load must not take the mutex: the threads
+    // that it lost may have held it.
+    while (!stop.requested()) {
       Part* part;
       {
         std::unique_lock lock(mutex_);
@@ -165,7 +222,7 @@ class PartStream {
         if (next_ == parts_.size()) return;
         part = &parts_[next_++];
       }
-      load_part(*part, region);
+      load_part(*part, region, stop);
     }
   }
   // Every part. REQUIRES: every thread that drained is done.
@@ -179,17 +236,41 @@ class PartStream {
   bool finished_ = false;
 };
 
-// Finishes the stream on every way out of the reading, before the loading
-// threads are joined: none waits for a part that will never come.
-class StreamFinisher {
+// What the threads of a load share: the value regions (one a thread), the
+// parts (PartQueue or PartStream) and the threads.
+template <class Source>
+struct Crew {
+  template <class... Args>
+  explicit Crew(std::size_t threads, Args&&... args)
+      : regions(threads), source(std::forward<Args>(args)...) {}
+  Crew(const Crew&) = delete;
+  Crew& operator=(const Crew&) = delete;
+  // No thread waits for a part that will never come; then they are joined.
+  ~Crew() { source.finish(); }
+
+  std::vector<ValueRegion> regions;  // declared first: the values go before them
+  Source source;
+  Workers workers;  // declared last: joined before the rest goes
+};
+
+// Owns a Crew on the heap. A child forked during the load leaks it instead:
+// the threads it lost may have held its locks or been half-way through a part.
+template <class Source>
+class CrewHolder {
  public:
-  explicit StreamFinisher(PartStream& stream) : stream_(stream) {}
-  StreamFinisher(const StreamFinisher&) = delete;
-  StreamFinisher& operator=(const StreamFinisher&) = delete;
-  ~StreamFinisher() { stream_.finish(); }
+  template <class... Args>
+  explicit CrewHolder(const LoadStop& stop, Args&&... args)
+      : stop_(stop), crew_(new Crew<Source>(std::forward<Args>(args)...)) {}
+  CrewHolder(const CrewHolder&) = delete;
+  CrewHolder& operator=(const CrewHolder&) = delete;
+  ~CrewHolder() {
+    if (!stop_.forked()) delete crew_;
+  }
+  Crew<Source>* operator->() const { return crew_; }
 
  private:
-  PartStream& stream_;
+  const LoadStop& stop_;
+  Crew<Source>* crew_;
 };
 
 // Cuts a text into parts, also while it grows as it is read: part k (from 1)
@@ -311,34 +392,36 @@ std::size_t load_threads(std::size_t size) {
 std::expected<Database, Error> load_database_in_parts(std::string_view path,
                                                       std::string_view text, StdoutSink& sink,
                                                       std::size_t threads,
-                                                      std::size_t minimum_part) {
+                                                      std::size_t minimum_part,
+                                                      LoadStop* given_stop) {
+  LoadStop own_stop;
+  LoadStop& stop = given_stop ? *given_stop : own_stop;
   const std::size_t wanted = std::min(text.size() / std::max<std::size_t>(minimum_part, 1),
                                       threads * kPartsPerThread);
   const std::vector<std::size_t> starts = part_starts(text, wanted, minimum_part);
-  if (starts.size() < 2 || threads < 2) return load_database(path, text, sink);
-  // One region for each thread, declared before `parts`: on any way out, the
-  // values go before the regions.
-  std::vector<ValueRegion> regions(std::min(threads, starts.size()));
+  if (starts.size() < 2 || threads < 2) return load_database(path, text, sink, &stop);
   std::vector<Part> parts(starts.size());
   for (std::size_t k = 0; k < starts.size(); ++k) {
     const std::size_t end = k + 1 < starts.size() ? starts[k + 1] : text.size();
     parts[k].text = text.substr(starts[k], end - starts[k]);
     parts[k].offset = starts[k];
   }
-  {
-    PartQueue queue(parts);
-    Workers workers;  // declared after `queue`: joined before it goes
-    for (std::size_t t = 1; t < regions.size() && workers.start(queue, regions[t]); ++t) {
-    }
-    queue.drain(regions[0]);
+  const CrewHolder<PartQueue> crew(stop, std::min(threads, starts.size()), std::move(parts));
+  for (std::size_t t = 1;
+       t < crew->regions.size() && crew->workers.start(crew->source, crew->regions[t], stop);
+       ++t) {
   }
-  return join_parts(path, parts, regions, sink);
+  crew->source.drain(crew->regions[0], stop);
+  crew->workers.wait(stop);
+  if (stop.requested()) return std::unexpected(stop.error());
+  return join_parts(path, crew->source.parts(), crew->regions, sink);
 }
 
 std::expected<Database, Error> load_file_in_parts(std::string_view path, ReadableFile& file,
                                                   StdoutSink& sink, bool (*keep_reading)(),
                                                   std::size_t threads, std::size_t minimum_part,
                                                   std::size_t chunk) {
+  LoadStop stop(keep_reading);
   std::size_t capacity = first_read_capacity(file);
   auto data = std::make_unique_for_overwrite<char[]>(capacity);
   const std::size_t stated = file.stated_size();
@@ -346,57 +429,39 @@ std::expected<Database, Error> load_file_in_parts(std::string_view path, Readabl
       std::min(stated / std::max<std::size_t>(minimum_part, 1), threads * kPartsPerThread);
   std::size_t size = 0;
   if (threads >= 2 && wanted >= 2) {
-    std::optional<Error> failed;
-    bool grew = false;  // past its stated size: loaded afresh once read whole
-    {
-      // One region for each thread, declared before `stream`: on any way
-      // out, the values go before the regions.
-      std::vector<ValueRegion> regions(threads);
-      PartStream stream(wanted);
-      {
-        Workers workers;  // declared after `stream`: joined before it goes
-        const StreamFinisher finisher(stream);  // and finished before that
-        for (std::size_t t = 1; t < regions.size() && workers.start(stream, regions[t]); ++t) {
-        }
-        PartCutter cutter(stated / wanted, minimum_part, wanted);
-        for (;;) {
-          if (size == capacity) {
-            grew = true;
-            break;
-          }
-          const std::optional<ReadableFile::Chunk> got =
-              file.read(data.get() + size, std::min(capacity - size, chunk));
-          if (!got) {
-            failed = Error::kErrorReadingFile;
-            break;
-          }
-          if (ReadableFile::at_end(*got)) break;
-          size += got->bytes;
-          if (keep_reading && !keep_reading()) {
-            failed = Error::kReadInterrupted;
-            break;
-          }
-          const std::string_view text(data.get(), size);
-          cutter.advance(text, false, [&](std::size_t start, std::size_t end) {
-            stream.publish(text.substr(start, end - start), start);
-          });
-        }
-        if (!failed && !grew) {
-          const std::string_view text(data.get(), size);
-          stream.publish(text.substr(cutter.last_start()), cutter.last_start());
-          stream.finish();
-          stream.drain(regions[0]);
-        }
+    // Declared after `data`: the threads are joined before it goes.
+    const CrewHolder<PartStream> crew(stop, threads, wanted);
+    for (std::size_t t = 1;
+         t < threads && crew->workers.start(crew->source, crew->regions[t], stop); ++t) {
+    }
+    PartCutter cutter(stated / wanted, minimum_part, wanted);
+    // Past its stated size, the file is loaded afresh once it is read whole.
+    while (size < capacity) {
+      const std::optional<ReadableFile::Chunk> got =
+          file.read(data.get() + size, std::min(capacity - size, chunk));
+      if (!got) return std::unexpected(Error::kErrorReadingFile);
+      if (ReadableFile::at_end(*got)) {
+        const std::string_view text(data.get(), size);
+        crew->source.publish(text.substr(cutter.last_start()), cutter.last_start());
+        crew->source.finish();
+        crew->source.drain(crew->regions[0], stop);
+        crew->workers.wait(stop);
+        if (stop.requested()) return std::unexpected(stop.error());
+        return join_parts(path, crew->source.parts(), crew->regions, sink);
       }
-      if (failed) return std::unexpected(*failed);
-      if (!grew) return join_parts(path, stream.parts(), regions, sink);
+      size += got->bytes;
+      if (stop.poll()) return std::unexpected(stop.error());
+      const std::string_view text(data.get(), size);
+      cutter.advance(text, false, [&](std::size_t start, std::size_t end) {
+        crew->source.publish(text.substr(start, end - start), start);
+      });
     }
   }
   std::expected<FileContents, Error> contents =
-      read_rest(file, std::move(data), capacity, size, keep_reading);
+      read_rest(file, std::move(data), capacity, size, stop);
   if (!contents) return std::unexpected(contents.error());
   const std::string_view text = contents->text();
-  return load_database_in_parts(path, text, sink, threads, minimum_part);
+  return load_database_in_parts(path, text, sink, threads, minimum_part, &stop);
 }
 
 }  // namespace quorvane

@@ -2,6 +2,7 @@
 #include "core/load/parallel_loader.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -423,6 +424,25 @@ TEST(LoadTextRegion, RunningOutOfMemoryFailsCleanlyAnywhere) {
       break;
     }
     EXPECT_EQ(loaded_alike, std::nullopt) << fail_at;
+  }
+}
+
+// Starting a load's threads blocks signals for a moment: the calling thread's
+// mask is restored also when an allocation fails there.
+TEST(LoadTextRegion, RunningOutOfMemoryInPartsKeepsTheSignalMask) {
+  const std::string text = every_kind_of_block(3);
+  sigset_t before, after;
+  pthread_sigmask(SIG_SETMASK, nullptr, &before);
+  for (long fail_at = 0;; ++fail_at) {
+    AllocationFailure failure(fail_at);
+    try {
+      StdoutSink sink;
+      static_cast<void>(load_database_in_parts("p", text, sink, 2, 1));
+    } catch (const std::bad_alloc&) {
+    }
+    pthread_sigmask(SIG_SETMASK, nullptr, &after);
+    ASSERT_EQ(sigismember(&after, SIGINT), sigismember(&before, SIGINT)) << fail_at;
+    if (!failure.failed()) break;
   }
 }
 
