@@ -6,6 +6,8 @@ deadlock fails the test instead of hanging the run."""
 import gc
 import subprocess
 import sys
+import threading
+import time
 
 import pytest
 
@@ -360,6 +362,77 @@ os.close(w)
 print(os.read(r, 65536).decode(), os.waitstatus_to_exitcode(os.waitpid(forked["pid"], 0)[1]))
 """, timeout=30)
     assert out == "(1.0, ['a', 'k'], ['c']) 0\n"
+
+
+def write_sections(path, sections, size):
+    """A valid database text of `sections` sections of about `size` bytes in all."""
+    lines = "".join(f"3 k{j} {j}\n" for j in range(size // sections // 10))
+    path.write_text("".join(f"[s{i}]\n{lines}" for i in range(sections)))
+
+
+@pytest.mark.parametrize("cpus", ["one processor", "every processor"])
+def test_fork_in_a_signal_handler_during_a_load(tmp_path, cpus):
+    # Parent and child go on loading the same file: the parent loads it
+    # whole; the child, which has lost the load's threads, fails cleanly.
+    path = tmp_path / "forked.mdb"
+    write_sections(path, 148, 9 * 1024 * 1024)
+    out = run_script(f"""
+import os, signal, warnings
+from pyquorvane import Quorvane
+warnings.simplefilter("ignore", DeprecationWarning)  # fork() with threads running
+if {cpus == "one processor"}:
+    os.sched_setaffinity(0, {{min(os.sched_getaffinity(0))}})
+forked = {{}}
+
+def handler(signum, frame):
+    if "loading" in forked and "pid" not in forked:
+        forked["pid"] = os.fork()
+        signal.setitimer(signal.ITIMER_REAL, 0)
+
+r, w = os.pipe()
+signal.signal(signal.SIGALRM, handler)
+signal.setitimer(signal.ITIMER_REAL, 0.005, 0.005)
+forked["loading"] = True
+try:
+    outcome = str(len(Quorvane.load({str(path)!r}).list_collections()))
+except (FileNotFoundError, RuntimeError) as exc:
+    outcome = type(exc).__name__
+if forked.get("pid") == 0:
+    os.write(w, outcome.encode())
+    os._exit(0)
+os.close(w)
+print(outcome, os.read(r, 100).decode(), os.waitstatus_to_exitcode(os.waitpid(forked["pid"], 0)[1]))
+""", timeout=60)
+    parent, child, status = out.split()
+    assert (parent, status) == ("148", "0")
+    assert child in ("148", "FileNotFoundError", "RuntimeError")
+
+
+def test_other_threads_run_while_a_file_loads(tmp_path):
+    # The file is read and parsed without the GIL. No thread is made to give
+    # the GIL up meanwhile: this one runs during the load only if it is free.
+    path = tmp_path / "big.mdb"
+    write_sections(path, 64, 8 * 1024 * 1024)
+    interval = sys.getswitchinterval()
+    sys.setswitchinterval(1000)
+    ticks, seen, done = [0], [], threading.Event()
+
+    def load():
+        seen.append(ticks[0])
+        seen.append(len(Quorvane.load(str(path)).list_collections()))
+        seen.append(ticks[0])
+        done.set()
+
+    loader = threading.Thread(target=load)
+    try:
+        loader.start()
+        while not done.is_set():
+            ticks[0] += 1
+            time.sleep(0.0005)  # lets the loader have the GIL when it wants it
+    finally:
+        sys.setswitchinterval(interval)
+    loader.join()
+    assert seen[1] == 64 and seen[2] > seen[0]
 
 
 # Daemon threads still calling when the main thread returns: the interpreter
