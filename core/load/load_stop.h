@@ -23,7 +23,7 @@
 namespace quorvane {
 
 // The text a thread parses between two looks at its load's LoadStop.
-inline constexpr std::size_t kStopCheckBytes = std::size_t{1} << 20;
+inline constexpr std::size_t kStopCheckBytes = std::size_t{256} << 10;
 
 class LoadStop {
  public:

@@ -114,8 +114,8 @@ std::vector<std::size_t> section_sizes(std::string_view text);
 // instead of growing by doubling while its entries are stored. The caller
 // checks UTF-8 and activates the region the value blocks are made in; the
 // sink's hooks run with it paused (RegionPausingSink). `stop`, when given,
-// is polled every kStopCheckBytes: once it says stop, fails with
-// kReadInterrupted.
+// is polled every kStopCheckBytes, and looked at every line: once it says
+// stop, fails with kReadInterrupted.
 template <LoadSink Sink>
 std::expected<void, Error> load_lines(std::string_view text, std::size_t first_line,
                                       std::vector<Collection>& collections, Sink& outer_sink,
@@ -129,7 +129,8 @@ std::expected<void, Error> load_lines(std::string_view text, std::size_t first_l
   std::size_t pos = 0;
   std::size_t next_poll = kStopCheckBytes;
   while (pos < text.size()) {
-    if (pos >= next_poll && stop) {
+    // A stop asked for by another thread is seen at the next line.
+    if (stop && (pos >= next_poll || stop->requested())) {
       if (stop->poll()) return std::unexpected(Error::kReadInterrupted);
       next_poll = pos + kStopCheckBytes;
     }
