@@ -8,9 +8,12 @@
 // are printed in file order: the database and the output are exactly those
 // of load_database on one thread (which prints as it goes; here the messages
 // all come at the end of the load). A file's parts may load while later
-// ones are still being read. Texts too small to share, or without a
-// header line to cut at, load on the calling thread alone, and if no thread
-// can be started, the calling thread loads every part.
+// ones are still being read. The load's own threads run at the lowest
+// priority, on the processor time that the program leaves idle; any thread
+// that sees the load's LoadStop say stop leaves its part at the next line.
+// Texts too small to share, or without a header line to cut at, load on the
+// calling thread alone, and if no thread can be started, the calling thread
+// loads every part.
 #pragma once
 
 #include <cstddef>
