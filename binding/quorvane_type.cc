@@ -3,6 +3,7 @@
 // takes its borrow, converts its arguments and only then runs, in that order.
 #include "binding/types.h"
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@
 
 #include "binding/args.h"
 #include "binding/errors.h"
+#include "binding/gil_release.h"
 #include "binding/py_ref.h"
 #include "core/load/loader.h"
 
@@ -58,18 +60,48 @@ void quorvane_dealloc(PyObject* self) noexcept {
   Py_DECREF(type);
 }
 
-// The load hooks. Both run Python code with the GIL held, in the middle of a
-// load whose state is all local, so it may do anything, even load again.
-// Not noexcept: a flush that gives up the GIL can meet the forced unwind of
-// a finalizing interpreter when it takes the GIL back.
+// The load hooks. The load runs without the GIL; both take it back to run
+// Python code, in the middle of a load whose state is all local, so that
+// code may do anything, even load again. Not noexcept: taking the GIL back
+// can meet the forced unwind of a finalizing interpreter.
 
 // The exception that ended a flush and ends the load in progress on this
 // thread (owned), until that load returns. A load run from a hook keeps its own.
+// Only this thread reads or writes it, so it needs no GIL.
 thread_local PyObject* t_load_stop = nullptr;
 
-// Runs the signal handlers between the chunks of a long read: one that raises
-// (Ctrl-C: KeyboardInterrupt) stops the load with its exception set.
-bool no_signal_raised() { return !t_load_stop && PyErr_CheckSignals() == 0; }
+// Taking the GIL back costs up to the interpreter's switch interval while
+// another thread runs Python code, so the signal hook takes it no more often
+// than this: Ctrl-C still ends a load within about a tenth of a second.
+constexpr std::chrono::milliseconds kSignalCheckInterval{20};
+
+// Whether no flush has ended the load in progress on this thread.
+bool no_flush_stopped() { return !t_load_stop; }
+
+// Runs the signal handlers while a load goes on: one that raises (Ctrl-C:
+// KeyboardInterrupt) stops the load with its exception set.
+bool no_signal_raised() {
+  if (t_load_stop) return false;
+  static thread_local std::chrono::steady_clock::time_point next_check;
+  const auto now = std::chrono::steady_clock::now();
+  if (now < next_check) return true;
+  next_check = now + kSignalCheckInterval;
+  return with_gil([] { return PyErr_CheckSignals() == 0; });
+}
+// Whether signal handlers run on the calling thread: only the main thread of
+// the main interpreter runs them, so elsewhere the signal hook would take the
+// GIL for nothing. Needs the GIL; in doubt, true.
+bool runs_signal_handlers() {
+  if (PyInterpreterState_Get() != PyInterpreterState_Main()) return false;
+  const OwnedRef name{PyUnicode_FromString("threading")};
+  const OwnedRef threading{name ? PyImport_GetModule(name.get()) : nullptr};
+  const OwnedRef main{threading ? PyObject_CallMethod(threading.get(), "main_thread", nullptr)
+                                : nullptr};
+  const OwnedRef ident{main ? PyObject_GetAttrString(main.get(), "ident") : nullptr};
+  const unsigned long main_ident = ident ? PyLong_AsUnsignedLong(ident.get()) : 0;
+  PyErr_Clear();
+  return main_ident == 0 || main_ident == PyThread_get_thread_ident();
+}
 
 // Flushes sys.stdout, when it is an object that can be flushed, so that what
 // the program printed before the load comes out before the load's messages,
@@ -114,6 +146,8 @@ class LoadStopScope {
 
 // Quorvane.load(path) -> a new Quorvane object holding the database read from
 // `path`. Static: no borrow, no lock (the new database is not shared yet).
+// The file is read and parsed without the GIL, on a copy of the path: no
+// Python object is touched until the GIL is back.
 PyObject* quorvane_load(PyObject*, PyObject* const* args, Py_ssize_t nargs,
                         PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
@@ -127,8 +161,11 @@ PyObject* quorvane_load(PyObject*, PyObject* const* args, Py_ssize_t nargs,
       return raise(PyExc_FileNotFoundError, "Path can't be loaded");
     }
     LoadStopScope stop;
+    const std::string path_copy(*path);
+    const LoadHooks hooks{runs_signal_handlers() ? no_signal_raised : no_flush_stopped,
+                          [] { return with_gil(flush_python_stdout); }};
     std::expected<Database, Error> database =
-        load_database_file(*path, LoadHooks{no_signal_raised, flush_python_stdout});
+        without_gil([&] { return load_database_file(path_copy, hooks); });
     if (!stop.go_on()) return nullptr;  // the database, if any, is dropped
     if (!database) {
       if (database.error() == Error::kReadInterrupted) return nullptr;  // the handler's error

@@ -183,15 +183,20 @@ std::expected<ReadableFile, Error> ReadableFile::open(std::string_view path) {
 }
 
 ReadableFile::ReadableFile(ReadableFile&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), stated_size_(other.stated_size_) {}
+    : fd_(std::exchange(other.fd_, -1)),
+      stated_size_(other.stated_size_),
+      offset_(other.offset_) {}
 
 ReadableFile::~ReadableFile() {
   if (fd_ >= 0) ::close(fd_);
 }
 
 std::optional<ReadableFile::Chunk> ReadableFile::read(char* at, std::size_t room) {
-  const ssize_t got = ::read(fd_, at, room);
-  if (got >= 0) return Chunk{static_cast<std::size_t>(got), false};
+  const ssize_t got = ::pread(fd_, at, room, static_cast<off_t>(offset_));
+  if (got >= 0) {
+    offset_ += static_cast<std::size_t>(got);
+    return Chunk{static_cast<std::size_t>(got), false};
+  }
   if (errno == EINTR) return Chunk{0, true};
   return std::nullopt;
 }
@@ -202,7 +207,7 @@ std::size_t first_read_capacity(const ReadableFile& file) {
 
 std::expected<FileContents, Error> read_rest(ReadableFile& file, std::unique_ptr<char[]> data,
                                              std::size_t capacity, std::size_t size,
-                                             bool (*keep_reading)()) {
+                                             LoadStop& stop) {
   for (;;) {
     if (size == capacity) {
       const std::size_t grown = capacity * 2;
@@ -217,7 +222,7 @@ std::expected<FileContents, Error> read_rest(ReadableFile& file, std::unique_ptr
     if (ReadableFile::at_end(*got)) break;
     size += got->bytes;
     // Also after a signal: the hook may be what stops the load for it.
-    if (keep_reading && !keep_reading()) return std::unexpected(Error::kReadInterrupted);
+    if (stop.poll()) return std::unexpected(stop.error());
   }
   return FileContents(std::move(data), size);
 }
@@ -227,8 +232,8 @@ std::expected<FileContents, Error> read_whole_file(std::string_view path,
   std::expected<ReadableFile, Error> file = ReadableFile::open(path);
   if (!file) return std::unexpected(file.error());
   const std::size_t capacity = first_read_capacity(*file);
-  return read_rest(*file, std::make_unique_for_overwrite<char[]>(capacity), capacity, 0,
-                   keep_reading);
+  LoadStop stop(keep_reading);
+  return read_rest(*file, std::make_unique_for_overwrite<char[]>(capacity), capacity, 0, stop);
 }
 
 std::expected<Database, Error> load_database_file(std::string_view path, const LoadHooks& hooks) {

@@ -27,6 +27,7 @@
 #include "core/load/entry_splitter.h"
 #include "core/value/error.h"
 #include "core/load/load_sink.h"
+#include "core/load/load_stop.h"
 #include "core/load/section_parser.h"
 #include "core/text/unicode.h"
 #include "core/value/value_region.h"
@@ -59,7 +60,9 @@ std::expected<FileContents, Error> read_whole_file(std::string_view path,
                                                    bool (*keep_reading)() = nullptr);
 
 // A regular file open for reading, as read_whole_file opens it, and the size
-// the system stated for it when it was opened (it may change meanwhile).
+// the system stated for it when it was opened (it may change meanwhile). It
+// reads at offsets of its own, never moving the descriptor's: a process
+// forked meanwhile, which shares the descriptor, reads the same bytes.
 class ReadableFile {
  public:
   // Fails with kErrorReadingFile where read_whole_file does before reading.
@@ -82,6 +85,7 @@ class ReadableFile {
   ReadableFile(int fd, std::size_t stated_size) : fd_(fd), stated_size_(stated_size) {}
   int fd_;
   std::size_t stated_size_;
+  std::size_t offset_ = 0;  // of the next byte to read
 };
 
 // The room a whole read of `file` starts with: one byte more than its stated
@@ -90,11 +94,11 @@ std::size_t first_read_capacity(const ReadableFile& file);
 
 // Reads the rest of `file` into `data`, which holds `size` bytes already and
 // has room for `capacity`, doubling it when it is full (files whose size is
-// not known in advance, /proc, or that grow meanwhile), and calling
-// `keep_reading` (when given) after every chunk, as read_whole_file does.
+// not known in advance, /proc, or that grow meanwhile), and polling `stop`
+// after every chunk; once it says stop, fails with stop.error().
 std::expected<FileContents, Error> read_rest(ReadableFile& file, std::unique_ptr<char[]> data,
                                              std::size_t capacity, std::size_t size,
-                                             bool (*keep_reading)());
+                                             LoadStop& stop);
 
 // For each section of `text` in order, how many entries its table is sized
 // for before loading: its entry lines (neither blank, nor comments, nor
@@ -117,10 +121,13 @@ inline constexpr std::size_t kRegionTableLines = std::size_t{1} << 16;
 // (rejected, or setting a key again) do not size it on their own. What it
 // does not use is given back at the end of its section. The caller checks
 // UTF-8 and activates the region the value blocks are made in; the sink's
-// hooks run with it paused (RegionPausingSink).
+// hooks run with it paused (RegionPausingSink). `stop`, when given, is polled
+// every kStopCheckBytes, and looked at every line: once it says stop, fails
+// with kReadInterrupted.
 template <LoadSink Sink>
 std::expected<void, Error> load_lines(std::string_view text, std::size_t first_line,
-                                      std::vector<Collection>& collections, Sink& outer_sink) {
+                                      std::vector<Collection>& collections, Sink& outer_sink,
+                                      LoadStop* stop = nullptr) {
   RegionPausingSink<Sink> sink{outer_sink};
   const std::vector<std::size_t> sizes = section_sizes(text);
   const std::size_t first_section = collections.size();
@@ -132,7 +139,13 @@ std::expected<void, Error> load_lines(std::string_view text, std::size_t first_l
   };
   std::size_t line_number = first_line - 1;
   std::size_t pos = 0;
+  std::size_t next_poll = kStopCheckBytes;
   while (pos < text.size()) {
+    // A stop asked for by another thread is seen at the next line.
+    if (stop && (pos >= next_poll || stop->requested())) {
+      if (stop->poll()) return std::unexpected(Error::kReadInterrupted);
+      next_poll = pos + kStopCheckBytes;
+    }
     const std::string_view line = trim_whitespace(next_line(text, pos));
     ++line_number;
     if (line.empty() || line.front() == '#') continue;
@@ -163,10 +176,10 @@ std::expected<void, Error> load_lines(std::string_view text, std::size_t first_l
 // Builds a database from `text`, recording `path` as where it came from.
 // The value blocks of the load come from one ValueRegion, which the database
 // keeps (database.h). On failure, by error or exception, everything built is
-// released.
+// released. A load that `stop` (when given) stops fails with stop->error().
 template <LoadSink Sink>
 std::expected<Database, Error> load_database(std::string_view path, std::string_view text,
-                                             Sink& sink) {
+                                             Sink& sink, LoadStop* stop = nullptr) {
   if (const std::optional<std::size_t> bad = find_invalid_utf8(text)) {
     sink.invalid_utf8(*bad);
     return std::unexpected(Error::kErrorReadingFile);
@@ -177,9 +190,9 @@ std::expected<Database, Error> load_database(std::string_view path, std::string_
   std::vector<Collection> collections;
   {
     const ValueRegionScope scope(region);
-    if (const std::expected<void, Error> loaded = load_lines(text, 1, collections, sink);
+    if (const std::expected<void, Error> loaded = load_lines(text, 1, collections, sink, stop);
         !loaded) {
-      return std::unexpected(loaded.error());
+      return std::unexpected(stop && stop->requested() ? stop->error() : loaded.error());
     }
   }
   Database database(std::string(path), std::move(collections));
@@ -201,8 +214,11 @@ std::expected<Database, Error> load_database_file(std::string_view path, Sink& s
 
 // What the caller of load_database_file may be called back for; each may be null.
 struct LoadHooks {
-  // Called after every chunk read from the file; returning false stops the
-  // load, which fails with kReadInterrupted.
+  // Called after every chunk read from the file, every kStopCheckBytes of
+  // text parsed, and every few milliseconds while the calling thread waits
+  // for the load's other threads; returning false stops the load, which
+  // fails with kReadInterrupted. A child forked inside it fails with
+  // kErrorReadingFile (load_stop.h).
   bool (*keep_reading)() = nullptr;
   // Called once, just before the first "Error parsing: " line is written;
   // returning false has no line written from then on (the caller is ending

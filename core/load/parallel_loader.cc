@@ -1,6 +1,7 @@
 #include "core/load/parallel_loader.h"
 
 #include <algorithm>
+#include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -14,6 +15,9 @@
 #include <pthread.h>
 #include <sched.h>
 #include <signal.h>
+#include <unistd.h>
+
+#include <cxxabi.h>
 
 #include "core/load/loader.h"
 #include "core/value/value_region.h"
@@ -25,6 +29,9 @@ constexpr std::size_t kMaximumThreads = 8;
 // A load is cut into this many parts a thread (of kSmallestPartBytes or
 // more), which the threads take in turn as they finish the one before.
 constexpr std::size_t kPartsPerThread = 16;
+// How often the calling thread polls the load's LoadStop while it waits for
+// the other threads to finish their last parts.
+constexpr std::chrono::milliseconds kWaitPoll{10};
 
 // The sink of a part: keeps the messages that StdoutSink would print, one
 // byte each, to be printed once every part has been loaded. Line numbers are
@@ -67,47 +74,90 @@ struct Part {
   bool done = false;                 // loaded (or failed); under PartStream's mutex
 };
 
-// Loads one part, its value blocks made in `region`. REQUIRES: its text is
-// valid UTF-8 (checked when the part is published).
-void load_part(Part& part, ValueRegion& region) noexcept {
+// Loads one part, its value blocks made in `region`, unless the load is to
+// stop. REQUIRES: its text is valid UTF-8 (checked when the part is
+// published). Lets through only
+// the forced unwind of a thread ended in the calling thread's hook
+// (LoadStop::poll); keeps any other exception in the part.
+void load_part(Part& part, ValueRegion& region, LoadStop& stop) {
+  if (stop.poll()) return;
   try {
     // The thread's exception state is made on first use, with malloc: make
     // it now, so that running out of memory later can still be reported.
     static_cast<void>(std::uncaught_exceptions());
     const ValueRegionScope scope(region);
-    part.entry_before_header = !load_lines(part.text, 1, part.collections, part.messages);
+    const std::expected<void, Error> loaded =
+        load_lines(part.text, 1, part.collections, part.messages, &stop);
+    part.entry_before_header = !loaded && loaded.error() == Error::kErrorReadingFile;
+  } catch (abi::__forced_unwind&) {
+    throw;
   } catch (...) {
     part.failure = std::current_exception();
   }
 }
 
-// Joins the started threads on every way out of the load.
+// Blocks every signal in the calling thread while alive, so that threads
+// started meanwhile are born with them blocked, and restores the mask it
+// found on every way out.
+class SignalsBlocked {
+ public:
+  SignalsBlocked() noexcept {
+    sigset_t all;
+    sigfillset(&all);
+    pthread_sigmask(SIG_BLOCK, &all, &before_);
+  }
+  SignalsBlocked(const SignalsBlocked&) = delete;
+  SignalsBlocked& operator=(const SignalsBlocked&) = delete;
+  ~SignalsBlocked() { pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
+
+ private:
+  sigset_t before_;
+};
+
+// The load's own threads, joined on every way out of the load.
 class Workers {
  public:
   ~Workers() {
     for (std::thread& thread : threads_) thread.join();
   }
-  // Starts queue.drain(region) on a new thread; false when no thread can be
-  // had. Signals are blocked in the new thread, so that they are delivered to
-  // the threads the program made, as when loading on one thread.
-  template <class Queue>
-  bool start(Queue& queue, ValueRegion& region) {
-    sigset_t all, before;
-    sigfillset(&all);
-    pthread_sigmask(SIG_BLOCK, &all, &before);
-    bool started = true;
+  // Starts source.drain(region, stop) on a new thread; false when no thread
+  // can be had. Signals are blocked in the new thread, so that they are
+  // delivered to the threads the program made, as when loading on one thread.
+  template <class Source>
+  bool start(Source& source, ValueRegion& region, LoadStop& stop) {
+    const SignalsBlocked blocked;
     try {
-      threads_.emplace_back([&queue, &region] { queue.drain(region); });
+      threads_.emplace_back([this, &source, &region, &stop] {
+        source.drain(region, stop);
+        {
+          const std::lock_guard lock(mutex_);
+          ++finished_;
+        }
+        done_.notify_one();
+      });
     } catch (const std::system_error&) {
-      started = false;
+      return false;
     }
-    pthread_sigmask(SIG_SETMASK, &before, nullptr);
-    return started;
+    return true;
   }
-  std::size_t size() const { return threads_.size(); }
+  // Waits until every thread started has drained its source, polling `stop`
+  // meanwhile. Returns at once in a child forked inside the poll, which has
+  // none of these threads (and whose copy of the mutex may be held).
+  void wait(LoadStop& stop) {
+    std::unique_lock lock(mutex_);
+    while (!done_.wait_for(lock, kWaitPoll, [&] { return finished_ == threads_.size(); })) {
+      lock.unlock();
+      stop.poll();
+      if (stop.forked()) return;
+      lock.lock();
+    }
+  }
 
  private:
   std::vector<std::thread> threads_;
+  std::mutex mutex_;
+  std::condition_variable done_;
+  std::size_t finished_ = 0;  // threads done draining
 };
 
 // Parts handed from the thread that reads the file to the threads that load
@@ -137,23 +187,31 @@ class PartStream {
     ready_.notify_all();
   }
   // Loads the next part once it comes; false once the stream is finished
-  // and no part is left.
-  bool load_next(ValueRegion& region) noexcept {
+  // and no part is left, or the load is to stop.
+  bool load_next(ValueRegion& region, LoadStop& stop) {
+    // A child forked during the load must not take the mutex: the threads
+    // that it lost may have held it.
+    if (stop.requested()) return false;
     Part* part;
     {
       std::unique_lock lock(mutex_);
-      ready_.wait(lock, [&] { return next_ < parts_.size() || finished_; });
+      // A timed wait: plain wait() is a libstdc++ symbol newer than the C++
+      // runtime of the oldest systems the wheels support; this one is inline
+      // over pthread_cond_clockwait.
+      while (next_ == parts_.size() && !finished_) ready_.wait_for(lock, std::chrono::hours(1));
       if (next_ == parts_.size()) return false;
       part = &parts_[next_++];
     }
-    load_part(*part, region);
+    load_part(*part, region, stop);
+    if (stop.requested()) return false;
     const std::lock_guard lock(mutex_);
     part->done = true;
     return true;
   }
-  // Loads parts as they come, until the stream is finished and none is left.
-  void drain(ValueRegion& region) noexcept {
-    while (load_next(region)) {
+  // Loads parts as they come, until the stream is finished and none is left
+  // or the load is to stop.
+  void drain(ValueRegion& region, LoadStop& stop) {
+    while (load_next(region, stop)) {
     }
   }
   // Prints the kept messages of the parts loaded so far, in file order, up to
@@ -185,17 +243,41 @@ class PartStream {
   bool finished_ = false;
 };
 
-// Finishes the stream on every way out of the reading, before the loading
-// threads are joined: none waits for a part that will never come.
-class StreamFinisher {
+// What the threads of a load share: the value regions (one a thread), the
+// parts and the threads.
+template <class Source>
+struct Crew {
+  template <class... Args>
+  explicit Crew(std::size_t threads, Args&&... args)
+      : regions(threads), source(std::forward<Args>(args)...) {}
+  Crew(const Crew&) = delete;
+  Crew& operator=(const Crew&) = delete;
+  // No thread waits for a part that will never come; then they are joined.
+  ~Crew() { source.finish(); }
+
+  std::vector<ValueRegion> regions;  // declared first: the values go before them
+  Source source;
+  Workers workers;  // declared last: joined before the rest goes
+};
+
+// Owns a Crew on the heap. A child forked during the load leaks it instead:
+// the threads it lost may have held its locks or been half-way through a part.
+template <class Source>
+class CrewHolder {
  public:
-  explicit StreamFinisher(PartStream& stream) : stream_(stream) {}
-  StreamFinisher(const StreamFinisher&) = delete;
-  StreamFinisher& operator=(const StreamFinisher&) = delete;
-  ~StreamFinisher() { stream_.finish(); }
+  template <class... Args>
+  explicit CrewHolder(const LoadStop& stop, Args&&... args)
+      : stop_(stop), crew_(new Crew<Source>(std::forward<Args>(args)...)) {}
+  CrewHolder(const CrewHolder&) = delete;
+  CrewHolder& operator=(const CrewHolder&) = delete;
+  ~CrewHolder() {
+    if (!stop_.forked()) delete crew_;
+  }
+  Crew<Source>* operator->() const { return crew_; }
 
  private:
-  PartStream& stream_;
+  const LoadStop& stop_;
+  Crew<Source>* crew_;
 };
 
 // Cuts a text into parts, also while it grows as it is read: part k (from 1)
@@ -322,34 +404,38 @@ std::size_t load_threads(std::size_t size) {
 std::expected<Database, Error> load_database_in_parts(std::string_view path,
                                                       std::string_view text, StdoutSink& sink,
                                                       std::size_t threads,
-                                                      std::size_t minimum_part) {
+                                                      std::size_t minimum_part,
+                                                      LoadStop* given_stop) {
+  LoadStop own_stop;
+  LoadStop& stop = given_stop ? *given_stop : own_stop;
   const std::size_t wanted = std::min(text.size() / std::max<std::size_t>(minimum_part, 1),
                                       threads * kPartsPerThread);
   const std::vector<std::size_t> starts = part_starts(text, wanted, minimum_part);
-  if (starts.size() < 2 || threads < 2) return load_database(path, text, sink);
+  if (starts.size() < 2 || threads < 2) return load_database(path, text, sink, &stop);
   if (!valid_part(text, 0, sink)) return std::unexpected(Error::kErrorReadingFile);
-  // One region for each thread, declared before `stream`: on any way out,
-  // the values go before the regions.
-  std::vector<ValueRegion> regions(std::min(threads, starts.size()));
-  PartStream stream(starts.size());
+  const CrewHolder<PartStream> crew(stop, std::min(threads, starts.size()), starts.size());
   for (std::size_t k = 0; k < starts.size(); ++k) {
     const std::size_t end = k + 1 < starts.size() ? starts[k + 1] : text.size();
-    stream.publish(text.substr(starts[k], end - starts[k]));
+    crew->source.publish(text.substr(starts[k], end - starts[k]));
   }
-  stream.finish();
-  {
-    Workers workers;  // declared after `stream`: joined before it goes
-    for (std::size_t t = 1; t < regions.size() && workers.start(stream, regions[t]); ++t) {
-    }
-    while (stream.load_next(regions[0])) stream.print_loaded(sink);
+  crew->source.finish();
+  for (std::size_t t = 1;
+       t < crew->regions.size() && crew->workers.start(crew->source, crew->regions[t], stop);
+       ++t) {
   }
-  return join_parts(path, stream.parts(), regions, sink);
+  // Messages are printed as the parts before them are loaded, while the
+  // other threads go on.
+  while (crew->source.load_next(crew->regions[0], stop)) crew->source.print_loaded(sink);
+  crew->workers.wait(stop);
+  if (stop.requested()) return std::unexpected(stop.error());
+  return join_parts(path, crew->source.parts(), crew->regions, sink);
 }
 
 std::expected<Database, Error> load_file_in_parts(std::string_view path, ReadableFile& file,
                                                   StdoutSink& sink, bool (*keep_reading)(),
                                                   std::size_t threads, std::size_t minimum_part,
                                                   std::size_t chunk) {
+  LoadStop stop(keep_reading);
   std::size_t capacity = first_read_capacity(file);
   auto data = std::make_unique_for_overwrite<char[]>(capacity);
   const std::size_t stated = file.stated_size();
@@ -357,75 +443,50 @@ std::expected<Database, Error> load_file_in_parts(std::string_view path, Readabl
       std::min(stated / std::max<std::size_t>(minimum_part, 1), threads * kPartsPerThread);
   std::size_t size = 0;
   if (threads >= 2 && wanted >= 2) {
-    std::optional<Error> failed;
-    bool grew = false;  // past its stated size: loaded afresh once read whole
-    // No header to cut at: loaded below on this thread alone, so that its
-    // messages are printed as it goes instead of all kept back.
-    bool uncut = false;
-    {
-      // One region for each thread, declared before `stream`: on any way
-      // out, the values go before the regions.
-      std::vector<ValueRegion> regions(threads);
-      PartStream stream(wanted);
-      {
-        Workers workers;  // declared after `stream`: joined before it goes
-        const StreamFinisher finisher(stream);  // and finished before that
-        for (std::size_t t = 1; t < regions.size() && workers.start(stream, regions[t]); ++t) {
+    // Declared after `data`: the threads are joined before it goes.
+    const CrewHolder<PartStream> crew(stop, threads, wanted);
+    for (std::size_t t = 1;
+         t < threads && crew->workers.start(crew->source, crew->regions[t], stop); ++t) {
+    }
+    PartCutter cutter(stated / wanted, minimum_part, wanted);
+    // Past its stated size, the file is loaded afresh once it is read whole.
+    while (size < capacity) {
+      const std::optional<ReadableFile::Chunk> got =
+          file.read(data.get() + size, std::min(capacity - size, chunk));
+      if (!got) return std::unexpected(Error::kErrorReadingFile);
+      if (ReadableFile::at_end(*got)) {
+        // No header to cut at: loaded below on this thread alone, so that its
+        // messages are printed as it goes instead of all kept back.
+        if (cutter.last_start() == 0) break;
+        const std::string_view last =
+            std::string_view(data.get(), size).substr(cutter.last_start());
+        if (!valid_part(last, cutter.last_start(), sink)) {
+          return std::unexpected(Error::kErrorReadingFile);
         }
-        PartCutter cutter(stated / wanted, minimum_part, wanted);
-        for (;;) {
-          if (size == capacity) {
-            grew = true;
-            break;
-          }
-          const std::optional<ReadableFile::Chunk> got =
-              file.read(data.get() + size, std::min(capacity - size, chunk));
-          if (!got) {
-            failed = Error::kErrorReadingFile;
-            break;
-          }
-          if (ReadableFile::at_end(*got)) break;
-          size += got->bytes;
-          if (keep_reading && !keep_reading()) {
-            failed = Error::kReadInterrupted;
-            break;
-          }
-          const std::string_view text(data.get(), size);
-          cutter.advance(text, false, [&](std::size_t start, std::size_t end) {
-            if (failed) return;
-            if (!valid_part(text.substr(start, end - start), start, sink)) {
-              failed = Error::kErrorReadingFile;
-              return;
-            }
-            stream.publish(text.substr(start, end - start));
-          });
-          if (failed) break;
-        }
-        uncut = !failed && !grew && cutter.last_start() == 0;
-        if (!failed && !grew && !uncut) {
-          const std::string_view last = std::string_view(data.get(), size).substr(cutter.last_start());
-          if (valid_part(last, cutter.last_start(), sink)) {
-            stream.publish(last);
-          } else {
-            failed = Error::kErrorReadingFile;
-          }
-        }
-        if (!failed && !grew && !uncut) {
-          // Every part is in: messages are printed as the parts before them
-          // are loaded, while the other threads go on.
-          stream.finish();
-          while (stream.load_next(regions[0])) stream.print_loaded(sink);
-        }
+        crew->source.publish(last);
+        crew->source.finish();
+        while (crew->source.load_next(crew->regions[0], stop)) crew->source.print_loaded(sink);
+        crew->workers.wait(stop);
+        if (stop.requested()) return std::unexpected(stop.error());
+        return join_parts(path, crew->source.parts(), crew->regions, sink);
       }
-      if (failed) return std::unexpected(*failed);
-      if (!grew && !uncut) return join_parts(path, stream.parts(), regions, sink);
+      size += got->bytes;
+      if (stop.poll()) return std::unexpected(stop.error());
+      const std::string_view text(data.get(), size);
+      bool valid = true;
+      cutter.advance(text, false, [&](std::size_t start, std::size_t end) {
+        if (!valid) return;
+        valid = valid_part(text.substr(start, end - start), start, sink);
+        if (valid) crew->source.publish(text.substr(start, end - start));
+      });
+      if (!valid) return std::unexpected(Error::kErrorReadingFile);
     }
   }
   std::expected<FileContents, Error> contents =
-      read_rest(file, std::move(data), capacity, size, keep_reading);
+      read_rest(file, std::move(data), capacity, size, stop);
   if (!contents) return std::unexpected(contents.error());
   const std::string_view text = contents->text();
-  return load_database_in_parts(path, text, sink, threads, minimum_part);
+  return load_database_in_parts(path, text, sink, threads, minimum_part, &stop);
 }
 
 }  // namespace quorvane

@@ -8,9 +8,11 @@
 // kept back are printed in file order by the calling thread, once the whole
 // text is read and every earlier part is loaded: the database and the output
 // are exactly those of load_database on one thread (which prints as it goes).
-// A file's parts may load while later ones are still being read. Texts too small to share, or without a
-// header line to cut at, load on the calling thread alone, and if no thread
-// can be started, the calling thread loads every part.
+// A file's parts may load while later ones are still being read. Any thread
+// that sees the load's LoadStop say stop leaves its part at the next line.
+// Texts too small to share, or without a header line to cut at, load on the
+// calling thread alone, and if no thread can be started, the calling thread
+// loads every part.
 #pragma once
 
 #include <cstddef>
@@ -43,10 +45,13 @@ std::vector<std::size_t> part_starts(std::string_view text, std::size_t parts,
 std::size_t load_threads(std::size_t size);
 
 // load_database with `sink`, on up to `threads` threads, sharing the parts
-// of part_starts with parts of at least `minimum_part` bytes.
+// of part_starts with parts of at least `minimum_part` bytes. Every thread
+// polls `stop` (when given) as load_database does, and the calling thread
+// polls it while it waits for the others too: a stopped load fails with
+// stop->error().
 std::expected<Database, Error> load_database_in_parts(
     std::string_view path, std::string_view text, StdoutSink& sink, std::size_t threads,
-    std::size_t minimum_part = kSmallestPartBytes);
+    std::size_t minimum_part = kSmallestPartBytes, LoadStop* stop = nullptr);
 
 // Reads `file` whole, `chunk` bytes at most at a time, calling `keep_reading`
 // (when given) after each, and loads it as load_database_in_parts does. With
@@ -54,7 +59,8 @@ std::expected<Database, Error> load_database_in_parts(
 // cut (as part_starts cuts them, by the stated size) while the file is read,
 // and each is loaded as soon as it is read whole, so that reading and loading
 // overlap. A file that turns out longer than stated is loaded afresh once it
-// is read whole. Fails as read_whole_file does, then as the load does.
+// is read whole. Fails as read_whole_file does, then as the load does;
+// `keep_reading` is also the hook of the load's LoadStop (load_stop.h).
 std::expected<Database, Error> load_file_in_parts(std::string_view path, ReadableFile& file,
                                                   StdoutSink& sink, bool (*keep_reading)(),
                                                   std::size_t threads,

@@ -6,6 +6,8 @@ deadlock fails the test instead of hanging the run."""
 import gc
 import subprocess
 import sys
+import threading
+import time
 
 import pytest
 
@@ -360,6 +362,59 @@ os.close(w)
 print(os.read(r, 65536).decode(), os.waitstatus_to_exitcode(os.waitpid(forked["pid"], 0)[1]))
 """, timeout=30)
     assert out == "(1.0, ['a', 'k'], ['c']) 0\n"
+
+
+def write_sections(path, sections, size):
+    lines = "".join(f"3 k{j} {j}\n" for j in range(size // sections // 10))
+    path.write_text("".join(f"[s{i}]\n{lines}" for i in range(sections)))
+
+
+@pytest.mark.parametrize("cpus", ["one processor", "every processor"])
+def test_fork_in_a_signal_handler_during_a_load(tmp_path, cpus):
+    # Both go on loading: the parent loads the whole file, the child (which
+    # has lost the load's threads) whole or failing cleanly.
+    write_sections(tmp_path / "f.mdb", 148, 9 * 1024 * 1024)
+    out = run_script(f"""
+import os, signal
+from pyquorvane import Quorvane
+if {cpus == "one processor"}:
+    os.sched_setaffinity(0, {{min(os.sched_getaffinity(0))}})
+forked, (r, w) = {{}}, os.pipe()
+def fork(*_):
+    if forked.pop("loading", False):  # once
+        signal.setitimer(signal.ITIMER_REAL, 0)
+        forked["pid"] = os.fork()
+signal.signal(signal.SIGALRM, fork)
+signal.setitimer(signal.ITIMER_REAL, 0.005, 0.005)
+forked["loading"] = True
+try:
+    outcome = str(len(Quorvane.load({str(tmp_path / "f.mdb")!r}).list_collections()))
+except (FileNotFoundError, RuntimeError) as exc:
+    outcome = type(exc).__name__
+if forked.get("pid") == 0:
+    os._exit(os.write(w, outcome.encode()) and 0)
+os.close(w)
+print(outcome, os.read(r, 99).decode(), os.waitstatus_to_exitcode(os.waitpid(forked["pid"], 0)[1]))
+""", timeout=60).split()
+    assert out[::2] == ["148", "0"] and out[1] in ("148", "FileNotFoundError", "RuntimeError")
+
+
+def test_other_threads_run_while_a_file_loads(tmp_path):
+    # No forced GIL switch happens: this thread runs during the load only if
+    # the load gives the GIL up.
+    write_sections(tmp_path / "f.mdb", 64, 8 * 1024 * 1024)
+    interval, ticks, seen = sys.getswitchinterval(), [0], []
+    sys.setswitchinterval(1000)
+    loader = threading.Thread(target=lambda: seen.extend(
+        [ticks[0], Quorvane.load(str(tmp_path / "f.mdb")), ticks[0]]))
+    try:
+        loader.start()
+        while loader.is_alive():
+            ticks[0] += 1
+            time.sleep(0.0005)  # gives the GIL up when the loader wants it
+    finally:
+        sys.setswitchinterval(interval)
+    assert seen[2] > seen[0] and len(seen[1].list_collections()) == 64
 
 
 # Daemon threads still calling when the main thread returns: the interpreter

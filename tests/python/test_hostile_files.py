@@ -305,7 +305,7 @@ def bytes_read():
         return int(io.readline().split()[1])  # rchar
 
 before = bytes_read()
-print("loading", flush=True)
+print("loading", before, flush=True)
 try:
     Quorvane.load(sys.argv[1])
     outcome = "loaded"
@@ -317,23 +317,29 @@ print(outcome, bytes_read() - before, flush=True)
 """
 
 
-def test_ctrl_c_ends_a_long_read(tmp_path):
-    # Ctrl-C arrives while a file of 1 GB is read (the parent watches the
-    # child's read count); the read stops there with KeyboardInterrupt.
+@pytest.mark.parametrize("stage", ["reading", "parsing"])
+def test_ctrl_c_ends_a_long_load(tmp_path, stage):
+    # Ctrl-C arrives while a file of 1 GB is read, or once one of 48 MB is
+    # read whole (the parent watches the child's read count): the load stops
+    # with KeyboardInterrupt, before the message of the last line is printed.
     path = tmp_path / "long.mdb"
-    with open(path, "wb") as out:
-        out.truncate(1 << 30)  # all hole: nothing on disk
+    section = "".join(f"3 k{j} {j}\n" for j in range(1000))
+    path.write_text("".join(f"[s{i}]\n{section}" for i in range(48 * MB // len(section))) + "3 k x")
+    wait_for = path.stat().st_size
+    if stage == "reading":
+        os.truncate(path, 1 << 30)  # the rest is a hole: nothing on disk
+        wait_for = 16 * MB
     child = subprocess.Popen([sys.executable, "-c", INTERRUPTED_CHILD, str(path)],
                              stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
     try:
-        assert child.stdout.readline() == "loading\n"
+        start = int(child.stdout.readline().removeprefix("loading "))
 
         def bytes_read():
             with open(f"/proc/{child.pid}/io") as io:
                 return int(io.readline().split()[1])  # rchar
 
-        start, deadline = bytes_read(), time.monotonic() + TIMEOUT
-        while bytes_read() - start < 16 * MB and time.monotonic() < deadline:
+        deadline = time.monotonic() + TIMEOUT
+        while bytes_read() - start < wait_for and time.monotonic() < deadline:
             pass
         child.send_signal(signal.SIGINT)
         out, err = child.communicate(timeout=TIMEOUT)
@@ -341,5 +347,5 @@ def test_ctrl_c_ends_a_long_read(tmp_path):
         child.kill()
         child.wait()
     outcome, _, read = out.strip().partition(" ")
-    assert (outcome, child.returncode) == ("KeyboardInterrupt", 0), err
+    assert (outcome, child.returncode, out.count("\n")) == ("KeyboardInterrupt", 0, 1), err
     assert int(read) < (1 << 30) // 2

@@ -167,6 +167,15 @@ TEST_F(LoadFile, ReadingStopsWhenItsHookSaysSo) {
   const auto loaded = load_database_file(path, LoadHooks{.keep_reading = [] { return false; }});
   ASSERT_FALSE(loaded);
   EXPECT_EQ(loaded.error(), Error::kReadInterrupted);
+
+  // Also asked while the text is parsed: stopping after the last chunk.
+  std::string sections;
+  while (sections.size() < 3 * kStopCheckBytes) sections += "[s]\n3 k 1\n";
+  g_hook_calls = static_cast<int>((sections.size() - 1) / kReadChunk + 1);  // the chunks
+  const auto parsed = load_database_file(
+      write("many.mdb", sections), LoadHooks{.keep_reading = [] { return g_hook_calls-- > 0; }});
+  ASSERT_FALSE(parsed);
+  EXPECT_EQ(parsed.error(), Error::kReadInterrupted);
 }
 
 // The file that the hooks below change while it is being read.

@@ -2,6 +2,7 @@
 #include "core/load/parallel_loader.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -424,6 +425,24 @@ TEST(LoadTextRegion, RunningOutOfMemoryFailsCleanlyAnywhere) {
       break;
     }
     EXPECT_EQ(loaded_alike, std::nullopt) << fail_at;
+  }
+}
+
+// Starting a load's threads blocks signals for a moment, and restores the
+// calling thread's mask also when an allocation fails there.
+TEST(LoadTextRegion, RunningOutOfMemoryInPartsKeepsTheSignalMask) {
+  const std::string text = every_kind_of_block(3);
+  sigset_t mask;
+  for (long fail_at = 0;; ++fail_at) {
+    AllocationFailure failure(fail_at);
+    StdoutSink sink;
+    try {
+      static_cast<void>(load_database_in_parts("p", text, sink, 2, 1));
+    } catch (const std::bad_alloc&) {
+    }
+    ASSERT_EQ(pthread_sigmask(SIG_SETMASK, nullptr, &mask), 0);
+    ASSERT_FALSE(sigismember(&mask, SIGINT)) << fail_at;
+    if (!failure.failed()) break;
   }
 }
 
