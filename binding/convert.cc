@@ -9,6 +9,7 @@
 #include "binding/dict_watch.h"
 #include "binding/errors.h"
 #include "binding/key_cache.h"
+#include "binding/presized_dict.h"
 #include "binding/py_ref.h"
 #include "binding/recursion.h"
 #include "core/value/document.h"
@@ -36,8 +37,8 @@ PyObject* document_to_py(const Document& document) {
   RecursionGuard depth(" while converting a stored document");
   if (!depth) return nullptr;
   // Sized once for all its items, so that a large document's dict is never
-  // rebuilt while it fills (the interpreter's own presized constructor).
-  OwnedRef dict{_PyDict_NewPresized(static_cast<Py_ssize_t>(document.size()))};
+  // rebuilt while it fills.
+  OwnedRef dict{new_dict_for(static_cast<Py_ssize_t>(document.size()))};
   if (!dict) return nullptr;
   // The keys of a large document would only push each other out of the cache.
   const bool cached_keys = document.size() <= kKeyCacheSlots / 8;

@@ -1,17 +1,15 @@
 #include "binding/database_lock.h"
 
-#include <linux/futex.h>
 #include <pthread.h>
-#include <sys/syscall.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <ctime>
+#include <chrono>
 #include <new>
 #include <vector>
 
 #include "binding/thread_exit.h"
+#include "core/platform/word_wait.h"
 
 namespace quorvane::py {
 namespace {
@@ -28,7 +26,6 @@ struct Waiter {
 };
 
 thread_local std::atomic<std::uint32_t> t_signal{0};
-static_assert(sizeof(std::atomic<std::uint32_t>) == sizeof(std::uint32_t));
 
 // Every thread waiting for its turn at a lock. Changed and read only with the
 // GIL held: an entry is added before the GIL is released and removed after it
@@ -79,15 +76,12 @@ const Waiter* first_waiter(const DatabaseLock* lock) {
 
 // Sleeps until `word` is bumped, a signal arrives or the poll interval ends.
 void sleep_on(std::atomic<std::uint32_t>& word, std::uint32_t seen) {
-  const timespec timeout{0, kSignalPollNanoseconds};
-  syscall(SYS_futex, reinterpret_cast<std::uint32_t*>(&word), FUTEX_WAIT_PRIVATE, seen, &timeout,
-          nullptr, 0);
+  platform::wait_on_word(word, seen, std::chrono::nanoseconds{kSignalPollNanoseconds});
 }
 
 void wake(std::atomic<std::uint32_t>& word) {
   word.fetch_add(1, std::memory_order_relaxed);
-  syscall(SYS_futex, reinterpret_cast<std::uint32_t*>(&word), FUTEX_WAKE_PRIVATE, 1, nullptr,
-          nullptr, 0);
+  platform::wake_one(word);
 }
 
 // In a child process only the forking thread lives on: runs there, in fork().

@@ -1,10 +1,10 @@
 #include "binding/recursion.h"
 
-#include <pthread.h>
-
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+
+#include "core/platform/stack_bounds.h"
 
 namespace quorvane::py {
 namespace {
@@ -15,17 +15,10 @@ namespace {
 constexpr std::size_t kStackMargin = 64 * 1024;
 
 // The lowest address this thread's stack may grow down to before conversions
-// stop, or 0 when the stack bounds cannot be read (then only the
-// interpreter's recursion budget applies).
+// stop.
 std::uintptr_t stack_floor() {
-  pthread_attr_t attr;
-  if (pthread_getattr_np(pthread_self(), &attr) != 0) return 0;
-  void* base = nullptr;
-  std::size_t size = 0;
-  const int got = pthread_attr_getstack(&attr, &base, &size);
-  pthread_attr_destroy(&attr);
-  if (got != 0) return 0;
-  return reinterpret_cast<std::uintptr_t>(base) + std::min(kStackMargin, size / 4);
+  const platform::StackBounds stack = platform::this_thread_stack();
+  return stack.low + std::min(kStackMargin, (stack.high - stack.low) / 4);
 }
 
 }  // namespace

@@ -13,13 +13,13 @@
 #include <utility>
 
 #include <pthread.h>
-#include <sched.h>
 #include <signal.h>
 #include <unistd.h>
 
 #include <cxxabi.h>
 
 #include "core/load/loader.h"
+#include "core/platform/processors.h"
 #include "core/value/value_region.h"
 
 namespace quorvane {
@@ -392,11 +392,7 @@ std::vector<std::size_t> part_starts(std::string_view text, std::size_t parts,
 }
 
 std::size_t load_threads(std::size_t size) {
-  cpu_set_t cpus;
-  std::size_t processors = 1;
-  if (sched_getaffinity(0, sizeof cpus, &cpus) == 0) {
-    processors = static_cast<std::size_t>(CPU_COUNT(&cpus));
-  }
+  const std::size_t processors = platform::usable_processors();
   return std::clamp<std::size_t>(std::min(processors, size / kMinimumPartBytes), 1,
                                  kMaximumThreads);
 }

@@ -1,11 +1,10 @@
 #include "core/value/value_region.h"
 
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <utility>
+
+#include "core/platform/pages.h"
 
 #ifdef QUORVANE_REGION_POISONING
 #include <sanitizer/lsan_interface.h>
@@ -25,39 +24,10 @@ struct ValueRegion::Chunk {
 
 namespace {
 
-constexpr std::size_t kHugePage = std::size_t{2} << 20;
-
 RegionChunkObserver g_observer;
-
-std::size_t page_size() noexcept {
-  static const std::size_t size = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
-  return size;
-}
 
 std::size_t round_to(std::size_t bytes, std::size_t unit) {
   return (bytes + unit - 1) / unit * unit;
-}
-
-void* map_anonymous(std::size_t bytes) {
-  void* p = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-  if (p == MAP_FAILED) throw std::bad_alloc();
-  return p;
-}
-
-// `bytes` (whole pages) of fresh zeroed memory. Spans of whole huge pages
-// start on a huge page boundary and ask for huge pages: far fewer page faults
-// for the chunks that hold most of a large load.
-char* map_pages(std::size_t bytes) {
-  if (bytes % kHugePage != 0) return static_cast<char*>(map_anonymous(bytes));
-  char* span = static_cast<char*>(map_anonymous(bytes + kHugePage));
-  const auto address = reinterpret_cast<std::uintptr_t>(span);
-  char* chunk = span + (round_to(address, kHugePage) - address);
-  if (chunk > span) ::munmap(span, static_cast<std::size_t>(chunk - span));
-  char* const chunk_end = chunk + bytes;
-  char* const span_end = span + bytes + kHugePage;
-  if (span_end > chunk_end) ::munmap(chunk_end, static_cast<std::size_t>(span_end - chunk_end));
-  ::madvise(chunk, bytes, MADV_HUGEPAGE);  // a hint: without it, small pages serve
-  return chunk;
 }
 
 // Tells the leak checker to look for pointers in [p, p + bytes): heap blocks
@@ -76,11 +46,10 @@ void unwatch([[maybe_unused]] void* p, [[maybe_unused]] std::size_t bytes) noexc
 }
 
 // Pages given back are unpoisoned first: they may be mapped again for others.
-void unmap(void* p, std::size_t bytes) noexcept {
+void unpoison([[maybe_unused]] void* p, [[maybe_unused]] std::size_t bytes) noexcept {
 #ifdef QUORVANE_REGION_POISONING
   ASAN_UNPOISON_MEMORY_REGION(p, bytes);
 #endif
-  ::munmap(p, bytes);
 }
 
 }  // namespace
@@ -88,7 +57,7 @@ void unmap(void* p, std::size_t bytes) noexcept {
 void observe_region_chunks(RegionChunkObserver observer) noexcept { g_observer = observer; }
 
 ValueRegion::ValueRegion(std::size_t first_chunk) noexcept
-    : next_chunk_(round_to(std::max(first_chunk, sizeof(Chunk)), page_size())) {}
+    : next_chunk_(round_to(std::max(first_chunk, sizeof(Chunk)), platform::page_size())) {}
 
 ValueRegion::ValueRegion(ValueRegion&& other) noexcept
     : chunks_(std::exchange(other.chunks_, nullptr)),
@@ -119,7 +88,8 @@ void ValueRegion::release_all() noexcept {
     chunks_ = chunk->previous;
     const std::size_t size = chunk->size;
     unwatch(chunk, size);
-    unmap(chunk, size);
+    unpoison(chunk, size);
+    platform::unmap_pages(chunk, size);
     if (g_observer.unmapped) g_observer.unmapped(size);
   }
   current_ = nullptr;
@@ -128,10 +98,11 @@ void ValueRegion::release_all() noexcept {
 }
 
 ValueRegion::Chunk* ValueRegion::map_chunk(std::size_t bytes) {
-  const std::size_t size = round_to(bytes, page_size());
+  const std::size_t size = round_to(bytes, platform::page_size());
   if (size < bytes) throw std::bad_alloc();
   if (g_observer.may_map && !g_observer.may_map(size)) throw std::bad_alloc();
-  auto* chunk = reinterpret_cast<Chunk*>(map_pages(size));
+  auto* chunk = static_cast<Chunk*>(platform::map_pages(size));
+  if (!chunk) throw std::bad_alloc();
   if (g_observer.mapped) g_observer.mapped(size);
   watch(chunk, size);
   abandon(chunk, size);  // nothing in use yet
@@ -166,21 +137,26 @@ void* ValueRegion::allocate_slow(std::size_t bytes) {
 
 void ValueRegion::give_back_pages(void* block, std::size_t bytes) noexcept {
   const auto start = reinterpret_cast<std::uintptr_t>(block);
-  const std::uintptr_t first = round_to(start, page_size());
-  const std::uintptr_t end = (start + bytes) / page_size() * page_size();
-  if (end > first) {
-    ::madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
-  }
+  const std::size_t page = platform::page_size();
+  const std::uintptr_t first = round_to(start, page);
+  const std::uintptr_t end = (start + bytes) / page * page;
+  if (end > first) platform::discard_pages(reinterpret_cast<void*>(first), end - first);
 }
 
 void ValueRegion::trim() noexcept {
   if (!current_) return;
   char* start = reinterpret_cast<char*>(current_);
-  const std::size_t kept = round_to(static_cast<std::size_t>(next_ - start), page_size());
-  if (kept >= current_->size) return;
-  unwatch(start, current_->size);
-  unmap(start + kept, current_->size - kept);
-  mapped_ -= current_->size - kept;
+  const std::size_t size = current_->size;
+  const std::size_t kept = round_to(static_cast<std::size_t>(next_ - start), platform::page_size());
+  if (kept >= size) return;
+  unwatch(start, size);
+  unpoison(start + kept, size - kept);
+  if (!platform::shrink_pages(start, size, kept)) {  // the tail stays, free
+    abandon(start + kept, size - kept);
+    watch(start, size);
+    return;
+  }
+  mapped_ -= size - kept;
   current_->size = kept;
   end_ = start + kept;
   watch(start, kept);

@@ -1,7 +1,7 @@
 // ValueRegion: one allocation region for the value blocks that a load makes.
 //
-// Blocks are bump-allocated, 8-byte aligned, from large chunks mapped with
-// mmap (growing geometrically) and are never freed one by one: the region
+// Blocks are bump-allocated, 8-byte aligned, from large chunks of whole
+// pages (growing geometrically) and are never freed one by one: the region
 // unmaps all its chunks at once when it is destroyed. Whoever owns a region
 // must therefore destroy every value with a block in it first; the Database
 // keeps the regions of its load for this (database.h).
@@ -66,8 +66,8 @@ class ValueRegion {
   // Marks `bytes` at `block`, a block of this or any region that its value
   // gives up, as no longer in use. The bytes stay mapped until the region
   // goes, but the whole pages of a block of kGiveBackBytes or more are given
-  // back to the system (they read as zeros from then on), so that a large
-  // table or value given up stops taking resident memory.
+  // back to the system where it allows that (core/platform/pages.h), so
+  // that a large table or value given up stops taking resident memory.
   static void abandon([[maybe_unused]] void* block, [[maybe_unused]] std::size_t bytes) noexcept {
 #ifdef QUORVANE_REGION_POISONING
     ASAN_POISON_MEMORY_REGION(block, bytes);

@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "core/platform/target.h"
 #include "core/value/compact_string.h"
 #include "core/value/data_type.h"
 #include "core/value/document.h"
@@ -288,7 +289,11 @@ TEST(ValueRegion, LargeBlocksTakeAChunkOfTheirOwnAndTrimGivesPagesBack) {
 
   const std::size_t before = region.mapped_bytes();
   region.trim();
+#ifdef QUORVANE_PLATFORM_LINUX  // the portable fallback cannot shrink a chunk in place
   EXPECT_LE(region.mapped_bytes(), before - (std::size_t{1} << 20) + 4 * 4096);
+#else
+  EXPECT_EQ(region.mapped_bytes(), before);
+#endif
   EXPECT_NE(region.allocate(64 * 1024), nullptr);  // still usable after trimming
 }
 
