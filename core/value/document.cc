@@ -416,13 +416,28 @@ void Document::rehouse(std::size_t capacity, std::uint64_t seed) {
 // Two passes: the old entries are indexed where they are (their keys differ,
 // so each takes the first empty slot from its home), then moved over in the
 // order of the index, renumbered as they go, so that enumerating the fresh
-// block reads the entries it moved in turn. REQUIRES: `old` is not open (a
-// table never shrinks to a smaller layout).
+// block reads the entries it moved in turn. Entries of an open block (a
+// table that shrinks) move over in the order of its slots, in one pass.
 void Document::move_in_index_order(Block* fresh, Block* old) noexcept {
   const TableInfo& info = table_info(fresh);
   std::uint8_t* slots = slots_of(fresh);
   const std::size_t count = std::size_t{1} << info.slot_bits;
   const std::size_t mask = count - 1;
+  if (is_open(old)) {
+    Entry* from = open_slots(old);
+    Entry* to = entries_of(fresh);
+    const std::size_t old_count = std::size_t{1} << table_info(old).slot_bits;
+    for (std::size_t i = 0; i < old_count; ++i) {
+      if (is_empty_slot(from[i])) continue;
+      std::size_t slot = home_slot(hash_key(from[i].key.view(), info.seed), info.slot_bits);
+      while (slots[slot] != kEmptySlot) slot = (slot + 1) & mask;
+      slots[slot] = static_cast<std::uint8_t>(fresh->size);
+      new (&to[fresh->size]) Entry(std::move(from[i]));
+      from[i].~Entry();
+      ++fresh->size;
+    }
+    return;
+  }
   Entry* from = entries_of(old);
   for (std::size_t i = 0; i < old->size; ++i) {
     std::size_t slot = home_slot(hash_key(from[i].key.view(), info.seed), info.slot_bits);
