@@ -353,6 +353,7 @@ bool Document::erase(std::string_view key) {
 }
 
 void Document::reserve(std::size_t n) {
+  n = std::min(n, kMostReserved);
   if (block_ && is_indexed(block_)) {
     if (n > capacity_of(block_)) {
       if (n > kMaxCapacity) throw std::bad_alloc();

@@ -107,7 +107,11 @@ class Document {
   }
 
   // Makes room for `n` entries in all, so that inserting up to that many
-  // neither reallocates nor rehashes.
+  // neither reallocates nor rehashes; but for kMostReserved entries at most:
+  // a count that may prove far too high (a value text that gives one key a
+  // million times) does not take all of its room at once, and the table
+  // grows by doubling beyond it.
+  static constexpr std::size_t kMostReserved = std::size_t{1} << 16;
   void reserve(std::size_t n);
 
   // Removes the entry of `key`; returns whether there was one.
