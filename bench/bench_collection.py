@@ -1,5 +1,6 @@
 """Collection members on a collection of 100,000 entries against the same
-operations on a dict, value round trips (set, then get) against
+operations on a dict (get at one key, at keys drawn at random from all the
+entries and from 1,000 hot ones; set and del), value round trips (set, then get) against
 copy.deepcopy of the same object, and the get of a small document against
 msgspec.json.decode of its JSON."""
 
@@ -25,6 +26,25 @@ k = keys[{SIZE} // 2]
 get, cset = c.get, c.set
 dget, dset = d.get, d.__setitem__
 clist = c.list
+"""
+
+# Keys for the loops below. Draws at random from all entries miss the caches;
+# draws from 1,000 entries picked at random stay in them. Collection "s" holds
+# texts of up to 14 bytes, which are stored inline, without a block of their own.
+DRAWS = 10_000
+DRAWN = SETUP + f"""
+import random
+rng = random.Random(7)
+randoms = rng.choices(keys, k={SIZE})
+hot = rng.sample(keys, 1_000)
+hots = rng.choices(hot, k={DRAWS})
+db.create_collection("s")
+s = db.get_collection("s")
+ds = {{}}
+for i, key in enumerate(keys):
+    s.set(key, f"v{{i}}")
+    ds[key] = f"v{{i}}"
+sget, dsget = s.get, ds.get
 """
 
 DOCUMENT_SETUP = """
@@ -115,7 +135,15 @@ def str_to_float():
 if __name__ == "__main__":
     pairs = Pairs()
     pairs.timeit("get(k) of a float", "get(k)", "dget(k)", SETUP)
+    pairs.timeit("get of a float, random keys of 100,000", "for k in randoms: get(k)",
+                 "for k in randoms: dget(k)", DRAWN, target=0.8)
+    pairs.timeit("get of a float, 1,000 hot keys", "for k in hots: get(k)",
+                 "for k in hots: dget(k)", DRAWN, target=1.3)
+    pairs.timeit("get of a short str, 1,000 hot keys", "for k in hots: sget(k)",
+                 "for k in hots: dsget(k)", DRAWN, target=2.0)
     pairs.timeit("set(k, 1.5)", "cset(k, 1.5)", "dset(k, 1.5)", SETUP)
+    pairs.timeit("set of a float, random keys of 100,000", "for k in randoms: cset(k, 1.5)",
+                 "for k in randoms: dset(k, 1.5)", DRAWN)
     pairs.time_func("del(k) of a present key", deleting(True), "d.pop(k, None)", deleting(False))
     pairs.timeit("list() of 100,000 keys", "clist()", "list(d)", SETUP, target=3)
     pairs.timeit("get of a 5-field document", "get('doc')", "decode(encoded)", DOCUMENT_SETUP,

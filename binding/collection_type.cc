@@ -26,6 +26,14 @@ constexpr Signature kDelSig{"Collection.del", {"key"}, 1};
 // Strong reference, created by the first successful get_collection.
 PyObject* g_collection_type = nullptr;
 
+// Collection objects given up by collection_dealloc, kept for new_collection:
+// making and freeing the object was most of the cost of get_collection,
+// whose result is often used once. Their memory is the interpreter's, from
+// tp_alloc; each holds no reference and no member. Needs the GIL.
+constexpr std::size_t kFreeCollectionsMax = 16;
+PyObject* g_free_collections[kFreeCollectionsMax];
+std::size_t g_free_collection_count = 0;
+
 PyCollection* as_collection(PyObject* self) {
   return reinterpret_cast<PyCollection*>(self);
 }
@@ -146,7 +154,12 @@ void collection_dealloc(PyObject* self) noexcept {
   collection->name.~basic_string();
   collection->database.~DatabaseShare();
   collection->borrow.~BorrowState();
-  type->tp_free(self);
+  if (g_free_collection_count < kFreeCollectionsMax &&
+      type == reinterpret_cast<PyTypeObject*>(g_collection_type)) {
+    g_free_collections[g_free_collection_count++] = self;
+  } else {
+    type->tp_free(self);
+  }
   Py_DECREF(type);
 }
 
@@ -186,8 +199,13 @@ PyObject* new_collection(DatabaseShare share, std::string name, std::size_t posi
     if (!g_collection_type) return panic_from_current();
   }
   auto* type = reinterpret_cast<PyTypeObject*>(g_collection_type);
-  PyObject* self = type->tp_alloc(type, 0);
-  if (!self) return panic_from_current();
+  PyObject* self;
+  if (g_free_collection_count != 0) {
+    self = PyObject_Init(g_free_collections[--g_free_collection_count], type);  // takes a type reference
+  } else {
+    self = type->tp_alloc(type, 0);
+    if (!self) return panic_from_current();
+  }
   PyCollection* collection = as_collection(self);
   new (&collection->borrow) BorrowState();
   new (&collection->database) DatabaseShare(std::move(share));
@@ -198,6 +216,7 @@ PyObject* new_collection(DatabaseShare share, std::string name, std::size_t posi
 
 void forget_collection_type() noexcept {
   g_collection_type = nullptr;
+  g_free_collection_count = 0;  // their memory went with the interpreter
 }
 
 }  // namespace quorvane::py

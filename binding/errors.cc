@@ -65,11 +65,29 @@ PyObject* panic_from_current() {
   return nullptr;
 }
 
+namespace {
+
+// Whether this thread was prepared; its destructor runs when the thread ends.
+struct PreparedThread {
+  bool prepared = false;
+  ~PreparedThread() {
+    std::uintptr_t self = this_thread_id();
+    g_prepared_thread.compare_exchange_strong(self, 0, std::memory_order_relaxed);
+  }
+};
+
+}  // namespace
+
 void prepare_thread_slow() noexcept {
-  // Reads, and so makes, the exception state. The call is declared pure:
-  // its result is kept so that it is not dropped.
-  volatile int uncaught = std::uncaught_exceptions();
-  (void)uncaught;
+  static thread_local PreparedThread state;
+  if (!state.prepared) {
+    // Reads, and so makes, the exception state. The call is declared pure:
+    // its result is kept so that it is not dropped.
+    volatile int uncaught = std::uncaught_exceptions();
+    (void)uncaught;
+    state.prepared = true;
+  }
+  g_prepared_thread.store(this_thread_id(), std::memory_order_relaxed);
 }
 
 void raise_from_cpp_exception() {

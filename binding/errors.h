@@ -8,9 +8,12 @@
 #define PY_SSIZE_T_CLEAN
 #include <Python.h>
 
+#include <atomic>
+#include <cstdint>
 #include <string_view>
 
 #include "binding/thread_exit.h"
+#include "binding/thread_id.h"
 
 namespace quorvane::py {
 
@@ -44,12 +47,17 @@ void raise_from_cpp_exception();
 // std::bad_alloc of an exhausted memory, the process aborts ("cannot allocate
 // memory for thread-local data") instead of raising MemoryError. This makes
 // both on a thread's first call into the module, while memory is still there.
+//
+// The per-call test reads one global word, the thread that called last (a
+// thread-local flag of a loaded module costs a __tls_get_addr call): only a
+// change of calling thread takes the slow path, which prepares a thread once.
+// A thread clears the word when it ends, so that a new thread that reuses its
+// thread pointer is not taken for a prepared one.
+inline std::atomic<std::uintptr_t> g_prepared_thread{0};
 void prepare_thread_slow() noexcept;
 inline void prepare_thread() noexcept {
-  static thread_local bool prepared = false;
-  if (!prepared) [[unlikely]] {
+  if (g_prepared_thread.load(std::memory_order_relaxed) != this_thread_id()) [[unlikely]] {
     prepare_thread_slow();
-    prepared = true;
   }
 }
 

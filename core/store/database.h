@@ -78,7 +78,7 @@ class Database {
   // Name to position of the first collection of that name. The names are
   // copies: a view into collections_ would dangle when the vector grows.
   using NameIndex =
-      boost::unordered_flat_map<std::string, std::size_t, SeededHash, std::equal_to<>>;
+      boost::unordered_flat_map<std::string, std::size_t, SeededHash, KeyEqual>;
 
   std::string path_;
   // Declared before collections_, so destroyed after them.
