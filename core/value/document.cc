@@ -7,8 +7,7 @@
 #include <memory>
 #include <random>
 
-#include <sys/mman.h>
-
+#include "core/platform/pages.h"
 #include "core/value/value_region.h"
 
 namespace quorvane {
@@ -49,18 +48,6 @@ std::uint32_t slot_bits_for(std::size_t capacity) noexcept {
   return std::max(kFewestSlotBits, static_cast<std::uint32_t>(std::bit_width(2 * capacity - 1)));
 }
 
-// A table of many MiB is read at random: small pages would make nearly every
-// lookup a TLB miss as well. Asks for transparent huge pages for the whole
-// 2 MiB pages inside a heap block, before its slots are first touched (a
-// region's large chunks ask for themselves). A hint: refused, small pages serve.
-void advise_huge_pages(void* block, std::size_t bytes) noexcept {
-  constexpr std::uintptr_t kHugePage = std::uintptr_t{2} << 20;
-  const auto start = reinterpret_cast<std::uintptr_t>(block);
-  const std::uintptr_t first = (start + kHugePage - 1) & ~(kHugePage - 1);
-  const std::uintptr_t last = (start + bytes) & ~(kHugePage - 1);
-  if (last > first) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
-}
-
 // XXH3_64bits_withSeed, with the path of keys of up to 16 bytes (nearly all
 // of them) inline: the compiler keeps the whole function out of line.
 inline std::uint64_t hash_key(std::string_view key, std::uint64_t seed) noexcept {
@@ -93,7 +80,7 @@ Document::Document(const Document& other) : Document() {
     block_ = static_cast<Block*>(allocate_value_block(block_bytes(capacity), in_region));
     *block_ = Block{0, static_cast<std::uint32_t>(capacity) | (in_region ? kInRegion : 0)};
     if (is_open(other.block_)) {
-      if (!in_region) advise_huge_pages(block_, block_bytes(capacity));
+      if (!in_region) platform::advise_huge_pages(block_, block_bytes(capacity));
       table_info(block_) = table_info(other.block_);
       const std::size_t count = std::size_t{1} << table_info(block_).slot_bits;
       const Entry* from = open_slots(other.block_);
@@ -408,7 +395,7 @@ void Document::rehouse(std::size_t capacity, std::uint64_t seed) {
   info = TableInfo{seed, slot_bits_for(capacity), 0};
   const std::size_t count = std::size_t{1} << info.slot_bits;
   if (is_open(fresh)) {
-    if (!in_region) advise_huge_pages(fresh, block_bytes(capacity));
+    if (!in_region) platform::advise_huge_pages(fresh, block_bytes(capacity));
     Entry* slots = open_slots(fresh);
     for (std::size_t i = 0; i < count; ++i) mark_empty(slots[i]);
   } else {
