@@ -11,7 +11,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <ctime>
 
 #include "core/platform/pages.h"
@@ -93,13 +92,6 @@ bool shrink_pages(void* pages, std::size_t bytes, std::size_t kept) noexcept {
 
 void discard_pages(void* pages, std::size_t bytes) noexcept {
   ::madvise(pages, bytes, MADV_DONTNEED);
-}
-
-void advise_huge_pages(void* block, std::size_t bytes) noexcept {
-  const auto start = reinterpret_cast<std::uintptr_t>(block);
-  const std::uintptr_t first = (start + kHugePageBytes - 1) & ~(kHugePageBytes - 1);
-  const std::uintptr_t last = (start + bytes) & ~(kHugePageBytes - 1);
-  if (last > first) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
 }
 
 }  // namespace quorvane::platform

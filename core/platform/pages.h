@@ -33,18 +33,12 @@ bool shrink_pages(void* pages, std::size_t bytes, std::size_t kept) noexcept;
 // (on Linux they read as zeros). The fallback does nothing.
 void discard_pages(void* pages, std::size_t bytes) noexcept;
 
-// Asks for huge pages for the whole kHugePageBytes pages inside `bytes` of
-// ordinary heap memory at `block`, before it is first touched. A hint:
-// refused, or off Linux, small pages serve.
-void advise_huge_pages(void* block, std::size_t bytes) noexcept;
-
 namespace portable {
 std::size_t page_size() noexcept;
 void* map_pages(std::size_t bytes) noexcept;
 void unmap_pages(void* pages, std::size_t bytes) noexcept;
 bool shrink_pages(void* pages, std::size_t bytes, std::size_t kept) noexcept;
 void discard_pages(void* pages, std::size_t bytes) noexcept;
-void advise_huge_pages(void* block, std::size_t bytes) noexcept;
 }  // namespace portable
 
 }  // namespace quorvane::platform

@@ -75,7 +75,6 @@ void unmap_pages(void* pages, std::size_t) noexcept {
 bool shrink_pages(void*, std::size_t, std::size_t) noexcept { return false; }
 
 void discard_pages(void*, std::size_t) noexcept {}
-void advise_huge_pages(void*, std::size_t) noexcept {}
 
 }  // namespace quorvane::platform::portable
 
@@ -97,9 +96,6 @@ bool shrink_pages(void* pages, std::size_t bytes, std::size_t kept) noexcept {
 }
 void discard_pages(void* pages, std::size_t bytes) noexcept {
   portable::discard_pages(pages, bytes);
-}
-void advise_huge_pages(void* block, std::size_t bytes) noexcept {
-  portable::advise_huge_pages(block, bytes);
 }
 
 }  // namespace quorvane::platform

@@ -7,7 +7,6 @@
 #include <memory>
 #include <random>
 
-#include "core/platform/pages.h"
 #include "core/value/value_region.h"
 
 namespace quorvane {
@@ -48,6 +47,12 @@ std::uint32_t slot_bits_for(std::size_t capacity) noexcept {
   return std::max(kFewestSlotBits, static_cast<std::uint32_t>(std::bit_width(2 * capacity - 1)));
 }
 
+// Bytes of an index slot: up to 255 entries the position alone, beyond it
+// a position of 16 or 32 bits and as many bits of the hash.
+std::uint32_t slot_width_for(std::size_t capacity) noexcept {
+  return capacity <= 0xFF ? 1 : capacity <= 0xFFFF ? 4 : 8;
+}
+
 // XXH3_64bits_withSeed, with the path of keys of up to 16 bytes (nearly all
 // of them) inline: the compiler keeps the whole function out of line.
 inline std::uint64_t hash_key(std::string_view key, std::uint64_t seed) noexcept {
@@ -67,36 +72,22 @@ std::size_t home_slot(std::uint64_t hash, std::uint32_t slot_bits) noexcept {
 
 // Delegates to the default constructor first: *this is then a complete
 // object, so when a copy throws part-way, ~Document runs and frees the block
-// and the entries copied so far. A hashed copy keeps the source's room, seed
-// and index (an open copy: each entry in its slot), and with them its order.
+// and the entries copied so far. An indexed copy keeps the source's room,
+// seed and index, and with them its order.
 Document::Document(const Document& other) : Document() {
   if (!other.block_) return;
   const std::size_t n = other.block_->size;
-  if (!is_indexed(other.block_)) {
-    grow_small(n);
-  } else {
+  if (is_indexed(other.block_)) {
     const std::size_t capacity = capacity_of(other.block_);
     bool in_region;
     block_ = static_cast<Block*>(allocate_value_block(block_bytes(capacity), in_region));
     *block_ = Block{0, static_cast<std::uint32_t>(capacity) | (in_region ? kInRegion : 0)};
-    if (is_open(other.block_)) {
-      if (!in_region) platform::advise_huge_pages(block_, block_bytes(capacity));
-      table_info(block_) = table_info(other.block_);
-      const std::size_t count = std::size_t{1} << table_info(block_).slot_bits;
-      const Entry* from = open_slots(other.block_);
-      Entry* to = open_slots(block_);
-      for (std::size_t i = 0; i < count; ++i) mark_empty(to[i]);
-      for (std::size_t i = 0; i < count; ++i) {
-        if (is_empty_slot(from[i])) continue;
-        new (&to[i]) Entry(from[i]);
-        ++block_->size;  // what ~Document destroys if the next copy throws
-      }
-      return;
-    }
     // The seed and the index, as they are.
     const std::size_t head = sizeof(Block) + capacity * sizeof(Entry);
     std::memcpy(reinterpret_cast<char*>(block_) + head,
                 reinterpret_cast<const char*>(other.block_) + head, block_bytes(capacity) - head);
+  } else {
+    grow_small(n);
   }
   const Entry* from = entries_of(other.block_);
   Entry* to = entries_of(block_);
@@ -124,32 +115,16 @@ Document& Document::operator=(Document&& other) noexcept {
 Document::~Document() { free_block(block_); }
 
 std::size_t Document::block_bytes(std::size_t capacity) noexcept {
-  if (capacity > kDenseMax) {
-    // The slots start at the first 64-byte boundary after the TableInfo; a
-    // block is at least 8-aligned.
-    return sizeof(Block) + sizeof(TableInfo) + (kSlotAlign - 8) +
-           (std::size_t{1} << slot_bits_for(capacity)) * sizeof(Entry);
-  }
   const std::size_t entries = sizeof(Block) + capacity * sizeof(Entry);
   if (capacity <= kSmallDocumentMax) return entries;
-  const std::size_t slots = std::size_t{1} << slot_bits_for(capacity);
+  const std::size_t slots = (std::size_t{1} << slot_bits_for(capacity)) * slot_width_for(capacity);
   return (entries + sizeof(TableInfo) + slots + 7) & ~std::size_t{7};
 }
 
 void Document::free_block(Block* block) noexcept {
   if (!block) return;
-  if (is_open(block)) {
-    Entry* slots = open_slots(block);
-    const std::size_t count = std::size_t{1} << table_info(block).slot_bits;
-    for (std::size_t i = 0; i < count && block->size != 0; ++i) {
-      if (is_empty_slot(slots[i])) continue;
-      slots[i].~Entry();
-      --block->size;
-    }
-  } else {
-    Entry* entries = entries_of(block);
-    for (std::size_t i = 0; i < block->size; ++i) entries[i].~Entry();
-  }
+  Entry* entries = entries_of(block);
+  for (std::size_t i = 0; i < block->size; ++i) entries[i].~Entry();
   give_up(block);
 }
 
@@ -157,50 +132,30 @@ void Document::give_up(Block* block) noexcept {
   free_value_block(block, block_bytes(capacity_of(block)), (block->capacity & kInRegion) != 0);
 }
 
-void Document::probe_dense(const Block* block, Probe& at, std::string_view key) noexcept {
-  const std::uint8_t* slots = slots_of(block);
+// The hash bits that a slot of type Slot keeps above the position.
+template <class Slot, unsigned kPositionBits>
+Slot tag_of(std::uint64_t hash) noexcept {
+  if constexpr (sizeof(Slot) == 1) {
+    return 0;
+  } else {
+    return static_cast<Slot>(hash << kPositionBits);
+  }
+}
+
+template <class Slot>
+void Document::probe_slots(const Block* block, Probe& at, std::string_view key) noexcept {
+  const Slot* slots = slots_of<Slot>(block);
   const std::size_t mask = (std::size_t{1} << table_info(block).slot_bits) - 1;
   const Entry* entries = entries_of(block);
+  const Slot tag = tag_of<Slot, kPositionBits<Slot>>(at.hash);
   for (;; at.slot = (at.slot + 1) & mask) {
-    const std::uint8_t slot = slots[at.slot];
-    if (slot == kEmptySlot) return;
-    if (KeyEqual{}(entries[slot].key.view(), key)) {
-      at.position = slot;
+    const Slot slot = slots[at.slot];
+    if (slot == kEmptySlot<Slot>) return;
+    if ((slot & ~static_cast<Slot>(position_in(kEmptySlot<Slot>))) != tag) continue;
+    const std::uint32_t position = position_in(slot);
+    if (KeyEqual{}(entries[position].key.view(), key)) {
+      at.position = position;
       return;
-    }
-  }
-}
-
-void Document::probe_open(const Block* block, Probe& at, std::string_view key) noexcept {
-  const Entry* slots = open_slots(block);
-  const std::size_t mask = (std::size_t{1} << table_info(block).slot_bits) - 1;
-  for (;; at.slot = (at.slot + 1) & mask) {
-    const Entry& slot = slots[at.slot];
-    if (is_empty_slot(slot)) return;
-    if (KeyEqual{}(slot.key.view(), key)) {
-      at.position = 0;
-      return;
-    }
-  }
-}
-
-// probe_open for reading only, kept short: a key of up to 15 bytes is
-// compared with a slot's inline key (its length in the tag byte) word by
-// word, so that a lookup reads nothing but its slots.
-const DataType* Document::find_open(std::string_view key) const noexcept {
-  const TableInfo& info = *reinterpret_cast<const TableInfo*>(block_ + 1);
-  const std::uint64_t hash = hash_key(key, info.seed);
-  const std::size_t mask = (std::size_t{1} << info.slot_bits) - 1;
-  const Entry* slots = open_slots(block_);
-  const std::size_t n = key.size();
-  for (std::size_t i = home_slot(hash, info.slot_bits);; i = (i + 1) & mask) {
-    const Entry& slot = slots[i];
-    const unsigned char tag = reinterpret_cast<const unsigned char*>(&slot)[sizeof(CompactString) - 1];
-    if (tag == kEmptyTag) return nullptr;
-    if (tag == n && n <= CompactString::kInlineCapacity) {
-      if (equal_bytes(reinterpret_cast<const char*>(&slot), key.data(), n)) return &slot.value;
-    } else if (tag > CompactString::kInlineCapacity && KeyEqual{}(slot.key.view(), key)) {
-      return &slot.value;
     }
   }
 }
@@ -209,69 +164,70 @@ Document::Probe Document::probe(const Block* block, std::string_view key) noexce
   const TableInfo& info = table_info(block);
   const std::uint64_t hash = hash_key(key, info.seed);
   Probe at{hash, home_slot(hash, info.slot_bits), kNoEntry};
-  if (is_open(block)) {
-    probe_open(block, at, key);
-  } else {
-    probe_dense(block, at, key);
+  switch (info.slot_width) {
+    case 1: probe_slots<std::uint8_t>(block, at, key); break;
+    case 4: probe_slots<std::uint32_t>(block, at, key); break;
+    default: probe_slots<std::uint64_t>(block, at, key); break;
   }
   return at;
 }
 
 const DataType* Document::find_indexed(std::string_view key) const noexcept {
   const Probe at = probe(block_, key);
-  if (at.position == kNoEntry) return nullptr;
-  if (is_open(block_)) return &open_slots(block_)[at.slot].value;
-  return &entries_of(block_)[at.position].value;
+  return at.position == kNoEntry ? nullptr : &entries_of(block_)[at.position].value;
+}
+
+void Document::set_slot(Block* block, const Probe& at, std::uint32_t position) noexcept {
+  switch (table_info(block).slot_width) {
+    case 1:
+      slots_of<std::uint8_t>(block)[at.slot] = static_cast<std::uint8_t>(position);
+      break;
+    case 4:
+      slots_of<std::uint32_t>(block)[at.slot] =
+          position | tag_of<std::uint32_t, kPositionBits<std::uint32_t>>(at.hash);
+      break;
+    default:
+      slots_of<std::uint64_t>(block)[at.slot] =
+          position | tag_of<std::uint64_t, kPositionBits<std::uint64_t>>(at.hash);
+      break;
+  }
 }
 
 // Backward-shift deletion: each slot after the hole that may move back to it
 // (its key's home slot is not between the hole and itself) does, until an
 // empty slot ends the run.
-void Document::clear_slot(Block* block, std::size_t hole) noexcept {
+template <class Slot>
+void Document::clear_slots(Block* block, std::size_t hole) noexcept {
   const TableInfo& info = table_info(block);
   const Entry* entries = entries_of(block);
-  std::uint8_t* slots = slots_of(block);
+  Slot* slots = slots_of<Slot>(block);
   const std::size_t mask = (std::size_t{1} << info.slot_bits) - 1;
   for (std::size_t next = (hole + 1) & mask;; next = (next + 1) & mask) {
-    const std::uint8_t slot = slots[next];
-    if (slot == kEmptySlot) break;
-    const std::size_t home = home_slot(hash_key(entries[slot].key.view(), info.seed), info.slot_bits);
+    const Slot slot = slots[next];
+    if (slot == kEmptySlot<Slot>) break;
+    const std::uint64_t hash = hash_key(entries[position_in(slot)].key.view(), info.seed);
+    const std::size_t home = home_slot(hash, info.slot_bits);
     if (((next - home) & mask) >= ((next - hole) & mask)) {
       slots[hole] = slot;
       hole = next;
     }
   }
-  slots[hole] = kEmptySlot;
+  slots[hole] = kEmptySlot<Slot>;
 }
 
-// As clear_slot, moving the entries themselves.
-void Document::clear_open_slot(Block* block, std::size_t hole) noexcept {
-  const TableInfo& info = table_info(block);
-  Entry* slots = open_slots(block);
-  const std::size_t mask = (std::size_t{1} << info.slot_bits) - 1;
-  slots[hole].~Entry();
-  for (std::size_t next = (hole + 1) & mask;; next = (next + 1) & mask) {
-    Entry& slot = slots[next];
-    if (is_empty_slot(slot)) break;
-    const std::size_t home = home_slot(hash_key(slot.key.view(), info.seed), info.slot_bits);
-    if (((next - home) & mask) >= ((next - hole) & mask)) {
-      new (&slots[hole]) Entry(std::move(slot));
-      slot.~Entry();
-      hole = next;
-    }
+void Document::clear_slot(Block* block, std::size_t slot) noexcept {
+  switch (table_info(block).slot_width) {
+    case 1: return clear_slots<std::uint8_t>(block, slot);
+    case 4: return clear_slots<std::uint32_t>(block, slot);
+    default: return clear_slots<std::uint64_t>(block, slot);
   }
-  mark_empty(slots[hole]);
 }
 
 void Document::insert_or_assign(std::string_view key, DataType&& value) {
   if (block_ && is_indexed(block_)) {
     Probe at = probe(block_, key);
     if (at.position != kNoEntry) {
-      if (is_open(block_)) {
-        open_slots(block_)[at.slot].value = std::move(value);
-      } else {
-        entries_of(block_)[at.position].value = std::move(value);
-      }
+      entries_of(block_)[at.position].value = std::move(value);
       return;
     }
     const std::size_t n = block_->size;
@@ -280,12 +236,8 @@ void Document::insert_or_assign(std::string_view key, DataType&& value) {
       rehouse(std::min(2 * n, kMaxCapacity), table_info(block_).seed);
       at = probe(block_, key);
     }
-    if (is_open(block_)) {
-      new (&open_slots(block_)[at.slot]) Entry{CompactString(key), std::move(value)};
-    } else {
-      new (&entries_of(block_)[n]) Entry{CompactString(key), std::move(value)};
-      slots_of(block_)[at.slot] = static_cast<std::uint8_t>(n);
-    }
+    new (&entries_of(block_)[n]) Entry{CompactString(key), std::move(value)};
+    set_slot(block_, at, static_cast<std::uint32_t>(n));
     ++block_->size;
     return;
   }
@@ -322,16 +274,10 @@ bool Document::erase(std::string_view key) {
   }
   const Probe at = probe(block_, key);
   if (at.position == kNoEntry) return false;
-  if (is_open(block_)) {
-    clear_open_slot(block_, at.slot);
-    --block_->size;
-    return true;
-  }
   clear_slot(block_, at.slot);
   if (at.position != last) {
     // The last entry fills the hole: its slot now names the hole's position.
-    slots_of(block_)[probe(block_, entries[last].key.view()).slot] =
-        static_cast<std::uint8_t>(at.position);
+    set_slot(block_, probe(block_, entries[last].key.view()), at.position);
     entries[at.position] = std::move(entries[last]);
   }
   entries[last].~Entry();
@@ -340,7 +286,6 @@ bool Document::erase(std::string_view key) {
 }
 
 void Document::reserve(std::size_t n) {
-  n = std::min(n, kMostReserved);
   if (block_ && is_indexed(block_)) {
     if (n > capacity_of(block_)) {
       if (n > kMaxCapacity) throw std::bad_alloc();
@@ -392,20 +337,13 @@ void Document::rehouse(std::size_t capacity, std::uint64_t seed) {
       static_cast<Block*>(allocate_value_block(block_bytes(capacity), in_region));
   *fresh = Block{0, static_cast<std::uint32_t>(capacity) | (in_region ? kInRegion : 0)};
   TableInfo& info = table_info(fresh);
-  info = TableInfo{seed, slot_bits_for(capacity), 0};
-  const std::size_t count = std::size_t{1} << info.slot_bits;
-  if (is_open(fresh)) {
-    if (!in_region) platform::advise_huge_pages(fresh, block_bytes(capacity));
-    Entry* slots = open_slots(fresh);
-    for (std::size_t i = 0; i < count; ++i) mark_empty(slots[i]);
-  } else {
-    std::memset(slots_of(fresh), kEmptySlot, count);
-  }
+  info = TableInfo{seed, slot_bits_for(capacity), slot_width_for(capacity)};
+  std::memset(&info + 1, 0xFF, (std::size_t{1} << info.slot_bits) * info.slot_width);
   if (block_) {
-    if (is_open(fresh)) {
-      move_to_open(fresh, block_);
-    } else {
-      move_in_index_order(fresh, block_);
+    switch (info.slot_width) {
+      case 1: move_in_index_order<std::uint8_t>(fresh, block_); break;
+      case 4: move_in_index_order<std::uint32_t>(fresh, block_); break;
+      default: move_in_index_order<std::uint64_t>(fresh, block_); break;
     }
     give_up(block_);
   }
@@ -415,66 +353,30 @@ void Document::rehouse(std::size_t capacity, std::uint64_t seed) {
 // Two passes: the old entries are indexed where they are (their keys differ,
 // so each takes the first empty slot from its home), then moved over in the
 // order of the index, renumbered as they go, so that enumerating the fresh
-// block reads the entries it moved in turn. Entries of an open block (a
-// table that shrinks) move over in the order of its slots, in one pass.
+// block reads the entries it moved in turn.
+template <class Slot>
 void Document::move_in_index_order(Block* fresh, Block* old) noexcept {
   const TableInfo& info = table_info(fresh);
-  std::uint8_t* slots = slots_of(fresh);
+  Slot* slots = slots_of<Slot>(fresh);
   const std::size_t count = std::size_t{1} << info.slot_bits;
   const std::size_t mask = count - 1;
-  if (is_open(old)) {
-    Entry* from = open_slots(old);
-    Entry* to = entries_of(fresh);
-    const std::size_t old_count = std::size_t{1} << table_info(old).slot_bits;
-    for (std::size_t i = 0; i < old_count; ++i) {
-      if (is_empty_slot(from[i])) continue;
-      std::size_t slot = home_slot(hash_key(from[i].key.view(), info.seed), info.slot_bits);
-      while (slots[slot] != kEmptySlot) slot = (slot + 1) & mask;
-      slots[slot] = static_cast<std::uint8_t>(fresh->size);
-      new (&to[fresh->size]) Entry(std::move(from[i]));
-      from[i].~Entry();
-      ++fresh->size;
-    }
-    return;
-  }
   Entry* from = entries_of(old);
   for (std::size_t i = 0; i < old->size; ++i) {
-    std::size_t slot = home_slot(hash_key(from[i].key.view(), info.seed), info.slot_bits);
-    while (slots[slot] != kEmptySlot) slot = (slot + 1) & mask;
-    slots[slot] = static_cast<std::uint8_t>(i);
+    const std::uint64_t hash = hash_key(from[i].key.view(), info.seed);
+    std::size_t slot = home_slot(hash, info.slot_bits);
+    while (slots[slot] != kEmptySlot<Slot>) slot = (slot + 1) & mask;
+    slots[slot] = static_cast<Slot>(i) | tag_of<Slot, kPositionBits<Slot>>(hash);
   }
   Entry* to = entries_of(fresh);
+  const Slot positions = static_cast<Slot>(position_in(kEmptySlot<Slot>));
   std::uint32_t next = 0;
   for (std::size_t slot = 0; slot < count; ++slot) {
-    if (slots[slot] == kEmptySlot) continue;
-    new (&to[next]) Entry(std::move(from[slots[slot]]));
-    from[slots[slot]].~Entry();
-    slots[slot] = static_cast<std::uint8_t>(next);
+    if (slots[slot] == kEmptySlot<Slot>) continue;
+    const std::uint32_t position = position_in(slots[slot]);
+    new (&to[next]) Entry(std::move(from[position]));
+    from[position].~Entry();
+    slots[slot] = static_cast<Slot>((slots[slot] & ~positions) | next);
     fresh->size = ++next;
-  }
-}
-
-// Each old entry goes to the first empty slot from its home.
-void Document::move_to_open(Block* fresh, Block* old) noexcept {
-  const TableInfo& info = table_info(fresh);
-  Entry* slots = open_slots(fresh);
-  const std::size_t mask = (std::size_t{1} << info.slot_bits) - 1;
-  auto place = [&](Entry& entry) {
-    std::size_t slot = home_slot(hash_key(entry.key.view(), info.seed), info.slot_bits);
-    while (!is_empty_slot(slots[slot])) slot = (slot + 1) & mask;
-    new (&slots[slot]) Entry(std::move(entry));
-    entry.~Entry();
-    ++fresh->size;
-  };
-  if (!is_open(old)) {
-    Entry* from = entries_of(old);
-    for (std::size_t i = 0; i < old->size; ++i) place(from[i]);
-    return;
-  }
-  Entry* from = open_slots(old);
-  const std::size_t old_count = std::size_t{1} << table_info(old).slot_bits;
-  for (std::size_t i = 0; i < old_count; ++i) {
-    if (!is_empty_slot(from[i])) place(from[i]);
   }
 }
 

@@ -3,10 +3,11 @@
 //
 // Enumeration order is unspecified. Small documents (up to kSmallDocumentMax
 // entries, the shape of most nested values) are a plain vector of entries;
-// larger ones are hashed with XXH3 and a seed drawn at random for each table,
-// so that every table enumerates in an order of its own and colliding keys
-// cannot be prepared in advance. A copy keeps its source's seed and layout,
-// so it enumerates as its source does.
+// larger ones add an index: an open-addressing table of entry positions
+// hashed with XXH3 and a seed drawn at random for each table, so that every
+// table enumerates in an order of its own and colliding keys cannot be
+// prepared in advance. A copy keeps its source's seed and index, so it
+// enumerates as its source does.
 #pragma once
 
 #include <bit>
@@ -85,7 +86,6 @@ class Document {
   // Inline: this lookup is the hot path of reading a key.
   const DataType* find(std::string_view key) const {
     if (!block_) return nullptr;
-    if (is_open(block_)) return find_open(key);
     if (is_indexed(block_)) return find_indexed(key);
     const Entry* entries = entries_of(block_);
     for (std::size_t i = 0; i < block_->size; ++i) {
@@ -107,11 +107,7 @@ class Document {
   }
 
   // Makes room for `n` entries in all, so that inserting up to that many
-  // neither reallocates nor rehashes; but for kMostReserved entries at most:
-  // a count that may prove far too high (a value text that gives one key a
-  // million times) does not take all of its room at once, and the table
-  // grows by doubling beyond it.
-  static constexpr std::size_t kMostReserved = std::size_t{1} << 16;
+  // neither reallocates nor rehashes.
   void reserve(std::size_t n);
 
   // Gives back the room of an indexed document that its entries use less
@@ -133,8 +129,11 @@ class Document {
       for (std::size_t i = 0; i < block_->size; ++i) visit(entries[i].key.view(), entries[i].value);
       return;
     }
-    if (is_open(block_)) return for_each_open(visit);
-    for_each_slot(entries, visit);
+    switch (table_info(block_).slot_width) {
+      case 1: return for_each_slot<std::uint8_t>(entries, visit);
+      case 4: return for_each_slot<std::uint32_t>(entries, visit);
+      default: return for_each_slot<std::uint64_t>(entries, visit);
+    }
   }
 
  private:
@@ -143,26 +142,20 @@ class Document {
     DataType value;
   };
   // One block, from the heap or a ValueRegion (then kInRegion is set in
-  // `capacity`), which starts with this 8-byte header. Three layouts, by
-  // capacity:
+  // `capacity`): this 8-byte header, then room for `capacity` entries, of
+  // which the first `size` are in use, in the order they were added (an
+  // erased entry's place is taken by the last one).
   //
-  // Small (up to kSmallDocumentMax): room for `capacity` entries, of which
-  // the first `size` are in use, searched from first to last.
-  //
-  // Dense (up to kDenseMax): the entries likewise, in the order they were
-  // added (an erased entry's place is taken by the last one), then a
-  // TableInfo and an index of 2^slot_bits one-byte slots, each all ones
-  // (empty) or an entry position. The entries are few enough to stay in
-  // cache, and the index costs a byte or two an entry.
-  //
-  // Open (larger): a TableInfo, then 2^slot_bits entry slots from the next
-  // 64-byte boundary, each an entry or empty (kEmptyTag in the key's tag
-  // byte), so that a lookup in a table far larger than the caches reads one
-  // cache line where the key sits at its home slot.
-  //
-  // Both hashed layouts probe linearly from the slot that the hash's top bits
-  // pick; they are never more than half full, and erasing shifts later slots
-  // back, so that the first empty slot ends every probe.
+  // A block with room for more than kSmallDocumentMax entries is indexed:
+  // after the entries come a TableInfo and the index, 2^slot_bits slots of
+  // slot_width bytes, each all ones (empty) or an entry position. Up to 255
+  // entries a slot is one byte, the position alone (the entries are few
+  // enough to stay in cache); beyond, the position takes the low half of a
+  // 4- or 8-byte slot and bits of the key's hash the high half, so that a
+  // probe reads only entries whose bits agree. The index is probed linearly
+  // from the slot the hash's top bits pick; it is never more than half full,
+  // and erasing shifts later slots back, so that the first empty slot ends
+  // every probe. A smaller block is searched from first to last.
   struct Block {
     std::uint32_t size;
     std::uint32_t capacity;
@@ -170,50 +163,43 @@ class Document {
   struct TableInfo {
     std::uint64_t seed;
     std::uint32_t slot_bits;
-    std::uint32_t unused;
+    std::uint32_t slot_width;
   };
   static constexpr std::uint32_t kInRegion = std::uint32_t{1} << 31;
   static constexpr std::size_t kMaxCapacity = kInRegion - 1;
-  static constexpr std::size_t kDenseMax = 0xFF;
-  static constexpr std::size_t kSlotAlign = 64;
-  // The tag byte (the last) of an open slot's key when the slot is empty: a
-  // value that CompactString never gives it.
-  static constexpr unsigned char kEmptyTag = 0x80;
 
   static std::size_t capacity_of(const Block* block) noexcept { return block->capacity & ~kInRegion; }
   static bool is_indexed(const Block* block) noexcept {
     return capacity_of(block) > kSmallDocumentMax;
   }
-  static bool is_open(const Block* block) noexcept { return capacity_of(block) > kDenseMax; }
   static Entry* entries_of(const Block* block) noexcept {
     return reinterpret_cast<Entry*>(const_cast<Block*>(block) + 1);
   }
   // REQUIRES: is_indexed(block).
   static TableInfo& table_info(const Block* block) noexcept {
-    if (is_open(block)) return *reinterpret_cast<TableInfo*>(const_cast<Block*>(block) + 1);
     return *reinterpret_cast<TableInfo*>(entries_of(block) + capacity_of(block));
   }
-  // REQUIRES: is_indexed(block) and not is_open(block).
-  static std::uint8_t* slots_of(const Block* block) noexcept {
-    return reinterpret_cast<std::uint8_t*>(&table_info(block) + 1);
-  }
-  // REQUIRES: is_open(block).
-  static Entry* open_slots(const Block* block) noexcept {
-    const auto after = reinterpret_cast<std::uintptr_t>(&table_info(block) + 1);
-    return reinterpret_cast<Entry*>((after + kSlotAlign - 1) & ~(kSlotAlign - 1));
-  }
-  static bool is_empty_slot(const Entry& slot) noexcept {
-    return reinterpret_cast<const unsigned char*>(&slot)[sizeof(CompactString) - 1] == kEmptyTag;
-  }
-  static void mark_empty(Entry& slot) noexcept {
-    reinterpret_cast<unsigned char*>(&slot)[sizeof(CompactString) - 1] = kEmptyTag;
+  template <class Slot>
+  static Slot* slots_of(const Block* block) noexcept {
+    return reinterpret_cast<Slot*>(&table_info(block) + 1);
   }
 
-  static constexpr std::uint8_t kEmptySlot = 0xFF;
+  template <class Slot>
+  static constexpr unsigned kPositionBits = sizeof(Slot) == 1 ? 8 : 4 * sizeof(Slot);
+  template <class Slot>
+  static constexpr Slot kEmptySlot = static_cast<Slot>(~Slot{0});
+  template <class Slot>
+  static std::uint32_t position_in(Slot slot) noexcept {
+    if constexpr (sizeof(Slot) == 1) {
+      return slot;
+    } else {
+      return static_cast<std::uint32_t>(slot & ((Slot{1} << kPositionBits<Slot>) - 1));
+    }
+  }
 
-  template <class Visit>
+  template <class Slot, class Visit>
   void for_each_slot(const Entry* entries, Visit& visit) const {
-    const std::uint8_t* slots = slots_of(block_);
+    const Slot* slots = slots_of<Slot>(block_);
     const std::size_t count = std::size_t{1} << table_info(block_).slot_bits;
     // 64 slots at a time: a mask of the occupied ones, made without a branch
     // per slot (whether a slot is empty is a coin toss), then its bits.
@@ -221,50 +207,40 @@ class Document {
       const std::size_t in_block = count - base < 64 ? count - base : 64;
       std::uint64_t occupied = 0;
       for (std::size_t i = 0; i < in_block; ++i) {
-        occupied |= std::uint64_t{slots[base + i] != kEmptySlot} << i;
+        occupied |= std::uint64_t{slots[base + i] != kEmptySlot<Slot>} << i;
+      }
+      if constexpr (sizeof(Slot) > 1) {
+        // The entries of a large table may lie anywhere: ask for them early.
+        for (std::uint64_t ahead = occupied; ahead != 0; ahead &= ahead - 1) {
+          __builtin_prefetch(&entries[position_in(slots[base + std::countr_zero(ahead)])]);
+        }
       }
       for (; occupied != 0; occupied &= occupied - 1) {
-        const Entry& entry = entries[slots[base + std::countr_zero(occupied)]];
-        visit(entry.key.view(), entry.value);
-      }
-    }
-  }
-  template <class Visit>
-  void for_each_open(Visit& visit) const {
-    const Entry* slots = open_slots(block_);
-    const std::size_t count = std::size_t{1} << table_info(block_).slot_bits;
-    for (std::size_t base = 0; base < count; base += 64) {
-      std::uint64_t occupied = 0;
-      for (std::size_t i = 0; i < 64; ++i) {
-        occupied |= std::uint64_t{!is_empty_slot(slots[base + i])} << i;
-      }
-      for (; occupied != 0; occupied &= occupied - 1) {
-        const Entry& entry = slots[base + std::countr_zero(occupied)];
+        const Entry& entry = entries[position_in(slots[base + std::countr_zero(occupied)])];
         visit(entry.key.view(), entry.value);
       }
     }
   }
 
   const DataType* find_indexed(std::string_view key) const noexcept;
-  const DataType* find_open(std::string_view key) const noexcept;
-  // Where `key` is or would go in a hashed block.
+  // Where `key` is or would go in the index of an indexed block.
   struct Probe {
     std::uint64_t hash;      // the key's, with the table's seed
     std::size_t slot;        // the key's slot, or the empty slot that ends its probe
-    std::uint32_t position;  // dense: the key's entry; open: 0; kNoEntry when absent
+    std::uint32_t position;  // the key's entry, or kNoEntry
   };
   static constexpr std::uint32_t kNoEntry = ~std::uint32_t{0};
   static Probe probe(const Block* block, std::string_view key) noexcept;
-  static void probe_dense(const Block* block, Probe& at, std::string_view key) noexcept;
-  static void probe_open(const Block* block, Probe& at, std::string_view key) noexcept;
+  // Makes `at.slot` name entry `position`, whose key hashed to `at.hash`.
+  static void set_slot(Block* block, const Probe& at, std::uint32_t position) noexcept;
+  template <class Slot>
+  static void probe_slots(const Block* block, Probe& at, std::string_view key) noexcept;
+  template <class Slot>
   static void move_in_index_order(Block* fresh, Block* old) noexcept;
-  static void move_to_open(Block* fresh, Block* old) noexcept;
-  // Empties index slot `hole` of a dense block, shifting back the slots that
-  // follow it.
-  static void clear_slot(Block* block, std::size_t hole) noexcept;
-  // Destroys the entry in slot `hole` of an open block, shifting back the
-  // entries that follow it.
-  static void clear_open_slot(Block* block, std::size_t hole) noexcept;
+  // Empties index slot `slot`, shifting back the slots that follow it.
+  static void clear_slot(Block* block, std::size_t slot) noexcept;
+  template <class Slot>
+  static void clear_slots(Block* block, std::size_t hole) noexcept;
 
   // Bytes of a block with room for `capacity` entries.
   static std::size_t block_bytes(std::size_t capacity) noexcept;

@@ -167,7 +167,7 @@ def test_reports_are_written_as_they_are_made_in_bounded_memory(tmp_path):
                              str(path)], capture_output=True, text=True, timeout=120)
     assert (result.stdout.strip(), result.stderr) == (str(2 * 300_000 + 1), "")
     path.write_text("[a]\n" + "".join(f"3 k{i} 1\n" for i in range(1_000_000)))  # 12 MB
-    result = subprocess.run(["bash", "-c", 'ulimit -v 150000; "$@"', "-", checker(), "-q", path],
+    result = subprocess.run(["bash", "-c", 'ulimit -v 200000; "$@"', "-", checker(), "-q", path],
                             capture_output=True, text=True, timeout=120)
     assert "1 collection, 1000000 entries; 0 errors" in result.stdout
 

@@ -172,7 +172,7 @@ TEST(DocumentOps, BehavesAsAMapAcrossSizes) {
 }
 
 // Random inserts, replacements and erasures, checked against std::map, in
-// small tables, tables with a one-byte index and open tables.
+// tables whose index slots take one, two and four bytes.
 TEST(DocumentOps, AgreesWithAnOrderedMapUnderRandomChanges) {
   for (const std::uint32_t key_space : {12u, 400u, 100000u}) {
     std::mt19937 random(key_space);
