@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -161,7 +162,10 @@ class PartStream {
       Part* part;
       {
         std::unique_lock lock(mutex_);
-        ready_.wait(lock, [&] { return next_ < parts_.size() || finished_; });
+        // A timed wait: plain wait() is a libstdc++ symbol newer than the
+        // C++ runtime of the oldest systems the wheels support; this one is
+        // inline over pthread_cond_clockwait.
+        while (next_ == parts_.size() && !finished_) ready_.wait_for(lock, std::chrono::hours(1));
         if (next_ == parts_.size()) return;
         part = &parts_[next_++];
       }
