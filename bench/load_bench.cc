@@ -14,6 +14,7 @@
 #include "bench/count_lines.h"
 #include "core/store/database.h"
 #include "core/load/load_sink.h"
+#include "core/load/load_file.h"
 #include "core/load/loader.h"
 
 namespace {

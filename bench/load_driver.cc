@@ -17,6 +17,7 @@
 
 #include "bench/count_lines.h"
 #include "core/load/load_sink.h"
+#include "core/load/load_file.h"
 #include "core/load/loader.h"
 #include "core/load/parallel_loader.h"
 

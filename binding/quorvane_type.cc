@@ -14,7 +14,7 @@
 #include "binding/errors.h"
 #include "binding/gil_release.h"
 #include "binding/py_ref.h"
-#include "core/load/loader.h"
+#include "core/load/load_file.h"
 
 namespace quorvane::py {
 namespace {

@@ -1,25 +1,22 @@
 #include "checker/file_check.h"
 
-#include <cerrno>
+#include <sys/stat.h>
+
 #include <cstring>
 #include <expected>
 #include <limits>
 #include <utility>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "checker/display_text.h"
-#include "core/load/fd_closer.h"
+#include "core/load/file_reader.h"
+#include "core/load/load_stop.h"
 #include "core/load/loader.h"
 
 namespace quorvane::check {
 namespace {
 
-// Why a file of mode `mode` is not read, or nothing for a regular file.
+// Why a file of mode `mode` is not read.
 std::string_view refusal(mode_t mode) {
-  if (S_ISREG(mode)) return {};
   if (S_ISDIR(mode)) return "it is a directory";
   if (S_ISFIFO(mode)) return "it is a FIFO; only regular files are read";
   if (S_ISCHR(mode)) return "it is a character device; only regular files are read";
@@ -28,45 +25,33 @@ std::string_view refusal(mode_t mode) {
   return "it is no regular file";
 }
 
-// Reads `fd` to its end; `expected` sizes the first buffer. The reason of
-// a failure on error.
-std::expected<std::string, std::string> read_all(int fd, std::size_t expected) {
-  std::string text(std::max<std::size_t>(expected + 1, 64 * 1024), '\0');
-  std::size_t size = 0;
-  for (;;) {
-    if (size == text.size()) text.resize(text.size() * 2);
-    const ssize_t got = ::read(fd, text.data() + size, text.size() - size);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return std::unexpected(std::strerror(errno));
-    }
-    if (got == 0) break;
-    size += static_cast<std::size_t>(got);
+std::string reason(const ReadFailure& failure) {
+  switch (failure.cause) {
+    case ReadFailure::Cause::kEmptyPath:
+      return "the path is empty";
+    case ReadFailure::Cause::kNulInPath:
+      return "the path holds a NUL byte";
+    case ReadFailure::Cause::kSystemError:
+      return std::strerror(failure.system_error);
+    case ReadFailure::Cause::kNotRegularFile:
+      return std::string(refusal(failure.mode));
+    case ReadFailure::Cause::kStopped:
+      break;
   }
-  text.resize(size);
-  return text;
+  return "reading was stopped";
 }
 
 // The bytes of the file at `path` ("-": standard input, whatever it is), or
-// why it cannot be read. Only regular files are opened for reading: opening
-// does not wait (O_NONBLOCK) and a FIFO or device is refused, as the module
-// refuses it, before any byte is read.
-std::expected<std::string, std::string> read_file(std::string_view path) {
-  if (path == kStandardInput) return read_all(0, 0);
-  if (path.empty()) return std::unexpected("the path is empty");
-  if (path.find('\0') != std::string_view::npos) {
-    return std::unexpected("the path holds a NUL byte");
-  }
-  const std::string c_path(path);
-  const int fd = ::open(c_path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return std::unexpected(std::strerror(errno));
-  FdCloser closer(fd);
-  struct stat info;
-  if (::fstat(fd, &info) != 0) return std::unexpected(std::strerror(errno));
-  if (const std::string_view why = refusal(info.st_mode); !why.empty()) {
-    return std::unexpected(std::string(why));
-  }
-  return read_all(fd, static_cast<std::size_t>(info.st_size));
+// why it cannot be read. Other files are read as the module reads them.
+std::expected<FileContents, std::string> read_file(std::string_view path) {
+  std::expected<FileReader, ReadFailure> file =
+      path == kStandardInput ? std::expected<FileReader, ReadFailure>(FileReader::standard_input())
+                             : FileReader::open(path);
+  if (!file) return std::unexpected(reason(file.error()));
+  LoadStop never;
+  std::expected<FileContents, ReadFailure> contents = file->read_rest(never);
+  if (!contents) return std::unexpected(reason(contents.error()));
+  return std::move(*contents);
 }
 
 std::string_view kind_name(Severity severity) {
@@ -120,13 +105,13 @@ FileCheck check_text(std::string_view path, std::string_view text) {
 }
 
 FileCheck check_file(std::string_view path, const DiagnosticHandler& handler) {
-  const std::expected<std::string, std::string> contents = read_file(path);
+  const std::expected<FileContents, std::string> contents = read_file(path);
   if (!contents) {
     DiagnosticsSink sink({}, handler);
     sink.add_file_error("cannot read the file: " + contents.error());
     return finish(path, std::unexpected(Error::kErrorReadingFile), sink);
   }
-  return check_text(path, *contents, handler);
+  return check_text(path, contents->text(), handler);
 }
 
 std::string display_path(std::string_view path) {

@@ -18,6 +18,7 @@
 
 #include <cxxabi.h>
 
+#include "core/load/file_reader.h"
 #include "core/load/loader.h"
 #include "core/platform/processors.h"
 #include "core/value/value_region.h"
@@ -427,35 +428,33 @@ std::expected<Database, Error> load_database_in_parts(std::string_view path,
   return join_parts(path, crew->source.parts(), crew->regions, sink);
 }
 
-std::expected<Database, Error> load_file_in_parts(std::string_view path, ReadableFile& file,
+std::expected<Database, Error> load_file_in_parts(std::string_view path, FileReader& file,
                                                   StdoutSink& sink, bool (*keep_reading)(),
                                                   std::size_t threads, std::size_t minimum_part,
                                                   std::size_t chunk) {
   LoadStop stop(keep_reading);
-  std::size_t capacity = first_read_capacity(file);
-  auto data = std::make_unique_for_overwrite<char[]>(capacity);
   const std::size_t stated = file.stated_size();
   const std::size_t wanted =
       std::min(stated / std::max<std::size_t>(minimum_part, 1), threads * kPartsPerThread);
-  std::size_t size = 0;
   if (threads >= 2 && wanted >= 2) {
-    // Declared after `data`: the threads are joined before it goes.
+    // The threads are joined on every way out of this block, before `file`,
+    // which holds the text of the parts, can go.
     const CrewHolder<PartStream> crew(stop, threads, wanted);
     for (std::size_t t = 1;
          t < threads && crew->workers.start(crew->source, crew->regions[t], stop); ++t) {
     }
     PartCutter cutter(stated / wanted, minimum_part, wanted);
-    // Past its stated size, the file is loaded afresh once it is read whole.
-    while (size < capacity) {
-      const std::optional<ReadableFile::Chunk> got =
-          file.read(data.get() + size, std::min(capacity - size, chunk));
-      if (!got) return std::unexpected(Error::kErrorReadingFile);
-      if (ReadableFile::at_end(*got)) {
+    // Published parts are views into the buffer, which must not move: past
+    // its stated size, the file is loaded afresh once it is read whole.
+    while (!file.full()) {
+      const std::expected<bool, ReadFailure> more = file.read_chunk(stop, chunk);
+      if (!more) return std::unexpected(more.error().error);
+      const std::string_view text = file.text();
+      if (!*more) {
         // No header to cut at: loaded below on this thread alone, so that its
         // messages are printed as it goes instead of all kept back.
         if (cutter.last_start() == 0) break;
-        const std::string_view last =
-            std::string_view(data.get(), size).substr(cutter.last_start());
+        const std::string_view last = text.substr(cutter.last_start());
         if (!valid_part(last, cutter.last_start(), sink)) {
           return std::unexpected(Error::kErrorReadingFile);
         }
@@ -466,9 +465,6 @@ std::expected<Database, Error> load_file_in_parts(std::string_view path, Readabl
         if (stop.requested()) return std::unexpected(stop.error());
         return join_parts(path, crew->source.parts(), crew->regions, sink);
       }
-      size += got->bytes;
-      if (stop.poll()) return std::unexpected(stop.error());
-      const std::string_view text(data.get(), size);
       bool valid = true;
       cutter.advance(text, false, [&](std::size_t start, std::size_t end) {
         if (!valid) return;
@@ -478,11 +474,9 @@ std::expected<Database, Error> load_file_in_parts(std::string_view path, Readabl
       if (!valid) return std::unexpected(Error::kErrorReadingFile);
     }
   }
-  std::expected<FileContents, Error> contents =
-      read_rest(file, std::move(data), capacity, size, stop);
-  if (!contents) return std::unexpected(contents.error());
-  const std::string_view text = contents->text();
-  return load_database_in_parts(path, text, sink, threads, minimum_part, &stop);
+  const std::expected<FileContents, ReadFailure> contents = file.read_rest(stop, chunk);
+  if (!contents) return std::unexpected(contents.error().error);
+  return load_database_in_parts(path, contents->text(), sink, threads, minimum_part, &stop);
 }
 
 }  // namespace quorvane

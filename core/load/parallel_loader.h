@@ -20,8 +20,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/load/file_reader.h"
 #include "core/load/load_sink.h"
-#include "core/load/loader.h"
+#include "core/load/load_stop.h"
 #include "core/store/database.h"
 #include "core/value/error.h"
 
@@ -53,15 +54,17 @@ std::expected<Database, Error> load_database_in_parts(
     std::string_view path, std::string_view text, StdoutSink& sink, std::size_t threads,
     std::size_t minimum_part = kSmallestPartBytes, LoadStop* stop = nullptr);
 
-// Reads `file` whole, `chunk` bytes at most at a time, calling `keep_reading`
-// (when given) after each, and loads it as load_database_in_parts does. With
-// two threads or more and a stated size of two parts or more, the parts are
-// cut (as part_starts cuts them, by the stated size) while the file is read,
-// and each is loaded as soon as it is read whole, so that reading and loading
-// overlap. A file that turns out longer than stated is loaded afresh once it
-// is read whole. Fails as read_whole_file does, then as the load does;
-// `keep_reading` is also the hook of the load's LoadStop (load_stop.h).
-std::expected<Database, Error> load_file_in_parts(std::string_view path, ReadableFile& file,
+// Reads `file` whole, `chunk` bytes at most at a time, calling
+// `keep_reading` (when given) after each, and loads it as
+// load_database_in_parts does. With two threads or more and a stated size of
+// two parts or more, the parts are cut (as part_starts cuts them, by the
+// stated size) while the file is read, and each is loaded as soon as it is
+// read whole, so that reading and loading overlap. A file that turns out
+// longer than stated is loaded afresh once it is read whole. Fails with the
+// reading's ReadFailure::error, then as the load does; `keep_reading` is also
+// the hook of the load's LoadStop (load_stop.h). REQUIRES: nothing was read
+// from `file` yet.
+std::expected<Database, Error> load_file_in_parts(std::string_view path, FileReader& file,
                                                   StdoutSink& sink, bool (*keep_reading)(),
                                                   std::size_t threads,
                                                   std::size_t minimum_part = kSmallestPartBytes,

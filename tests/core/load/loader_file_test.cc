@@ -3,14 +3,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "core/store/database.h"
+#include "core/load/file_reader.h"
+#include "core/load/load_file.h"
 #include "core/load/loader.h"
 #include "core/load/parallel_loader.h"
 #include "tests/test_support/test_support.h"
@@ -83,19 +87,29 @@ TEST_F(LoadFile, EmptyFileGivesAnEmptyDatabase) {
 
 TEST_F(LoadFile, EveryReadFailureIsTheSameError) {
   const std::string good = write("good.mdb", "[a]\n");
-  const std::string cases[] = {
-      (dir_ / "missing.mdb").string(),
-      dir_.string(),                         // a directory
-      good + "/inner",                       // a file used as a directory
-      "/proc/self/mem",                      // opens, but reading at offset 0 fails
-      good + std::string(1, '\0') + "junk",  // would open good.mdb if cut at the NUL
-      "",
+  using enum ReadFailure::Cause;
+  // Each path, and the cause and errno the reader keeps for the checker's message.
+  const std::tuple<std::string, ReadFailure::Cause, int> cases[] = {
+      {(dir_ / "missing.mdb").string(), kSystemError, ENOENT},
+      {dir_.string(), kNotRegularFile, 0},                     // a directory
+      {good + "/inner", kSystemError, ENOTDIR},                // a file used as a directory
+      {"/proc/self/mem", kSystemError, EIO},                   // opens, but reading at 0 fails
+      {good + std::string(1, '\0') + "junk", kNulInPath, 0},  // would open good.mdb if cut
+      {"", kEmptyPath, 0},
   };
-  for (const std::string& path : cases) {
+  for (const auto& [path, cause, system_error] : cases) {
     const std::expected<Database, Error> db = load_quietly(path);
     ASSERT_FALSE(db) << ::testing::PrintToString(path);
     EXPECT_EQ(db.error(), Error::kErrorReadingFile);
     EXPECT_EQ(message(db.error()), "Error reading file");
+    LoadStop stop;
+    std::expected<FileReader, ReadFailure> file = FileReader::open(path);
+    const auto read = file ? file->read_rest(stop)
+                           : std::expected<FileContents, ReadFailure>(std::unexpect, file.error());
+    ASSERT_FALSE(read);
+    EXPECT_EQ(std::tuple(read.error().cause, read.error().system_error),
+              std::tuple(cause, system_error));
+    EXPECT_EQ(S_ISDIR(read.error().mode), path == dir_.string());
   }
 }
 
@@ -190,7 +204,7 @@ TEST_F(LoadFile, PartsLoadWhileTheFileIsReadAndChanges) {
   }
   const std::size_t chunk = 64;
   auto load = [&](bool (*keep_reading)()) {
-    std::expected<ReadableFile, Error> file = ReadableFile::open(g_changing);
+    std::expected<FileReader, ReadFailure> file = FileReader::open(g_changing);
     EXPECT_TRUE(file);
     StdoutSink sink;
     StdoutCapture capture;

@@ -76,7 +76,7 @@ Loaded load_file_in_parts_and_capture(std::string_view text, std::size_t threads
   const std::string path =
       ::testing::TempDir() + "quorvane-streamed-" + std::to_string(::getpid()) + ".mdb";
   std::ofstream(path, std::ios::binary) << text;
-  std::expected<ReadableFile, Error> file = ReadableFile::open(path);
+  std::expected<FileReader, ReadFailure> file = FileReader::open(path);
   EXPECT_TRUE(file);
   StdoutCapture capture;
   StdoutSink sink;

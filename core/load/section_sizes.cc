@@ -1,22 +1,16 @@
-#include "core/load/loader.h"
+#include "core/load/section_sizes.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstdint>
-#include <cerrno>
 #include <cstring>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include "core/load/parallel_loader.h"
+#include "core/load/section_parser.h"
 #include "core/text/byte_block.h"
+#include "core/text/unicode.h"
 
 namespace quorvane {
 namespace {
-
-constexpr std::size_t kMinimumBuffer = 64 * 1024;
 
 // Entry lines need at least this many bytes each, line feed included.
 constexpr std::size_t kShortestEntryLine = 6;
@@ -164,84 +158,6 @@ std::vector<std::size_t> section_sizes(std::string_view text) {
     sum_counts();
   }
   return counter.finish();
-}
-
-std::expected<ReadableFile, Error> ReadableFile::open(std::string_view path) {
-  const auto failed = std::unexpected(Error::kErrorReadingFile);
-  // A NUL would cut the path short and open some other file.
-  if (path.empty() || path.find('\0') != std::string_view::npos) return failed;
-  const std::string c_path(path);
-  // Without O_NONBLOCK, opening a FIFO would wait for a writer.
-  const int fd = ::open(c_path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return failed;
-  struct stat info;
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    ::close(fd);
-    return failed;
-  }
-  return ReadableFile(fd, static_cast<std::size_t>(info.st_size));
-}
-
-ReadableFile::ReadableFile(ReadableFile&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)),
-      stated_size_(other.stated_size_),
-      offset_(other.offset_) {}
-
-ReadableFile::~ReadableFile() {
-  if (fd_ >= 0) ::close(fd_);
-}
-
-std::optional<ReadableFile::Chunk> ReadableFile::read(char* at, std::size_t room) {
-  const ssize_t got = ::pread(fd_, at, room, static_cast<off_t>(offset_));
-  if (got >= 0) {
-    offset_ += static_cast<std::size_t>(got);
-    return Chunk{static_cast<std::size_t>(got), false};
-  }
-  if (errno == EINTR) return Chunk{0, true};
-  return std::nullopt;
-}
-
-std::size_t first_read_capacity(const ReadableFile& file) {
-  return std::max(file.stated_size() + 1, kMinimumBuffer);
-}
-
-std::expected<FileContents, Error> read_rest(ReadableFile& file, std::unique_ptr<char[]> data,
-                                             std::size_t capacity, std::size_t size,
-                                             LoadStop& stop) {
-  for (;;) {
-    if (size == capacity) {
-      const std::size_t grown = capacity * 2;
-      auto bigger = std::make_unique_for_overwrite<char[]>(grown);
-      std::memcpy(bigger.get(), data.get(), size);
-      data = std::move(bigger);
-      capacity = grown;
-    }
-    const std::optional<ReadableFile::Chunk> got =
-        file.read(data.get() + size, std::min(capacity - size, kReadChunk));
-    if (!got) return std::unexpected(Error::kErrorReadingFile);
-    if (ReadableFile::at_end(*got)) break;
-    size += got->bytes;
-    // Also after a signal: the hook may be what stops the load for it.
-    if (stop.poll()) return std::unexpected(stop.error());
-  }
-  return FileContents(std::move(data), size);
-}
-
-std::expected<FileContents, Error> read_whole_file(std::string_view path,
-                                                   bool (*keep_reading)()) {
-  std::expected<ReadableFile, Error> file = ReadableFile::open(path);
-  if (!file) return std::unexpected(file.error());
-  const std::size_t capacity = first_read_capacity(*file);
-  LoadStop stop(keep_reading);
-  return read_rest(*file, std::make_unique_for_overwrite<char[]>(capacity), capacity, 0, stop);
-}
-
-std::expected<Database, Error> load_database_file(std::string_view path, const LoadHooks& hooks) {
-  std::expected<ReadableFile, Error> file = ReadableFile::open(path);
-  if (!file) return std::unexpected(file.error());
-  StdoutSink sink{hooks.before_first_message};
-  return load_file_in_parts(path, *file, sink, hooks.keep_reading,
-                            load_threads(file->stated_size()));
 }
 
 }  // namespace quorvane
