@@ -84,7 +84,8 @@ std::expected<bool, ReadFailure> FileReader::read_chunk(LoadStop& stop, std::siz
     return failed(ReadFailure::Cause::kSystemError, errno);
   }
   if (stop.poll()) {
-    return std::unexpected(ReadFailure{.cause = ReadFailure::Cause::kStopped, .error = stop.error()});
+    return std::unexpected(
+        ReadFailure{.cause = ReadFailure::Cause::kStopped, .error = stop.error()});
   }
   return true;
 }

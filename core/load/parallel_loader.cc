@@ -1,9 +1,9 @@
 #include "core/load/parallel_loader.h"
 
 #include <algorithm>
+#include <cassert>
 #include <chrono>
 #include <condition_variable>
-#include <memory>
 #include <mutex>
 #include <cstdint>
 #include <exception>
@@ -432,6 +432,7 @@ std::expected<Database, Error> load_file_in_parts(std::string_view path, FileRea
                                                   StdoutSink& sink, bool (*keep_reading)(),
                                                   std::size_t threads, std::size_t minimum_part,
                                                   std::size_t chunk) {
+  assert(file.text().empty());
   LoadStop stop(keep_reading);
   const std::size_t stated = file.stated_size();
   const std::size_t wanted =
