@@ -122,9 +122,10 @@ Document::~Document() { free_block(block_); }
 
 std::size_t Document::block_bytes(std::size_t capacity) noexcept {
   if (capacity <= kSmallDocumentMax) return sizeof(Block) + capacity * sizeof(Entry);
-  // Room to move the slots to the next 32-byte boundary: blocks are 16-byte aligned.
+  // Room to move the slots to the next 32-byte boundary.
   const std::size_t count = slot_count_for(capacity);
-  const std::size_t bytes = sizeof(Block) + sizeof(TableInfo) + 16 + count * (sizeof(Entry) + 1);
+  const std::size_t bytes = sizeof(Block) + sizeof(TableInfo) + kEntryAlignment - kBlockAlignment +
+                            count * (sizeof(Entry) + 1);
   return (bytes + 7) & ~std::size_t{7};
 }
 
@@ -152,7 +153,7 @@ Document::Probe Document::probe(const Block* block, std::string_view key) noexce
   const std::uint64_t hash = hash_key(key, info.seed);
   const std::size_t count = info.slot_count;
   const std::uint8_t* control = control_of(block);
-  const Entry* entries = entries_of(block);
+  const Entry* entries = slots_of(block);
   const std::uint8_t tag = control_tag(hash);
   for (std::size_t slot = home_slot(hash, count);;) {
     const std::uint8_t c = control[slot];
@@ -162,9 +163,24 @@ Document::Probe Document::probe(const Block* block, std::string_view key) noexce
   }
 }
 
+// probe's loop, without the hash and slot that only a change needs: this
+// is the hot path of reading a key.
 const DataType* Document::find_indexed(std::string_view key) const noexcept {
-  const Probe at = probe(block_, key);
-  return at.found ? &entries_of(block_)[at.slot].value : nullptr;
+  const TableInfo& info = table_info(block_);
+  const std::uint64_t hash = hash_key(key, info.seed);
+  const std::size_t count = info.slot_count;
+  const Entry* entries = slots_of(block_);
+  const auto* control = reinterpret_cast<const std::uint8_t*>(entries + count);
+  const std::uint8_t tag = control_tag(hash);
+  for (std::size_t slot = home_slot(hash, count);;) {
+    const std::uint8_t c = control[slot];
+    if (c == tag) {
+      if (KeyEqual{}(entries[slot].key.view(), key)) return &entries[slot].value;
+    } else if (c == kEmptyControl) {
+      return nullptr;
+    }
+    if (++slot == count) slot = 0;
+  }
 }
 
 // Backward-shift deletion: each slot after the hole that may move back to it
@@ -300,7 +316,7 @@ void Document::rehouse(std::size_t capacity, std::uint64_t seed) {
       static_cast<Block*>(allocate_value_block(block_bytes(capacity), in_region));
   *fresh = Block{0, static_cast<std::uint32_t>(capacity) | (in_region ? kInRegion : 0)};
   TableInfo& info = table_info(fresh);
-  info = TableInfo{seed, slot_count_for(capacity), 0};
+  info = TableInfo{seed, slot_count_for(capacity)};
   std::uint8_t* control = control_of(fresh);
   std::memset(control, kEmptyControl, info.slot_count);
   if (block_) {

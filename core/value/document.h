@@ -172,12 +172,13 @@ class Document {
   struct TableInfo {
     std::uint64_t seed;
     std::uint64_t slot_count;
-    std::uint64_t unused;
   };
   static constexpr std::uint32_t kInRegion = std::uint32_t{1} << 31;
   static constexpr std::size_t kMaxCapacity = kInRegion - 1;
   static constexpr std::uint8_t kEmptyControl = 0x80;
   static constexpr std::size_t kEntryAlignment = 32;
+  // Blocks are 8-byte aligned at least (a region's are no more).
+  static constexpr std::size_t kBlockAlignment = 8;
 
   static std::size_t capacity_of(const Block* block) noexcept { return block->capacity & ~kInRegion; }
   static bool is_indexed(const Block* block) noexcept {
@@ -188,15 +189,17 @@ class Document {
     return *reinterpret_cast<TableInfo*>(const_cast<Block*>(block) + 1);
   }
   static Entry* entries_of(const Block* block) noexcept {
-    auto first = reinterpret_cast<std::uintptr_t>(const_cast<Block*>(block) + 1);
-    if (is_indexed(block)) {
-      first = (first + sizeof(TableInfo) + kEntryAlignment - 1) & ~(kEntryAlignment - 1);
-    }
-    return reinterpret_cast<Entry*>(first);
+    if (is_indexed(block)) return slots_of(block);
+    return reinterpret_cast<Entry*>(const_cast<Block*>(block) + 1);
+  }
+  // REQUIRES: is_indexed(block).
+  static Entry* slots_of(const Block* block) noexcept {
+    const auto info_end = reinterpret_cast<std::uintptr_t>(&table_info(block) + 1);
+    return reinterpret_cast<Entry*>((info_end + kEntryAlignment - 1) & ~(kEntryAlignment - 1));
   }
   // REQUIRES: is_indexed(block).
   static std::uint8_t* control_of(const Block* block) noexcept {
-    return reinterpret_cast<std::uint8_t*>(entries_of(block) + table_info(block).slot_count);
+    return reinterpret_cast<std::uint8_t*>(slots_of(block) + table_info(block).slot_count);
   }
 
   const DataType* find_indexed(std::string_view key) const noexcept;
