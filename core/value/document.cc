@@ -39,19 +39,10 @@ std::uint64_t random_seed() {
 namespace {
 
 constexpr std::size_t kFirstSmallCapacity = 2;
-constexpr std::uint32_t kFewestSlotBits = 5;
 
-// The index has at least twice as many slots as the block has room for
-// entries, so it is never more than half full.
-std::uint32_t slot_bits_for(std::size_t capacity) noexcept {
-  return std::max(kFewestSlotBits, static_cast<std::uint32_t>(std::bit_width(2 * capacity - 1)));
-}
-
-// Bytes of an index slot: up to 255 entries the position alone, beyond it
-// a position of 16 or 32 bits and as many bits of the hash.
-std::uint32_t slot_width_for(std::size_t capacity) noexcept {
-  return capacity <= 0xFF ? 1 : capacity <= 0xFFFF ? 4 : 8;
-}
+// Slots for `capacity` entries: more than capacity * 8 / 7, so that at most
+// 7/8 of them are ever full and there is always an empty one to end a probe.
+std::size_t slot_count_for(std::size_t capacity) noexcept { return capacity + capacity / 7 + 1; }
 
 // XXH3_64bits_withSeed, with the path of keys of up to 16 bytes (nearly all
 // of them) inline: the compiler keeps the whole function out of line.
@@ -63,10 +54,14 @@ inline std::uint64_t hash_key(std::string_view key, std::uint64_t seed) noexcept
   return XXH3_64bits_withSeed(key.data(), key.size(), seed);
 }
 
-// The slot a hash points to first: its top bits, XXH3's best mixed.
-std::size_t home_slot(std::uint64_t hash, std::uint32_t slot_bits) noexcept {
-  return static_cast<std::size_t>(hash >> (64 - slot_bits));
+// The slot a hash points to first: the hash scaled to the slot count, so
+// its top bits, XXH3's best mixed, choose; the count need not be a power of two.
+std::size_t home_slot(std::uint64_t hash, std::size_t count) noexcept {
+  return static_cast<std::size_t>((static_cast<unsigned __int128>(hash) * count) >> 64);
 }
+
+// The control byte of a key in the table: its hash's 7 low bits.
+std::uint8_t control_tag(std::uint64_t hash) noexcept { return static_cast<std::uint8_t>(hash & 0x7F); }
 
 }  // namespace
 
@@ -77,23 +72,34 @@ std::size_t home_slot(std::uint64_t hash, std::uint32_t slot_bits) noexcept {
 Document::Document(const Document& other) : Document() {
   if (!other.block_) return;
   const std::size_t n = other.block_->size;
-  if (is_indexed(other.block_)) {
-    const std::size_t capacity = capacity_of(other.block_);
-    bool in_region;
-    block_ = static_cast<Block*>(allocate_value_block(block_bytes(capacity), in_region));
-    *block_ = Block{0, static_cast<std::uint32_t>(capacity) | (in_region ? kInRegion : 0)};
-    // The seed and the index, as they are.
-    const std::size_t head = sizeof(Block) + capacity * sizeof(Entry);
-    std::memcpy(reinterpret_cast<char*>(block_) + head,
-                reinterpret_cast<const char*>(other.block_) + head, block_bytes(capacity) - head);
-  } else {
+  if (!is_indexed(other.block_)) {
     grow_small(n);
+    const Entry* from = entries_of(other.block_);
+    Entry* to = entries_of(block_);
+    for (std::size_t i = 0; i < n; ++i) {
+      new (&to[i]) Entry(from[i]);
+      block_->size = static_cast<std::uint32_t>(i + 1);  // what ~Document destroys if the next copy throws
+    }
+    return;
   }
+  const std::size_t capacity = capacity_of(other.block_);
+  bool in_region;
+  block_ = static_cast<Block*>(allocate_value_block(block_bytes(capacity), in_region));
+  *block_ = Block{0, static_cast<std::uint32_t>(capacity) | (in_region ? kInRegion : 0)};
+  const std::size_t count = table_info(other.block_).slot_count;
+  table_info(block_) = table_info(other.block_);
+  std::uint8_t* control = control_of(block_);
+  std::memset(control, kEmptyControl, count);
+  // Each slot as it is; a slot's control byte is set once its entry is
+  // made, so that ~Document destroys what a throwing copy left behind.
   const Entry* from = entries_of(other.block_);
+  const std::uint8_t* from_control = control_of(other.block_);
   Entry* to = entries_of(block_);
-  for (std::size_t i = 0; i < n; ++i) {
+  for (std::size_t i = 0; i < count; ++i) {
+    if (from_control[i] == kEmptyControl) continue;
     new (&to[i]) Entry(from[i]);
-    block_->size = static_cast<std::uint32_t>(i + 1);  // what ~Document destroys if the next copy throws
+    control[i] = from_control[i];
+    ++block_->size;
   }
 }
 
@@ -115,16 +121,26 @@ Document& Document::operator=(Document&& other) noexcept {
 Document::~Document() { free_block(block_); }
 
 std::size_t Document::block_bytes(std::size_t capacity) noexcept {
-  const std::size_t entries = sizeof(Block) + capacity * sizeof(Entry);
-  if (capacity <= kSmallDocumentMax) return entries;
-  const std::size_t slots = (std::size_t{1} << slot_bits_for(capacity)) * slot_width_for(capacity);
-  return (entries + sizeof(TableInfo) + slots + 7) & ~std::size_t{7};
+  if (capacity <= kSmallDocumentMax) return sizeof(Block) + capacity * sizeof(Entry);
+  // Room to move the slots to the next 32-byte boundary.
+  const std::size_t count = slot_count_for(capacity);
+  const std::size_t bytes = sizeof(Block) + sizeof(TableInfo) + kEntryAlignment - kBlockAlignment +
+                            count * (sizeof(Entry) + 1);
+  return (bytes + 7) & ~std::size_t{7};
 }
 
 void Document::free_block(Block* block) noexcept {
   if (!block) return;
   Entry* entries = entries_of(block);
-  for (std::size_t i = 0; i < block->size; ++i) entries[i].~Entry();
+  if (is_indexed(block)) {
+    const std::uint8_t* control = control_of(block);
+    const std::size_t count = table_info(block).slot_count;
+    for (std::size_t i = 0; i < count; ++i) {
+      if (control[i] != kEmptyControl) entries[i].~Entry();
+    }
+  } else {
+    for (std::size_t i = 0; i < block->size; ++i) entries[i].~Entry();
+  }
   give_up(block);
 }
 
@@ -132,102 +148,70 @@ void Document::give_up(Block* block) noexcept {
   free_value_block(block, block_bytes(capacity_of(block)), (block->capacity & kInRegion) != 0);
 }
 
-// The hash bits that a slot of type Slot keeps above the position.
-template <class Slot, unsigned kPositionBits>
-Slot tag_of(std::uint64_t hash) noexcept {
-  if constexpr (sizeof(Slot) == 1) {
-    return 0;
-  } else {
-    return static_cast<Slot>(hash << kPositionBits);
-  }
-}
-
-template <class Slot>
-void Document::probe_slots(const Block* block, Probe& at, std::string_view key) noexcept {
-  const Slot* slots = slots_of<Slot>(block);
-  const std::size_t mask = (std::size_t{1} << table_info(block).slot_bits) - 1;
-  const Entry* entries = entries_of(block);
-  const Slot tag = tag_of<Slot, kPositionBits<Slot>>(at.hash);
-  for (;; at.slot = (at.slot + 1) & mask) {
-    const Slot slot = slots[at.slot];
-    if (slot == kEmptySlot<Slot>) return;
-    if ((slot & ~static_cast<Slot>(position_in(kEmptySlot<Slot>))) != tag) continue;
-    const std::uint32_t position = position_in(slot);
-    if (KeyEqual{}(entries[position].key.view(), key)) {
-      at.position = position;
-      return;
-    }
-  }
-}
-
 Document::Probe Document::probe(const Block* block, std::string_view key) noexcept {
   const TableInfo& info = table_info(block);
   const std::uint64_t hash = hash_key(key, info.seed);
-  Probe at{hash, home_slot(hash, info.slot_bits), kNoEntry};
-  switch (info.slot_width) {
-    case 1: probe_slots<std::uint8_t>(block, at, key); break;
-    case 4: probe_slots<std::uint32_t>(block, at, key); break;
-    default: probe_slots<std::uint64_t>(block, at, key); break;
+  const std::size_t count = info.slot_count;
+  const std::uint8_t* control = control_of(block);
+  const Entry* entries = slots_of(block);
+  const std::uint8_t tag = control_tag(hash);
+  for (std::size_t slot = home_slot(hash, count);;) {
+    const std::uint8_t c = control[slot];
+    if (c == tag && KeyEqual{}(entries[slot].key.view(), key)) return {hash, slot, true};
+    if (c == kEmptyControl) return {hash, slot, false};
+    if (++slot == count) slot = 0;
   }
-  return at;
 }
 
+// probe's loop, without the hash and slot that only a change needs: this
+// is the hot path of reading a key.
 const DataType* Document::find_indexed(std::string_view key) const noexcept {
-  const Probe at = probe(block_, key);
-  return at.position == kNoEntry ? nullptr : &entries_of(block_)[at.position].value;
-}
-
-void Document::set_slot(Block* block, const Probe& at, std::uint32_t position) noexcept {
-  switch (table_info(block).slot_width) {
-    case 1:
-      slots_of<std::uint8_t>(block)[at.slot] = static_cast<std::uint8_t>(position);
-      break;
-    case 4:
-      slots_of<std::uint32_t>(block)[at.slot] =
-          position | tag_of<std::uint32_t, kPositionBits<std::uint32_t>>(at.hash);
-      break;
-    default:
-      slots_of<std::uint64_t>(block)[at.slot] =
-          position | tag_of<std::uint64_t, kPositionBits<std::uint64_t>>(at.hash);
-      break;
+  const TableInfo& info = table_info(block_);
+  const std::uint64_t hash = hash_key(key, info.seed);
+  const std::size_t count = info.slot_count;
+  const Entry* entries = slots_of(block_);
+  const auto* control = reinterpret_cast<const std::uint8_t*>(entries + count);
+  const std::uint8_t tag = control_tag(hash);
+  for (std::size_t slot = home_slot(hash, count);;) {
+    const std::uint8_t c = control[slot];
+    if (c == tag) {
+      if (KeyEqual{}(entries[slot].key.view(), key)) return &entries[slot].value;
+    } else if (c == kEmptyControl) {
+      return nullptr;
+    }
+    if (++slot == count) slot = 0;
   }
 }
 
 // Backward-shift deletion: each slot after the hole that may move back to it
 // (its key's home slot is not between the hole and itself) does, until an
 // empty slot ends the run.
-template <class Slot>
-void Document::clear_slots(Block* block, std::size_t hole) noexcept {
+void Document::clear_slot(Block* block, std::size_t hole) noexcept {
   const TableInfo& info = table_info(block);
-  const Entry* entries = entries_of(block);
-  Slot* slots = slots_of<Slot>(block);
-  const std::size_t mask = (std::size_t{1} << info.slot_bits) - 1;
-  for (std::size_t next = (hole + 1) & mask;; next = (next + 1) & mask) {
-    const Slot slot = slots[next];
-    if (slot == kEmptySlot<Slot>) break;
-    const std::uint64_t hash = hash_key(entries[position_in(slot)].key.view(), info.seed);
-    const std::size_t home = home_slot(hash, info.slot_bits);
-    if (((next - home) & mask) >= ((next - hole) & mask)) {
-      slots[hole] = slot;
+  const std::size_t count = info.slot_count;
+  std::uint8_t* control = control_of(block);
+  Entry* entries = entries_of(block);
+  auto distance = [count](std::size_t from, std::size_t to) {
+    return to >= from ? to - from : to + count - from;
+  };
+  for (std::size_t next = hole + 1 == count ? 0 : hole + 1;; next = next + 1 == count ? 0 : next + 1) {
+    if (control[next] == kEmptyControl) break;
+    const std::size_t home = home_slot(hash_key(entries[next].key.view(), info.seed), count);
+    if (distance(home, next) >= distance(hole, next)) {
+      new (&entries[hole]) Entry(std::move(entries[next]));
+      entries[next].~Entry();
+      control[hole] = control[next];
       hole = next;
     }
   }
-  slots[hole] = kEmptySlot<Slot>;
-}
-
-void Document::clear_slot(Block* block, std::size_t slot) noexcept {
-  switch (table_info(block).slot_width) {
-    case 1: return clear_slots<std::uint8_t>(block, slot);
-    case 4: return clear_slots<std::uint32_t>(block, slot);
-    default: return clear_slots<std::uint64_t>(block, slot);
-  }
+  control[hole] = kEmptyControl;
 }
 
 void Document::insert_or_assign(std::string_view key, DataType&& value) {
   if (block_ && is_indexed(block_)) {
     Probe at = probe(block_, key);
-    if (at.position != kNoEntry) {
-      entries_of(block_)[at.position].value = std::move(value);
+    if (at.found) {
+      entries_of(block_)[at.slot].value = std::move(value);
       return;
     }
     const std::size_t n = block_->size;
@@ -236,8 +220,8 @@ void Document::insert_or_assign(std::string_view key, DataType&& value) {
       rehouse(std::min(2 * n, kMaxCapacity), table_info(block_).seed);
       at = probe(block_, key);
     }
-    new (&entries_of(block_)[n]) Entry{CompactString(key), std::move(value)};
-    set_slot(block_, at, static_cast<std::uint32_t>(n));
+    new (&entries_of(block_)[at.slot]) Entry{CompactString(key), std::move(value)};
+    control_of(block_)[at.slot] = control_tag(at.hash);
     ++block_->size;
     return;
   }
@@ -273,14 +257,9 @@ bool Document::erase(std::string_view key) {
     return false;
   }
   const Probe at = probe(block_, key);
-  if (at.position == kNoEntry) return false;
+  if (!at.found) return false;
+  entries[at.slot].~Entry();
   clear_slot(block_, at.slot);
-  if (at.position != last) {
-    // The last entry fills the hole: its slot now names the hole's position.
-    set_slot(block_, probe(block_, entries[last].key.view()), at.position);
-    entries[at.position] = std::move(entries[last]);
-  }
-  entries[last].~Entry();
   --block_->size;
   return true;
 }
@@ -337,47 +316,35 @@ void Document::rehouse(std::size_t capacity, std::uint64_t seed) {
       static_cast<Block*>(allocate_value_block(block_bytes(capacity), in_region));
   *fresh = Block{0, static_cast<std::uint32_t>(capacity) | (in_region ? kInRegion : 0)};
   TableInfo& info = table_info(fresh);
-  info = TableInfo{seed, slot_bits_for(capacity), slot_width_for(capacity)};
-  std::memset(&info + 1, 0xFF, (std::size_t{1} << info.slot_bits) * info.slot_width);
+  info = TableInfo{seed, slot_count_for(capacity)};
+  std::uint8_t* control = control_of(fresh);
+  std::memset(control, kEmptyControl, info.slot_count);
   if (block_) {
-    switch (info.slot_width) {
-      case 1: move_in_index_order<std::uint8_t>(fresh, block_); break;
-      case 4: move_in_index_order<std::uint32_t>(fresh, block_); break;
-      default: move_in_index_order<std::uint64_t>(fresh, block_); break;
+    Block* old = block_;
+    // Each entry takes the first empty slot from its home (the keys differ).
+    // An old table is walked in slot order, which is the order of the homes
+    // in the fresh one too, so the entries are written nearly in turn.
+    auto move_in = [&](Entry& entry) {
+      const std::uint64_t hash = hash_key(entry.key.view(), seed);
+      std::size_t slot = home_slot(hash, info.slot_count);
+      while (control[slot] != kEmptyControl) slot = slot + 1 == info.slot_count ? 0 : slot + 1;
+      new (&entries_of(fresh)[slot]) Entry(std::move(entry));
+      entry.~Entry();
+      control[slot] = control_tag(hash);
+      ++fresh->size;
+    };
+    Entry* from = entries_of(old);
+    if (is_indexed(old)) {
+      const std::uint8_t* old_control = control_of(old);
+      for (std::size_t i = 0; i < table_info(old).slot_count; ++i) {
+        if (old_control[i] != kEmptyControl) move_in(from[i]);
+      }
+    } else {
+      for (std::size_t i = 0; i < old->size; ++i) move_in(from[i]);
     }
-    give_up(block_);
+    give_up(old);
   }
   block_ = fresh;
-}
-
-// Two passes: the old entries are indexed where they are (their keys differ,
-// so each takes the first empty slot from its home), then moved over in the
-// order of the index, renumbered as they go, so that enumerating the fresh
-// block reads the entries it moved in turn.
-template <class Slot>
-void Document::move_in_index_order(Block* fresh, Block* old) noexcept {
-  const TableInfo& info = table_info(fresh);
-  Slot* slots = slots_of<Slot>(fresh);
-  const std::size_t count = std::size_t{1} << info.slot_bits;
-  const std::size_t mask = count - 1;
-  Entry* from = entries_of(old);
-  for (std::size_t i = 0; i < old->size; ++i) {
-    const std::uint64_t hash = hash_key(from[i].key.view(), info.seed);
-    std::size_t slot = home_slot(hash, info.slot_bits);
-    while (slots[slot] != kEmptySlot<Slot>) slot = (slot + 1) & mask;
-    slots[slot] = static_cast<Slot>(i) | tag_of<Slot, kPositionBits<Slot>>(hash);
-  }
-  Entry* to = entries_of(fresh);
-  const Slot positions = static_cast<Slot>(position_in(kEmptySlot<Slot>));
-  std::uint32_t next = 0;
-  for (std::size_t slot = 0; slot < count; ++slot) {
-    if (slots[slot] == kEmptySlot<Slot>) continue;
-    const std::uint32_t position = position_in(slots[slot]);
-    new (&to[next]) Entry(std::move(from[position]));
-    from[position].~Entry();
-    slots[slot] = static_cast<Slot>((slots[slot] & ~positions) | next);
-    fresh->size = ++next;
-  }
 }
 
 }  // namespace quorvane

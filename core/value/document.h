@@ -3,11 +3,10 @@
 //
 // Enumeration order is unspecified. Small documents (up to kSmallDocumentMax
 // entries, the shape of most nested values) are a plain vector of entries;
-// larger ones add an index: an open-addressing table of entry positions
-// hashed with XXH3 and a seed drawn at random for each table, so that every
-// table enumerates in an order of its own and colliding keys cannot be
-// prepared in advance. A copy keeps its source's seed and index, so it
-// enumerates as its source does.
+// larger ones are an open-addressing table hashed with XXH3 and a seed drawn
+// at random for each table, so that every table enumerates in an order of
+// its own and colliding keys cannot be prepared in advance. A copy keeps its
+// source's seed and slots, so it enumerates as its source does.
 #pragma once
 
 #include <bit>
@@ -129,10 +128,20 @@ class Document {
       for (std::size_t i = 0; i < block_->size; ++i) visit(entries[i].key.view(), entries[i].value);
       return;
     }
-    switch (table_info(block_).slot_width) {
-      case 1: return for_each_slot<std::uint8_t>(entries, visit);
-      case 4: return for_each_slot<std::uint32_t>(entries, visit);
-      default: return for_each_slot<std::uint64_t>(entries, visit);
+    const std::uint8_t* control = control_of(block_);
+    const std::size_t count = table_info(block_).slot_count;
+    // 64 slots at a time: a mask of the occupied ones, made without a branch
+    // per slot (whether a slot is empty is a coin toss), then its bits.
+    for (std::size_t base = 0; base < count; base += 64) {
+      const std::size_t in_block = count - base < 64 ? count - base : 64;
+      std::uint64_t occupied = 0;
+      for (std::size_t i = 0; i < in_block; ++i) {
+        occupied |= std::uint64_t{control[base + i] != kEmptyControl} << i;
+      }
+      for (; occupied != 0; occupied &= occupied - 1) {
+        const Entry& entry = entries[base + std::countr_zero(occupied)];
+        visit(entry.key.view(), entry.value);
+      }
     }
   }
 
@@ -142,105 +151,68 @@ class Document {
     DataType value;
   };
   // One block, from the heap or a ValueRegion (then kInRegion is set in
-  // `capacity`): this 8-byte header, then room for `capacity` entries, of
-  // which the first `size` are in use, in the order they were added (an
-  // erased entry's place is taken by the last one).
+  // `capacity`). A block with room for up to kSmallDocumentMax entries is
+  // this 8-byte header and the entries, of which the first `size` are in use,
+  // in the order they were added (an erased entry's place is taken by the
+  // following ones); it is searched from first to last.
   //
-  // A block with room for more than kSmallDocumentMax entries is indexed:
-  // after the entries come a TableInfo and the index, 2^slot_bits slots of
-  // slot_width bytes, each all ones (empty) or an entry position. Up to 255
-  // entries a slot is one byte, the position alone (the entries are few
-  // enough to stay in cache); beyond, the position takes the low half of a
-  // 4- or 8-byte slot and bits of the key's hash the high half, so that a
-  // probe reads only entries whose bits agree. The index is probed linearly
-  // from the slot the hash's top bits pick; it is never more than half full,
-  // and erasing shifts later slots back, so that the first empty slot ends
-  // every probe. A smaller block is searched from first to last.
+  // A larger block is indexed: the header, a TableInfo, then slot_count
+  // entry slots from the first 32-byte boundary (so that an entry never
+  // straddles two cache lines), then one control byte per slot: kEmptyControl,
+  // or 7 bits of the hash of the key in the slot. The slots are probed
+  // linearly from the one the hash picks, reading only the entries whose
+  // control byte agrees, so that a lookup touches the control bytes (1 byte a
+  // slot, mostly in cache) and one entry's line. Erasing shifts later slots
+  // back, so that the first empty slot ends every probe. slot_count is more
+  // than capacity * 8 / 7, so the table is never more than 7/8 full.
   struct Block {
     std::uint32_t size;
     std::uint32_t capacity;
   };
   struct TableInfo {
     std::uint64_t seed;
-    std::uint32_t slot_bits;
-    std::uint32_t slot_width;
+    std::uint64_t slot_count;
   };
   static constexpr std::uint32_t kInRegion = std::uint32_t{1} << 31;
   static constexpr std::size_t kMaxCapacity = kInRegion - 1;
+  static constexpr std::uint8_t kEmptyControl = 0x80;
+  static constexpr std::size_t kEntryAlignment = 32;
+  // Blocks are 8-byte aligned at least (a region's are no more).
+  static constexpr std::size_t kBlockAlignment = 8;
 
   static std::size_t capacity_of(const Block* block) noexcept { return block->capacity & ~kInRegion; }
   static bool is_indexed(const Block* block) noexcept {
     return capacity_of(block) > kSmallDocumentMax;
   }
+  // REQUIRES: is_indexed(block).
+  static TableInfo& table_info(const Block* block) noexcept {
+    return *reinterpret_cast<TableInfo*>(const_cast<Block*>(block) + 1);
+  }
   static Entry* entries_of(const Block* block) noexcept {
+    if (is_indexed(block)) return slots_of(block);
     return reinterpret_cast<Entry*>(const_cast<Block*>(block) + 1);
   }
   // REQUIRES: is_indexed(block).
-  static TableInfo& table_info(const Block* block) noexcept {
-    return *reinterpret_cast<TableInfo*>(entries_of(block) + capacity_of(block));
+  static Entry* slots_of(const Block* block) noexcept {
+    const auto info_end = reinterpret_cast<std::uintptr_t>(&table_info(block) + 1);
+    return reinterpret_cast<Entry*>((info_end + kEntryAlignment - 1) & ~(kEntryAlignment - 1));
   }
-  template <class Slot>
-  static Slot* slots_of(const Block* block) noexcept {
-    return reinterpret_cast<Slot*>(&table_info(block) + 1);
-  }
-
-  template <class Slot>
-  static constexpr unsigned kPositionBits = sizeof(Slot) == 1 ? 8 : 4 * sizeof(Slot);
-  template <class Slot>
-  static constexpr Slot kEmptySlot = static_cast<Slot>(~Slot{0});
-  template <class Slot>
-  static std::uint32_t position_in(Slot slot) noexcept {
-    if constexpr (sizeof(Slot) == 1) {
-      return slot;
-    } else {
-      return static_cast<std::uint32_t>(slot & ((Slot{1} << kPositionBits<Slot>) - 1));
-    }
-  }
-
-  template <class Slot, class Visit>
-  void for_each_slot(const Entry* entries, Visit& visit) const {
-    const Slot* slots = slots_of<Slot>(block_);
-    const std::size_t count = std::size_t{1} << table_info(block_).slot_bits;
-    // 64 slots at a time: a mask of the occupied ones, made without a branch
-    // per slot (whether a slot is empty is a coin toss), then its bits.
-    for (std::size_t base = 0; base < count; base += 64) {
-      const std::size_t in_block = count - base < 64 ? count - base : 64;
-      std::uint64_t occupied = 0;
-      for (std::size_t i = 0; i < in_block; ++i) {
-        occupied |= std::uint64_t{slots[base + i] != kEmptySlot<Slot>} << i;
-      }
-      if constexpr (sizeof(Slot) > 1) {
-        // The entries of a large table may lie anywhere: ask for them early.
-        for (std::uint64_t ahead = occupied; ahead != 0; ahead &= ahead - 1) {
-          __builtin_prefetch(&entries[position_in(slots[base + std::countr_zero(ahead)])]);
-        }
-      }
-      for (; occupied != 0; occupied &= occupied - 1) {
-        const Entry& entry = entries[position_in(slots[base + std::countr_zero(occupied)])];
-        visit(entry.key.view(), entry.value);
-      }
-    }
+  // REQUIRES: is_indexed(block).
+  static std::uint8_t* control_of(const Block* block) noexcept {
+    return reinterpret_cast<std::uint8_t*>(slots_of(block) + table_info(block).slot_count);
   }
 
   const DataType* find_indexed(std::string_view key) const noexcept;
-  // Where `key` is or would go in the index of an indexed block.
+  // Where `key` is or would go in an indexed block.
   struct Probe {
-    std::uint64_t hash;      // the key's, with the table's seed
-    std::size_t slot;        // the key's slot, or the empty slot that ends its probe
-    std::uint32_t position;  // the key's entry, or kNoEntry
+    std::uint64_t hash;  // the key's, with the table's seed
+    std::size_t slot;    // the key's slot, or the empty slot that ends its probe
+    bool found;
   };
-  static constexpr std::uint32_t kNoEntry = ~std::uint32_t{0};
   static Probe probe(const Block* block, std::string_view key) noexcept;
-  // Makes `at.slot` name entry `position`, whose key hashed to `at.hash`.
-  static void set_slot(Block* block, const Probe& at, std::uint32_t position) noexcept;
-  template <class Slot>
-  static void probe_slots(const Block* block, Probe& at, std::string_view key) noexcept;
-  template <class Slot>
-  static void move_in_index_order(Block* fresh, Block* old) noexcept;
-  // Empties index slot `slot`, shifting back the slots that follow it.
-  static void clear_slot(Block* block, std::size_t slot) noexcept;
-  template <class Slot>
-  static void clear_slots(Block* block, std::size_t hole) noexcept;
+  // Empties slot `hole`, whose entry is destroyed already, shifting back the
+  // slots that follow it.
+  static void clear_slot(Block* block, std::size_t hole) noexcept;
 
   // Bytes of a block with room for `capacity` entries.
   static std::size_t block_bytes(std::size_t capacity) noexcept;
