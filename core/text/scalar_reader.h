@@ -10,8 +10,7 @@
 namespace quorvane {
 
 // The Id, Number, Boolean or Text that `text` spells, tried in that order;
-// a Text is quote-trimmed. Kept out of line, so that its locals stay out of
-// the frames of the recursive container readers.
+// a Text is quote-trimmed: the value of an item whose type infer_type gives.
 // REQUIRES: `text` is whitespace-trimmed and neither "[...]" nor a "{...}"
 // that is no braced UUID (those are containers).
 [[gnu::noinline]] DataType read_scalar(std::string_view text);

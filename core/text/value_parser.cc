@@ -1,6 +1,6 @@
 #include "core/text/value_parser.h"
 
-#include "core/text/container_reader.h"
+#include "core/text/value_builder.h"
 #include "core/text/number_parser.h"
 #include "core/text/unicode.h"
 #include "core/text/uuid_text.h"
