@@ -100,6 +100,32 @@ struct StateCoding {
   static constexpr Packed kInKey = std::numeric_limits<Packed>::min();
 };
 
+// A stack of items that pushes without a call: std::vector's push_back is
+// not inlined here.
+class ItemStack {
+ public:
+  std::size_t size() const { return size_; }
+  std::size_t capacity() const { return items_.size(); }
+  const StructureItem* data() const { return items_.data(); }
+  void push_back(const StructureItem& item) {
+    if (size_ == items_.size()) grow();
+    items_[size_++] = item;
+  }
+  // REQUIRES: size <= size().
+  void resize(std::size_t size) { size_ = size; }
+  void clear() { size_ = 0; }
+  void release() {
+    std::vector<StructureItem>().swap(items_);
+    size_ = 0;
+  }
+
+ private:
+  [[gnu::noinline]] void grow() { items_.resize(items_.empty() ? 64 : 2 * items_.size()); }
+
+  std::vector<StructureItem> items_;
+  std::size_t size_ = 0;
+};
+
 struct Nested {
   ItemKind kind = ItemKind::kScalar;
   std::uint32_t level = kNoLevel;
@@ -137,7 +163,7 @@ class Scanner {
   // Reused from call to call, so that a scan allocates no scratch space.
   struct Scratch {
     std::vector<Open> stack;
-    std::vector<StructureItem> pending;  // the items of the open levels
+    ItemStack pending;  // the items of the open levels
   };
   static Scratch& scratch() {
     thread_local Scratch kept;
@@ -145,10 +171,10 @@ class Scanner {
   }
 
   void open_level(std::size_t at, bool document);
-  void split(std::size_t comma);
+  inline void split(std::size_t comma);
   // Ends the levels nested in the current item of stack_[k], which ends at
   // `end`, and returns what that item became.
-  Nested end_nested(std::size_t k, std::size_t end);
+  [[gnu::noinline]] Nested end_nested(std::size_t k, std::size_t end);
   void end_last_item(Open& level, std::size_t end, const Nested& nested);
   std::uint32_t finish(const Open& level);
   bool only_whitespace(std::size_t begin, std::size_t end) const;
@@ -157,8 +183,9 @@ class Scanner {
   const char* p_;
   ValueStructure& out_;
   std::vector<Open>& stack_;
-  std::vector<StructureItem>& pending_;
+  ItemStack& pending_;
   Packed state_ = 0;
+  std::size_t open_ = 1;  // stack_.size(), which divides by sizeof(Open)
   std::uint32_t deepest_ = 1;
 };
 
@@ -203,13 +230,13 @@ std::expected<void, ParseFailure> Scanner<Coding>::run() {
         break;
     }
   }
-  const Nested nested = end_nested(0, end);
+  const Nested nested = open_ == 1 ? Nested{} : end_nested(0, end);
   end_last_item(stack_[0], end, nested);
   finish(stack_[0]);
   // Scratch beyond this many levels or items is given back.
   constexpr std::size_t kKept = 4096;
   if (stack_.capacity() > kKept) std::vector<Open>().swap(stack_);
-  if (pending_.capacity() > kKept) std::vector<StructureItem>().swap(pending_);
+  if (pending_.capacity() > kKept) pending_.release();
   if (deepest_ > kMaxNestingDepth) {
     for (const StructureLevel& level : out_.levels) {
       if (level.depth > kMaxNestingDepth) return std::unexpected(ParseFailure::kTooDeep);
@@ -227,15 +254,17 @@ void Scanner<Coding>::open_level(std::size_t at, bool document) {
   if (depth > deepest_) deepest_ = depth;
   stack_.push_back({document ? Coding::kInKey : state_, at, at + 1, 0, at + 1, 0,
                     pending_.size(), out_.levels.size(), out_.items.size(), 0, depth, document});
+  ++open_;
 }
 
 template <class Coding>
-void Scanner<Coding>::split(std::size_t comma) {
+inline void Scanner<Coding>::split(std::size_t comma) {
   std::size_t k = 0;
+  const std::size_t open = open_;
   while (stack_[k].base != state_) {
-    if (++k == stack_.size()) return;
+    if (++k == open) return;
   }
-  const Nested nested = end_nested(k, comma);
+  const Nested nested = k + 1 == open ? Nested{} : end_nested(k, comma);
   Open& level = stack_[k];
   const TextSpan key = level.document ? TextSpan{level.key, level.colon} : TextSpan{};
   pending_.push_back({key, {level.value, comma}, nested.kind, nested.level});
@@ -250,7 +279,6 @@ void Scanner<Coding>::split(std::size_t comma) {
 
 template <class Coding>
 Nested Scanner<Coding>::end_nested(std::size_t k, std::size_t end) {
-  if (stack_.size() == k + 1) return {};
   // Outward in: each level is one if its item's trimmed text ends with its
   // close; its inner text ends there, and so does its own last item.
   std::size_t valid = k;
@@ -269,6 +297,7 @@ Nested Scanner<Coding>::end_nested(std::size_t k, std::size_t end) {
     pending_.resize(dropped.pending_mark);
     stack_.resize(valid + 1);
   }
+  open_ = k + 1;
   Nested nested;
   for (std::size_t j = valid; j > k; --j) {
     Open& level = stack_[j];
@@ -312,8 +341,8 @@ std::uint32_t Scanner<Coding>::finish(const Open& level) {
   const std::size_t count = pending_.size() - level.pending_mark;
   out_.levels.push_back({level.document, level.depth, {level.open_at + 1, level.end},
                          out_.items.size(), count, level.nested});
-  out_.items.insert(out_.items.end(), pending_.end() - static_cast<std::ptrdiff_t>(count),
-                    pending_.end());
+  const StructureItem* last = pending_.data() + pending_.size();
+  out_.items.insert(out_.items.end(), last - count, last);
   pending_.resize(level.pending_mark);
   return static_cast<std::uint32_t>(out_.levels.size() - 1);
 }
