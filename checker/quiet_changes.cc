@@ -91,11 +91,13 @@ Change item_change(std::string_view text, const ValueStructure& structure,
 
 Change array_change(std::string_view text, const ValueStructure& structure,
                     const StructureLevel& level, const Array& array) {
-  const StructureItem* item = structure.begin(level);
-  for (std::size_t i = 0; i < level.item_count; ++i, ++item) {
-    if (Change change = item_change(text, structure, *item, array[i])) return change;
-  }
-  return std::nullopt;
+  std::size_t i = 0;
+  Change change;
+  structure.for_each_item(level, [&](const StructureItem& item) {
+    change = item_change(text, structure, item, array[i++]);
+    return !change;
+  });
+  return change;
 }
 
 // The first item of `pairs` that the loader drops or changes, or a key
@@ -131,14 +133,15 @@ Change document_change(std::string_view text, const ValueStructure& structure,
            "without pairs, an empty document";
   }
   std::vector<PairText> pairs;
-  for (const StructureItem* item = structure.begin(level); item != structure.end(level); ++item) {
-    const bool dropped = item->kind == ItemKind::kDropped;
+  structure.for_each_item(level, [&](const StructureItem& item) {
+    const bool dropped = item.kind == ItemKind::kDropped;
     // Blank text after the last pair is no pair at all.
-    if (dropped && trim_whitespace(item->key.of(text)).empty() && item->value.begin == item->value.end) {
-      continue;
+    if (!dropped || !trim_whitespace(item.key.of(text)).empty() ||
+        item.value.begin != item.value.end) {
+      pairs.push_back({item.key.of(text), item.value.of(text), dropped, &item});
     }
-    pairs.push_back({item->key.of(text), item->value.of(text), dropped, item});
-  }
+    return true;
+  });
   if (Change change = pair_list_change(pairs)) return change;
   for (const PairText& pair : pairs) {  // every key once, every pair kept
     const DataType* stored = document.find(trim_whitespace(pair.key));

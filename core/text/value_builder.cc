@@ -90,13 +90,14 @@ class Builder {
     const std::size_t nested = values_.size() - level.nested_count;
     std::size_t next_nested = nested;
     const std::size_t first = values_.size();
-    for (const StructureItem* item = structure.begin(level); item != structure.end(level); ++item) {
-      if (item->kind == ItemKind::kScalar) {
-        push_scalar(item->value);
+    structure.for_each_item(level, [&](const StructureItem& item) {
+      if (item.kind == ItemKind::kScalar) {
+        push_scalar(item.value);
       } else {
         values_.push([&] { return std::move(values_.data()[next_nested++]); });
       }
-    }
+      return true;
+    });
     Array items;
     items.append_moved(values_.data() + first, level.item_count);
     values_.truncate(nested);
@@ -109,15 +110,16 @@ class Builder {
     Document document;
     document.reserve(level.item_count);
     // In text order, so that a later pair replaces an earlier one of its key.
-    for (const StructureItem* item = structure.begin(level); item != structure.end(level); ++item) {
-      if (item->kind == ItemKind::kDropped) continue;
-      const std::string_view key = trim_whitespace(item->key.of(text_));
-      if (item->kind == ItemKind::kScalar) {
-        document.insert_or_assign(key, read_scalar(trim_whitespace(item->value.of(text_))));
+    structure.for_each_item(level, [&](const StructureItem& item) {
+      if (item.kind == ItemKind::kDropped) return true;
+      const std::string_view key = trim_whitespace(item.key.of(text_));
+      if (item.kind == ItemKind::kScalar) {
+        document.insert_or_assign(key, read_scalar(trim_whitespace(item.value.of(text_))));
       } else {
         document.insert_or_assign(key, std::move(values_.data()[next_nested++]));
       }
-    }
+      return true;
+    });
     document.shrink_to_fit();  // sized for every pair, but a key given again adds none
     values_.truncate(nested);
     values_.push([&] { return DataType::document(std::move(document)); });
@@ -151,7 +153,7 @@ std::expected<DataType, ParseFailure> read_container(std::string_view text) {
     }
   }
   DataType value = std::move(scratch.values.data()[0]);
-  if (structure.items.capacity() > kKeptScratch) {
+  if (structure.items.size() > kKeptScratch) {
     scratch.structure = ValueStructure();
   }
   return value;

@@ -100,32 +100,6 @@ struct StateCoding {
   static constexpr Packed kInKey = std::numeric_limits<Packed>::min();
 };
 
-// A stack of items that pushes without a call: std::vector's push_back is
-// not inlined here.
-class ItemStack {
- public:
-  std::size_t size() const { return size_; }
-  std::size_t capacity() const { return items_.size(); }
-  const StructureItem* data() const { return items_.data(); }
-  void push_back(const StructureItem& item) {
-    if (size_ == items_.size()) grow();
-    items_[size_++] = item;
-  }
-  // REQUIRES: size <= size().
-  void resize(std::size_t size) { size_ = size; }
-  void clear() { size_ = 0; }
-  void release() {
-    std::vector<StructureItem>().swap(items_);
-    size_ = 0;
-  }
-
- private:
-  [[gnu::noinline]] void grow() { items_.resize(items_.empty() ? 64 : 2 * items_.size()); }
-
-  std::vector<StructureItem> items_;
-  std::size_t size_ = 0;
-};
-
 struct Nested {
   ItemKind kind = ItemKind::kScalar;
   std::uint32_t level = kNoLevel;
@@ -139,7 +113,7 @@ class Scanner {
   using Packed = std::remove_const_t<decltype(Coding::kBracket)>;
 
   Scanner(std::string_view text, ValueStructure& out)
-      : text_(text), p_(text.data()), out_(out), stack_(scratch().stack), pending_(scratch().pending) {}
+      : text_(text), p_(text.data()), out_(out), stack_(scratch().stack) {}
 
   std::expected<void, ParseFailure> run();
 
@@ -152,8 +126,10 @@ class Scanner {
     std::size_t colon;        // documents: the current key's colon
     std::size_t value;        // the current item's or pair value's start
     std::size_t end;          // once known: the end of its inner text
-    std::size_t pending_mark;
-    std::size_t level_mark;
+    std::size_t first_item;
+    std::size_t last_item;
+    std::size_t item_count;
+    std::size_t level_mark;   // the levels and items recorded before it
     std::size_t item_mark;
     std::size_t nested;       // items so far that are nested levels
     std::uint32_t depth;
@@ -163,7 +139,6 @@ class Scanner {
   // Reused from call to call, so that a scan allocates no scratch space.
   struct Scratch {
     std::vector<Open> stack;
-    ItemStack pending;  // the items of the open levels
   };
   static Scratch& scratch() {
     thread_local Scratch kept;
@@ -177,13 +152,16 @@ class Scanner {
   [[gnu::noinline]] Nested end_nested(std::size_t k, std::size_t end);
   void end_last_item(Open& level, std::size_t end, const Nested& nested);
   std::uint32_t finish(const Open& level);
+  // Records `item` as the next of `level`.
+  void add_item(Open& level, TextSpan key, TextSpan value, ItemKind kind, std::uint32_t nested);
+  [[gnu::noinline]] void grow_items();
   bool only_whitespace(std::size_t begin, std::size_t end) const;
 
   std::string_view text_;
   const char* p_;
   ValueStructure& out_;
   std::vector<Open>& stack_;
-  ItemStack& pending_;
+  std::size_t items_ = 0;  // the items recorded in out_.items
   Packed state_ = 0;
   std::size_t open_ = 1;  // stack_.size(), which divides by sizeof(Open)
   std::uint32_t deepest_ = 1;
@@ -192,11 +170,9 @@ class Scanner {
 template <class Coding>
 std::expected<void, ParseFailure> Scanner<Coding>::run() {
   out_.levels.clear();
-  out_.items.clear();
   stack_.clear();
-  pending_.clear();
   const std::size_t end = text_.size() - 1;
-  stack_.push_back({text_[0] == '{' ? Coding::kInKey : 0, 0, 1, 0, 1, end, 0, 0, 0, 0, 1,
+  stack_.push_back({text_[0] == '{' ? Coding::kInKey : 0, 0, 1, 0, 1, end, 0, 0, 0, 0, 0, 0, 1,
                     text_[0] == '{'});
   StructuralCursor cursor(text_.substr(0, end));
   for (std::size_t at = cursor.next(1); at < end; at = cursor.next(at + 1)) {
@@ -236,7 +212,6 @@ std::expected<void, ParseFailure> Scanner<Coding>::run() {
   // Scratch beyond this many levels or items is given back.
   constexpr std::size_t kKept = 4096;
   if (stack_.capacity() > kKept) std::vector<Open>().swap(stack_);
-  if (pending_.capacity() > kKept) pending_.release();
   if (deepest_ > kMaxNestingDepth) {
     for (const StructureLevel& level : out_.levels) {
       if (level.depth > kMaxNestingDepth) return std::unexpected(ParseFailure::kTooDeep);
@@ -252,8 +227,8 @@ void Scanner<Coding>::open_level(std::size_t at, bool document) {
   if (at != top.value && !only_whitespace(top.value, at)) return;
   const std::uint32_t depth = top.depth + 1;
   if (depth > deepest_) deepest_ = depth;
-  stack_.push_back({document ? Coding::kInKey : state_, at, at + 1, 0, at + 1, 0,
-                    pending_.size(), out_.levels.size(), out_.items.size(), 0, depth, document});
+  stack_.push_back({document ? Coding::kInKey : state_, at, at + 1, 0, at + 1, 0, 0, 0, 0,
+                    out_.levels.size(), items_, 0, depth, document});
   ++open_;
 }
 
@@ -267,8 +242,7 @@ inline void Scanner<Coding>::split(std::size_t comma) {
   const Nested nested = k + 1 == open ? Nested{} : end_nested(k, comma);
   Open& level = stack_[k];
   const TextSpan key = level.document ? TextSpan{level.key, level.colon} : TextSpan{};
-  pending_.push_back({key, {level.value, comma}, nested.kind, nested.level});
-  level.nested += nested.level != kNoLevel;
+  add_item(level, key, {level.value, comma}, nested.kind, nested.level);
   // An item ended by a splitting comma always counts.
   level.value = comma + 1;
   if (level.document) {
@@ -293,8 +267,7 @@ Nested Scanner<Coding>::end_nested(std::size_t k, std::size_t end) {
   if (valid + 1 < stack_.size()) {
     const Open& dropped = stack_[valid + 1];
     out_.levels.resize(dropped.level_mark);
-    out_.items.resize(dropped.item_mark);
-    pending_.resize(dropped.pending_mark);
+    items_ = dropped.item_mark;
     stack_.resize(valid + 1);
   }
   open_ = k + 1;
@@ -313,38 +286,49 @@ template <class Coding>
 void Scanner<Coding>::end_last_item(Open& level, std::size_t end, const Nested& nested) {
   if (!level.document) {
     // An empty last item adds nothing: a trailing comma adds no item.
-    if (level.value < end) {
-      pending_.push_back({{}, {level.value, end}, nested.kind, nested.level});
-      level.nested += nested.level != kNoLevel;
-    }
+    if (level.value < end) add_item(level, {}, {level.value, end}, nested.kind, nested.level);
     return;
   }
   if (level.base == Coding::kInKey) {
-    if (level.key < end) pending_.push_back({{level.key, end}, {end, end}, ItemKind::kDropped});
+    if (level.key < end) add_item(level, {level.key, end}, {end, end}, ItemKind::kDropped, kNoLevel);
     return;
   }
   // The last pair counts only when its key and value texts are not empty.
   if (level.colon > level.key && level.colon + 1 < end) {
-    pending_.push_back({{level.key, level.colon}, {level.value, end}, nested.kind, nested.level});
-    level.nested += nested.level != kNoLevel;
+    add_item(level, {level.key, level.colon}, {level.value, end}, nested.kind, nested.level);
     return;
   }
   if (nested.level != kNoLevel) {  // never read, so never too deep either
     out_.levels.resize(nested.level_mark);
-    out_.items.resize(nested.item_mark);
+    items_ = nested.item_mark;
   }
-  pending_.push_back({{level.key, level.colon}, {level.value, end}, ItemKind::kDropped});
+  add_item(level, {level.key, level.colon}, {level.value, end}, ItemKind::kDropped, kNoLevel);
 }
 
 template <class Coding>
 std::uint32_t Scanner<Coding>::finish(const Open& level) {
-  const std::size_t count = pending_.size() - level.pending_mark;
   out_.levels.push_back({level.document, level.depth, {level.open_at + 1, level.end},
-                         out_.items.size(), count, level.nested});
-  const StructureItem* last = pending_.data() + pending_.size();
-  out_.items.insert(out_.items.end(), last - count, last);
-  pending_.resize(level.pending_mark);
+                         level.first_item, level.item_count, level.nested});
   return static_cast<std::uint32_t>(out_.levels.size() - 1);
+}
+
+template <class Coding>
+inline void Scanner<Coding>::add_item(Open& level, TextSpan key, TextSpan value, ItemKind kind,
+                                      std::uint32_t nested) {
+  if (items_ == out_.items.size()) grow_items();
+  out_.items[items_] = {key, value, 0, nested, kind};
+  if (level.item_count++ == 0) {
+    level.first_item = items_;
+  } else {
+    out_.items[level.last_item].next = items_;
+  }
+  level.last_item = items_++;
+  level.nested += nested != kNoLevel;
+}
+
+template <class Coding>
+void Scanner<Coding>::grow_items() {
+  out_.items.resize(out_.items.empty() ? 64 : 2 * out_.items.size());
 }
 
 template <class Coding>

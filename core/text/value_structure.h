@@ -48,31 +48,38 @@ enum class ItemKind : std::uint8_t {
 struct StructureItem {
   TextSpan key;
   TextSpan value;
-  ItemKind kind = ItemKind::kScalar;
+  std::size_t next = 0;     // index into ValueStructure::items of the level's next item
   std::uint32_t level = 0;  // index into ValueStructure::levels when nested
+  ItemKind kind = ItemKind::kScalar;
 };
 
 struct StructureLevel {
   bool document = false;
   std::uint32_t depth = 1;  // the top level has depth 1
   TextSpan inner;           // between the opening and closing byte
-  std::size_t first_item = 0;
-  std::size_t item_count = 0;  // items[first_item, first_item + item_count), in text order
+  std::size_t first_item = 0;    // index into ValueStructure::items; the rest follow `next`
+  std::size_t item_count = 0;
   std::size_t nested_count = 0;  // of those, the kArray and kDocument ones
 };
 
 // Levels are listed children first (each level after every level nested in
-// it), so the top level is the last one.
+// it), so the top level is the last one. Items are kept in the order the
+// scan meets their ends, each level's chained in text order; `items` may
+// hold more than the levels use.
 struct ValueStructure {
   std::vector<StructureLevel> levels;
   std::vector<StructureItem> items;
 
   const StructureLevel& top() const { return levels.back(); }
-  const StructureItem* begin(const StructureLevel& level) const {
-    return items.data() + level.first_item;
-  }
-  const StructureItem* end(const StructureLevel& level) const {
-    return begin(level) + level.item_count;
+  // Calls visit(item) for each item of `level` in text order, until it
+  // returns false; false if it did.
+  template <class Visit>
+  bool for_each_item(const StructureLevel& level, Visit&& visit) const {
+    std::size_t k = level.first_item;
+    for (std::size_t n = level.item_count; n > 0; --n, k = items[k].next) {
+      if (!visit(items[k])) return false;
+    }
+    return true;
   }
 };
 
