@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <new>
 #include <utility>
+#include <vector>
 
 #include "core/text/scalar_reader.h"
 #include "core/text/unicode.h"
@@ -71,21 +72,63 @@ class ValueStack {
 struct Scratch {
   ValueStructure structure;
   ValueStack values;
+  std::vector<std::string_view> keys;  // of the top level's pairs, trimmed
 
-  // Empties the stack on every way out, exceptions included.
+  // Empties the stacks on every way out, exceptions included.
   struct Lease {
-    ~Lease() { scratch.values.clear(kKeptScratch); }
+    ~Lease() {
+      scratch.values.clear(kKeptScratch);
+      scratch.keys.clear();
+      if (scratch.keys.capacity() > kKeptScratch) std::vector<std::string_view>().swap(scratch.keys);
+    }
     Scratch& scratch;
   };
 };
 
-// Builds one level whose nested levels' values are the top
-// `level.nested_count` values of `values`, and leaves it there in their
-// place.
-class Builder {
+// Builds the values of the top level's items as the scan passes them on,
+// each on the stack of values, then the top level's value from them.
+class Builder final : public TopItemSink {
  public:
-  Builder(std::string_view text, ValueStack& values) : text_(text), values_(values) {}
+  Builder(std::string_view text, Scratch& scratch)
+      : text_(text), values_(scratch.values), keys_(scratch.keys) {}
 
+  void scalar(TextSpan key, TextSpan value) override {
+    if (key.end != 0) keys_.push_back(trim_whitespace(key.of(text_)));
+    push_scalar(value);
+  }
+
+  // Children first, each level's nested values on the stack as it is built.
+  void nested(TextSpan key, const ValueStructure& levels) override {
+    if (key.end != 0) keys_.push_back(trim_whitespace(key.of(text_)));
+    for (const StructureLevel& level : levels.levels) {
+      if (level.document) {
+        build_document(levels, level);
+      } else {
+        build_array(levels, level);
+      }
+    }
+  }
+
+  // The top level's value, from the stack that holds its items' values.
+  DataType build_top(const StructureLevel& top) {
+    if (!top.document) {
+      Array items;
+      items.append_moved(values_.data(), values_.size());
+      return DataType::array(std::move(items));
+    }
+    Document document;
+    document.reserve(keys_.size());
+    for (std::size_t k = 0; k < keys_.size(); ++k) {
+      document.insert_or_assign(keys_[k], std::move(values_.data()[k]));
+    }
+    document.shrink_to_fit();
+    return DataType::document(std::move(document));
+  }
+
+ private:
+  // Builds one level whose nested levels' values are the top
+  // `level.nested_count` values of the stack, and leaves it there in their
+  // place.
   void build_array(const ValueStructure& structure, const StructureLevel& level) {
     const std::size_t nested = values_.size() - level.nested_count;
     std::size_t next_nested = nested;
@@ -125,7 +168,6 @@ class Builder {
     values_.push([&] { return DataType::document(std::move(document)); });
   }
 
- private:
   void push_scalar(TextSpan span) {
     const std::string_view item = trim_whitespace(span.of(text_));
     values_.push([&] { return read_scalar(item); });
@@ -133,6 +175,7 @@ class Builder {
 
   std::string_view text_;
   ValueStack& values_;
+  std::vector<std::string_view>& keys_;
 };
 
 }  // namespace
@@ -140,22 +183,12 @@ class Builder {
 std::expected<DataType, ParseFailure> read_container(std::string_view text) {
   thread_local Scratch scratch;
   const Scratch::Lease lease{scratch};
-  if (!scan_value_structure(text, scratch.structure)) {
+  Builder builder(text, scratch);
+  if (!scan_value_structure(text, scratch.structure, &builder)) {
     return std::unexpected(ParseFailure::kTooDeep);
   }
-  const ValueStructure& structure = scratch.structure;
-  Builder builder(text, scratch.values);
-  for (const StructureLevel& level : structure.levels) {
-    if (level.document) {
-      builder.build_document(structure, level);
-    } else {
-      builder.build_array(structure, level);
-    }
-  }
-  DataType value = std::move(scratch.values.data()[0]);
-  if (structure.items.size() > kKeptScratch) {
-    scratch.structure = ValueStructure();
-  }
+  DataType value = builder.build_top(scratch.structure.top());
+  if (scratch.structure.items.size() > kKeptScratch) scratch.structure = ValueStructure();
   return value;
 }
 

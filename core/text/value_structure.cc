@@ -112,8 +112,8 @@ class Scanner {
  public:
   using Packed = std::remove_const_t<decltype(Coding::kBracket)>;
 
-  Scanner(std::string_view text, ValueStructure& out)
-      : text_(text), p_(text.data()), out_(out), stack_(scratch().stack) {}
+  Scanner(std::string_view text, ValueStructure& out, TopItemSink* sink)
+      : text_(text), p_(text.data()), out_(out), sink_(sink), stack_(scratch().stack) {}
 
   std::expected<void, ParseFailure> run();
 
@@ -155,11 +155,16 @@ class Scanner {
   // Records `item` as the next of `level`.
   void add_item(Open& level, TextSpan key, TextSpan value, ItemKind kind, std::uint32_t nested);
   [[gnu::noinline]] void grow_items();
+  // add_item for the top level when a sink takes its items.
+  [[gnu::noinline]] void pass_on(TextSpan key, TextSpan value, ItemKind kind);
+  bool has_too_deep_level() const;
   bool only_whitespace(std::size_t begin, std::size_t end) const;
 
   std::string_view text_;
   const char* p_;
   ValueStructure& out_;
+  TopItemSink* sink_;
+  bool too_deep_ = false;  // a level passed to sink_ was
   std::vector<Open>& stack_;
   std::size_t items_ = 0;  // the items recorded in out_.items
   Packed state_ = 0;
@@ -212,12 +217,36 @@ std::expected<void, ParseFailure> Scanner<Coding>::run() {
   // Scratch beyond this many levels or items is given back.
   constexpr std::size_t kKept = 4096;
   if (stack_.capacity() > kKept) std::vector<Open>().swap(stack_);
-  if (deepest_ > kMaxNestingDepth) {
-    for (const StructureLevel& level : out_.levels) {
-      if (level.depth > kMaxNestingDepth) return std::unexpected(ParseFailure::kTooDeep);
-    }
-  }
+  if (too_deep_ || has_too_deep_level()) return std::unexpected(ParseFailure::kTooDeep);
   return {};
+}
+
+template <class Coding>
+bool Scanner<Coding>::has_too_deep_level() const {
+  if (deepest_ <= kMaxNestingDepth) return false;
+  for (const StructureLevel& level : out_.levels) {
+    if (level.depth > kMaxNestingDepth) return true;
+  }
+  return false;
+}
+
+template <class Coding>
+void Scanner<Coding>::pass_on(TextSpan key, TextSpan value, ItemKind kind) {
+  Open& top = stack_[0];
+  ++top.item_count;
+  if (kind == ItemKind::kScalar) {
+    sink_->scalar(key, value);
+    return;
+  }
+  // The item's levels are all the scan holds beside the top level.
+  if (has_too_deep_level()) {
+    too_deep_ = true;
+  } else if (!too_deep_) {
+    ++top.nested;
+    sink_->nested(key, out_);
+  }
+  out_.levels.clear();
+  items_ = 0;
 }
 
 template <class Coding>
@@ -315,6 +344,10 @@ std::uint32_t Scanner<Coding>::finish(const Open& level) {
 template <class Coding>
 inline void Scanner<Coding>::add_item(Open& level, TextSpan key, TextSpan value, ItemKind kind,
                                       std::uint32_t nested) {
+  if (sink_ != nullptr && level.depth == 1) {
+    if (kind != ItemKind::kDropped) pass_on(key, value, kind);
+    return;
+  }
   if (items_ == out_.items.size()) grow_items();
   out_.items[items_] = {key, value, 0, nested, kind};
   if (level.item_count++ == 0) {
@@ -341,12 +374,12 @@ constexpr std::size_t kMaxNarrowText = std::size_t{1} << 30;
 
 }  // namespace
 
-std::expected<void, ParseFailure> scan_value_structure(std::string_view text,
-                                                       ValueStructure& out) {
+std::expected<void, ParseFailure> scan_value_structure(std::string_view text, ValueStructure& out,
+                                                       TopItemSink* sink) {
   if (text.size() <= kMaxNarrowText) {
-    return Scanner<StateCoding<std::int64_t, 32>>(text, out).run();
+    return Scanner<StateCoding<std::int64_t, 32>>(text, out, sink).run();
   }
-  return Scanner<StateCoding<__int128, 64>>(text, out).run();
+  return Scanner<StateCoding<__int128, 64>>(text, out, sink).run();
 }
 
 }  // namespace quorvane

@@ -83,12 +83,29 @@ struct ValueStructure {
   }
 };
 
+// Takes the items of the top level as the scan meets their ends, in text
+// order, instead of their being recorded: so that a long flat value needs no
+// record per item. A dropped pair is not passed on.
+class TopItemSink {
+ public:
+  // A scalar item, or a pair whose value is one.
+  virtual void scalar(TextSpan key, TextSpan value) = 0;
+  // An item that is a nested level, with the structure of its own levels
+  // (its top() is the item's), valid for the call only.
+  virtual void nested(TextSpan key, const ValueStructure& levels) = 0;
+
+ protected:
+  ~TopItemSink() = default;
+};
+
 // Fills `out` (its old contents dropped, its capacity reused) with the
-// structure of `text`. Reads the text once, 16 bytes at a time, in time
+// structure of `text`; with a `sink`, the top level's items go there
+// instead, and `out` ends with the top level's record alone. Reads the text once, 16 bytes at a time, in time
 // linear in its length and without recursion. Fails only with
 // ParseFailure::kTooDeep, when levels nest deeper than kMaxNestingDepth;
 // `out` is then unspecified.
 // REQUIRES: `text` is whitespace-trimmed and is "[...]" or "{...}".
-std::expected<void, ParseFailure> scan_value_structure(std::string_view text, ValueStructure& out);
+std::expected<void, ParseFailure> scan_value_structure(std::string_view text, ValueStructure& out,
+                                                       TopItemSink* sink = nullptr);
 
 }  // namespace quorvane
