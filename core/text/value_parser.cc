@@ -14,10 +14,9 @@ bool is_enclosed(std::string_view text, char open, char close) {
 
 }  // namespace
 
-std::optional<bool> parse_boolean(std::string_view text) {
-  const char lowered_first = text.empty() ? '\0' : static_cast<char>(text.front() | 0x20);
-  if (lowered_first == 't' && equals_ignoring_ascii_case(text, "true")) return true;
-  if (lowered_first == 'f' && equals_ignoring_ascii_case(text, "false")) return false;
+std::optional<bool> parse_boolean_word(std::string_view text) {
+  if (equals_ignoring_ascii_case(text, "true")) return true;
+  if (equals_ignoring_ascii_case(text, "false")) return false;
   return std::nullopt;
 }
 
