@@ -168,17 +168,17 @@ class Scanner {
   std::vector<Open>& stack_;
   std::size_t items_ = 0;  // the items recorded in out_.items
   Packed state_ = 0;
-  std::size_t open_ = 1;  // stack_.size(), which divides by sizeof(Open)
+  std::size_t open_ = 1;  // the open levels: stack_[0, open_); stack_ only grows
   std::uint32_t deepest_ = 1;
 };
 
 template <class Coding>
 std::expected<void, ParseFailure> Scanner<Coding>::run() {
   out_.levels.clear();
-  stack_.clear();
+  if (stack_.empty()) stack_.resize(16);
   const std::size_t end = text_.size() - 1;
-  stack_.push_back({text_[0] == '{' ? Coding::kInKey : 0, 0, 1, 0, 1, end, 0, 0, 0, 0, 0, 0, 1,
-                    text_[0] == '{'});
+  stack_[0] = Open{text_[0] == '{' ? Coding::kInKey : 0, 0, 1, 0, 1, end, 0, 0, 0, 0, 0, 0, 1,
+                   text_[0] == '{'};
   StructuralCursor cursor(text_.substr(0, end));
   for (std::size_t at = cursor.next(1); at < end; at = cursor.next(at + 1)) {
     switch (p_[at]) {
@@ -200,7 +200,7 @@ std::expected<void, ParseFailure> Scanner<Coding>::run() {
         state_ -= Coding::kBrace;
         break;
       case ':':
-        if (Open& top = stack_.back(); top.base == Coding::kInKey) {
+        if (Open& top = stack_[open_ - 1]; top.base == Coding::kInKey) {
           top.colon = at;
           top.value = at + 1;
           top.base = state_;
@@ -216,7 +216,7 @@ std::expected<void, ParseFailure> Scanner<Coding>::run() {
   finish(stack_[0]);
   // Scratch beyond this many levels or items is given back.
   constexpr std::size_t kKept = 4096;
-  if (stack_.capacity() > kKept) std::vector<Open>().swap(stack_);
+  if (stack_.size() > kKept) std::vector<Open>().swap(stack_);
   if (too_deep_ || has_too_deep_level()) return std::unexpected(ParseFailure::kTooDeep);
   return {};
 }
@@ -251,13 +251,14 @@ void Scanner<Coding>::pass_on(TextSpan key, TextSpan value, ItemKind kind) {
 
 template <class Coding>
 void Scanner<Coding>::open_level(std::size_t at, bool document) {
-  const Open& top = stack_.back();
+  if (open_ == stack_.size()) stack_.resize(2 * open_);  // before `top` is taken
+  const Open& top = stack_[open_ - 1];
   if (top.base == Coding::kInKey || top.depth > kMaxNestingDepth) return;
   if (at != top.value && !only_whitespace(top.value, at)) return;
   const std::uint32_t depth = top.depth + 1;
   if (depth > deepest_) deepest_ = depth;
-  stack_.push_back({document ? Coding::kInKey : state_, at, at + 1, 0, at + 1, 0, 0, 0, 0,
-                    out_.levels.size(), items_, 0, depth, document});
+  stack_[open_] = Open{document ? Coding::kInKey : state_, at, at + 1, 0, at + 1, 0, 0, 0, 0,
+                       out_.levels.size(), items_, 0, depth, document};
   ++open_;
 }
 
@@ -285,7 +286,8 @@ Nested Scanner<Coding>::end_nested(std::size_t k, std::size_t end) {
   // Outward in: each level is one if its item's trimmed text ends with its
   // close; its inner text ends there, and so does its own last item.
   std::size_t valid = k;
-  for (std::size_t j = k + 1; j < stack_.size(); ++j) {
+  const std::size_t open = open_;
+  for (std::size_t j = k + 1; j < open; ++j) {
     Open& level = stack_[j];
     const std::string_view item = trim_whitespace(text_.substr(level.open_at, end - level.open_at));
     if (item.size() < 2 || item.back() != (level.document ? '}' : ']')) break;
@@ -293,11 +295,10 @@ Nested Scanner<Coding>::end_nested(std::size_t k, std::size_t end) {
     level.end = end = level.open_at + item.size() - 1;
     valid = j;
   }
-  if (valid + 1 < stack_.size()) {
+  if (valid + 1 < open) {
     const Open& dropped = stack_[valid + 1];
     out_.levels.resize(dropped.level_mark);
     items_ = dropped.item_mark;
-    stack_.resize(valid + 1);
   }
   open_ = k + 1;
   Nested nested;
@@ -306,7 +307,6 @@ Nested Scanner<Coding>::end_nested(std::size_t k, std::size_t end) {
     end_last_item(level, level.end, nested);
     nested = {level.document ? ItemKind::kDocument : ItemKind::kArray, finish(level),
               level.level_mark, level.item_mark};
-    stack_.pop_back();
   }
   return nested;
 }
