@@ -8,10 +8,9 @@
 
 #include "checker/display_text.h"
 #include "checker/float_text.h"
-#include "core/text/comma_scan.h"
 #include "core/value/document.h"
 #include "core/text/unicode.h"
-#include "core/text/uuid_text.h"
+#include "core/text/value_structure.h"
 
 namespace quorvane::check {
 namespace {
@@ -25,43 +24,8 @@ struct PairText {
   std::string_view key;
   std::string_view value;
   bool dropped = false;
+  const StructureItem* item = nullptr;
 };
-
-// The item texts of the array inner text `inner`, as the loader cuts them;
-// nothing when the text is too deep for a direct scan.
-std::optional<std::vector<std::string_view>> item_texts(std::string_view inner) {
-  if (inner.size() > kMaxDirectScanText) return std::nullopt;
-  std::vector<std::string_view> items;
-  std::size_t start = 0;
-  const std::size_t stop = scan_splitting_commas(inner, 0, inner.size(), [&](std::size_t at) {
-    items.push_back(inner.substr(start, at - start));
-    start = at + 1;
-    return true;
-  });
-  if (stop != inner.size()) return std::nullopt;
-  if (start < inner.size()) items.push_back(inner.substr(start));
-  return items;
-}
-
-// The pair texts of the document inner text `inner`, as above.
-std::optional<std::vector<PairText>> pair_texts(std::string_view inner) {
-  if (inner.size() > kMaxDirectScanText) return std::nullopt;
-  std::vector<PairText> pairs;
-  std::size_t rest = 0;
-  const std::size_t end = inner.size();
-  const std::size_t stop = scan_pairs(inner, 0, end, [&](std::size_t key, std::size_t colon,
-                                                         std::size_t value_end) {
-    const bool kept = value_end < end || (colon > key && colon + 1 < end);
-    pairs.push_back({inner.substr(key, colon - key),
-                     inner.substr(colon + 1, value_end - colon - 1), !kept});
-    rest = value_end < end ? value_end + 1 : end;
-  });
-  if (stop != end) return std::nullopt;
-  if (!trim_whitespace(inner.substr(rest)).empty()) {
-    pairs.push_back({inner.substr(rest), inner.substr(end), true});
-  }
-  return pairs;
-}
 
 bool is_braced_hex(std::string_view text) {
   return text.size() == 34 && text.front() == '{' && text.back() == '}' &&
@@ -91,7 +55,8 @@ bool has_unsplit_comma(std::string_view text) {
   return false;
 }
 
-Change find_change(std::string_view text, const DataType& value, bool inferred);
+Change level_change(std::string_view text, const ValueStructure& structure,
+                    const StructureLevel& level, const DataType& value);
 
 // A text value read from the trimmed text `text`.
 Change text_change(std::string_view text, std::string_view stored, bool inferred) {
@@ -114,13 +79,25 @@ Change text_change(std::string_view text, std::string_view stored, bool inferred
   return std::nullopt;
 }
 
-Change array_change(std::string_view text, const Array& array) {
-  const auto items = item_texts(text.substr(1, text.size() - 2));
-  if (!items || items->size() != array.size()) return std::nullopt;
-  for (std::size_t i = 0; i < items->size(); ++i) {
-    if (Change change = find_change(trim_whitespace((*items)[i]), array[i], true)) return change;
+// The first quiet change in the item `item` of a level, which became `value`.
+Change item_change(std::string_view text, const ValueStructure& structure,
+                   const StructureItem& item, const DataType& value) {
+  if (item.kind == ItemKind::kArray || item.kind == ItemKind::kDocument) {
+    return level_change(text, structure, structure.levels[item.level], value);
   }
-  return std::nullopt;
+  if (!value.is(DataType::Kind::kText)) return std::nullopt;
+  return text_change(trim_whitespace(item.value.of(text)), value.as_text(), true);
+}
+
+Change array_change(std::string_view text, const ValueStructure& structure,
+                    const StructureLevel& level, const Array& array) {
+  std::size_t i = 0;
+  Change change;
+  structure.for_each_item(level, [&](const StructureItem& item) {
+    change = item_change(text, structure, item, array[i++]);
+    return !change;
+  });
+  return change;
 }
 
 // The first item of `pairs` that the loader drops or changes, or a key
@@ -146,38 +123,43 @@ Change pair_list_change(const std::vector<PairText>& pairs) {
   return std::nullopt;
 }
 
-Change document_change(std::string_view text, const Document& document) {
-  if (is_braced_hex(text)) {
-    return quoted(text, 40) +
+Change document_change(std::string_view text, const ValueStructure& structure,
+                       const StructureLevel& level, const Document& document) {
+  const std::string_view whole =
+      text.substr(level.inner.begin - 1, level.inner.end - level.inner.begin + 2);
+  if (is_braced_hex(whole)) {
+    return quoted(whole, 40) +
            " is no UUID (a UUID in braces needs its hyphens), so it is read as a document "
            "without pairs, an empty document";
   }
-  const auto pairs = pair_texts(text.substr(1, text.size() - 2));
-  if (!pairs) return std::nullopt;
-  if (Change change = pair_list_change(*pairs)) return change;
-  for (const PairText& pair : *pairs) {  // every key once, every pair kept
+  std::vector<PairText> pairs;
+  structure.for_each_item(level, [&](const StructureItem& item) {
+    const bool dropped = item.kind == ItemKind::kDropped;
+    // Blank text after the last pair is no pair at all.
+    if (!dropped || !trim_whitespace(item.key.of(text)).empty() ||
+        item.value.begin != item.value.end) {
+      pairs.push_back({item.key.of(text), item.value.of(text), dropped, &item});
+    }
+    return true;
+  });
+  if (Change change = pair_list_change(pairs)) return change;
+  for (const PairText& pair : pairs) {  // every key once, every pair kept
     const DataType* stored = document.find(trim_whitespace(pair.key));
     if (stored == nullptr) return std::nullopt;
-    if (Change change = find_change(trim_whitespace(pair.value), *stored, true)) return change;
+    if (Change change = item_change(text, structure, *pair.item, *stored)) return change;
   }
   return std::nullopt;
 }
 
-// The first quiet change in `value`, read from the trimmed text `text`;
-// `inferred` when the type came from the text itself.
-Change find_change(std::string_view text, const DataType& value, bool inferred) {
-  switch (value.kind()) {
-    case DataType::Kind::kText:
-      return text_change(text, value.as_text(), inferred);
-    case DataType::Kind::kArray:
-      if (text.size() < 2 || text.front() != '[') return std::nullopt;
-      return array_change(text, value.as_array());
-    case DataType::Kind::kDocument:
-      if (text.size() < 2 || text.front() != '{') return std::nullopt;
-      return document_change(text, value.as_document());
-    default:
-      return std::nullopt;
+// The first quiet change in the level `level` of `text`, which became `value`.
+Change level_change(std::string_view text, const ValueStructure& structure,
+                    const StructureLevel& level, const DataType& value) {
+  if (level.document) {
+    if (!value.is(DataType::Kind::kDocument)) return std::nullopt;
+    return document_change(text, structure, level, value.as_document());
   }
+  if (!value.is(DataType::Kind::kArray)) return std::nullopt;
+  return array_change(text, structure, level, value.as_array());
 }
 
 void append_described(const DataType& value, std::string& out);
@@ -238,9 +220,16 @@ std::string describe_value(const DataType& value) {
 std::optional<std::string> explain_quiet_change(TypeCode code, std::string_view text,
                                                 const DataType& value) {
   if (code != kTextCode && code != kArrayCode && code != kDocumentCode) return std::nullopt;
-  Change change = find_change(trim_whitespace(text), value, false);
+  const std::string_view trimmed = trim_whitespace(text);
+  Change change;
+  if (value.is(DataType::Kind::kText)) {
+    change = text_change(trimmed, value.as_text(), false);
+    return change;  // it names the text already
+  }
+  ValueStructure structure;
+  if (!scan_value_structure(trimmed, structure)) return std::nullopt;
+  change = level_change(trimmed, structure, structure.top(), value);
   if (!change) return std::nullopt;
-  if (value.kind() == DataType::Kind::kText) return change;  // it names the text already
   return *change + "; the value stored is " + quoted(describe_value(value), 80);
 }
 

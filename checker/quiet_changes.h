@@ -18,8 +18,7 @@ namespace quorvane::check {
 
 // The first quiet change of an entry whose value text `text` gave `value`
 // under `code`, as an explanation that names the stored value; nothing
-// when the value is what the text says. Texts nested too deep for a direct
-// scan are not looked into.
+// when the value is what the text says. Looks into every level.
 std::optional<std::string> explain_quiet_change(TypeCode code, std::string_view text,
                                                 const DataType& value);
 

@@ -7,9 +7,7 @@
 // holds only UTF-8 texts and keys; numbers agree with strtof; an Id's text
 // form reads back as the same Id; inference always gives 1..6, and the
 // inferred code parses the text (failing only on too deep nesting); parsing
-// is deterministic and deep copies compare alike; the one-pass reading of a
-// container, where it takes the text, agrees with the level-by-level one;
-// and inference and parsing agree with a plain rendering of the rules
+// is deterministic and deep copies compare alike; and inference and parsing agree with a plain rendering of the rules
 // (reference_parser.h).
 #include <array>
 #include <cmath>
@@ -18,8 +16,6 @@
 #include <cstring>
 #include <string>
 
-#include "core/text/container_reader.h"
-#include "core/text/one_pass_reader.h"
 #include "core/text/unicode.h"
 #include "core/text/uuid_text.h"
 #include "core/text/value_parser.h"
@@ -72,16 +68,6 @@ void check_value(TypeCode code, std::string_view text, const DataType& value, bo
   }
 }
 
-// `value` was read from the container text `text`.
-void check_one_pass(std::string_view text, const DataType& value) {
-  const std::string_view trimmed = trim_whitespace(text);
-  const std::optional<DataType> one_pass = read_common_container(trimmed);
-  if (!one_pass) return;
-  require(same_value(*one_pass, value), "one-pass reading differs from the value read");
-  const std::expected<DataType, ParseFailure> levels = read_container(trimmed, 0);
-  require(levels && same_value(*one_pass, *levels), "one-pass reading differs from level by level");
-}
-
 void check_inference(std::string_view text, bool utf8) {
   const TypeCode inferred = infer_type(text);
   require(names_variant(inferred), "inferred code outside 1..6");
@@ -116,7 +102,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(same_value(copy, *value), "a deep copy differs from its source");
     const std::optional<DataType> again = parse_value(code, text);
     require(again && same_value(*again, *value), "parsing is not deterministic");
-    if (code == kArrayCode || code == kDocumentCode) check_one_pass(text, *value);
   } else {
     const bool container = code == kArrayCode || code == kDocumentCode;
     require(value.error() != ParseFailure::kNoVariant, "a variant's code reported as none");

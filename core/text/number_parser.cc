@@ -107,8 +107,6 @@ constexpr std::uint32_t kMaxExactSignificand = std::uint32_t{1} << 24;
 
 enum class ShortNumber : std::uint8_t {
   kRead,      // the value is set
-  kNoNumber,  // no number: past the sign, neither a digit nor a point, nor
-              // the first letter of "inf", "infinity" or "nan" (most words)
   kNotShort,  // maybe a number: the full scan tells
 };
 
@@ -140,9 +138,7 @@ ShortNumber parse_short_number(std::string_view text, float& value) {
     }
     if (p == digits_begin + 1) return ShortNumber::kNotShort;  // a lone point
   } else if (p == digits_begin) {
-    // No digit: a word, unless it may be one of the three.
-    const char lowered = p < end ? static_cast<char>(*p | 0x20) : '\0';
-    return lowered == 'i' || lowered == 'n' ? ShortNumber::kNotShort : ShortNumber::kNoNumber;
+    return ShortNumber::kNotShort;  // one of the words, or none
   }
   if (p < end && (*p == 'e' || *p == 'E')) {
     ++p;
@@ -176,16 +172,9 @@ bool is_number_text(std::string_view text) {
   return scan_number(text).has_value();
 }
 
-std::optional<float> parse_number(std::string_view text) {
+std::optional<float> parse_number_text(std::string_view text) {
   float value;
-  switch (parse_short_number(text, value)) {
-    case ShortNumber::kRead:
-      return value;
-    case ShortNumber::kNoNumber:
-      return std::nullopt;
-    case ShortNumber::kNotShort:
-      break;
-  }
+  if (parse_short_number(text, value) == ShortNumber::kRead) return value;
   const std::optional<ScannedNumber> scanned = scan_number(text);
   if (!scanned) return std::nullopt;
   const bool negative = scanned->decimal.negative;

@@ -30,8 +30,27 @@ struct DecimalText {
 // Whether `text` fits the number syntax. No trimming.
 bool is_number_text(std::string_view text);
 
+// Whether a number may start `text`: past an optional sign, a digit, a
+// point, or the first letter of one of the words. Every number text does.
+constexpr bool may_start_number(std::string_view text) {
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) text.remove_prefix(1);
+  if (text.empty()) return false;
+  const char c = text.front();
+  const char lowered = static_cast<char>(c | 0x20);
+  return (c >= '0' && c <= '9') || c == '.' || lowered == 'i' || lowered == 'n';
+}
+
+// parse_number past its first bytes' check.
+// REQUIRES: may_start_number(text).
+std::optional<float> parse_number_text(std::string_view text);
+
 // The float that `text` spells, or nothing when it does not fit the syntax.
-std::optional<float> parse_number(std::string_view text);
+// Inline so that a text no number may start, as most words are, is turned
+// away without a call.
+inline std::optional<float> parse_number(std::string_view text) {
+  if (!may_start_number(text)) return std::nullopt;
+  return parse_number_text(text);
+}
 
 // The float nearest to the value of `decimal`, ties to even. The digits may
 // be of any length; at most a fixed prefix of them is copied.

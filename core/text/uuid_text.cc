@@ -47,7 +47,7 @@ std::optional<Id> read_hyphenated(std::string_view text) {
 
 }  // namespace
 
-std::optional<Id> parse_uuid(std::string_view text) {
+std::optional<Id> parse_uuid_of_length(std::string_view text) {
   switch (text.size()) {
     case 32:
       return read_digits(text, kSimpleOffsets);
@@ -56,11 +56,10 @@ std::optional<Id> parse_uuid(std::string_view text) {
     case Id::kTextLength + 2:
       if (text.front() != '{' || text.back() != '}') return std::nullopt;
       return read_hyphenated(text.substr(1, Id::kTextLength));
-    case Id::kTextLength + kUrnPrefix.size():
+    default:  // Id::kTextLength + kUrnPrefix.size()
+      static_assert(kUrnPrefix.size() == 9, "the length in is_uuid_text_length");
       if (!text.starts_with(kUrnPrefix)) return std::nullopt;
       return read_hyphenated(text.substr(kUrnPrefix.size()));
-    default:
-      return std::nullopt;
   }
 }
 

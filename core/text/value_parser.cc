@@ -1,7 +1,8 @@
 #include "core/text/value_parser.h"
 
-#include "core/text/container_reader.h"
+#include "core/text/value_builder.h"
 #include "core/text/number_parser.h"
+#include "core/text/scalar_reader.h"
 #include "core/text/unicode.h"
 #include "core/text/uuid_text.h"
 
@@ -14,21 +15,31 @@ bool is_enclosed(std::string_view text, char open, char close) {
 
 }  // namespace
 
-std::optional<bool> parse_boolean(std::string_view text) {
-  const char lowered_first = text.empty() ? '\0' : static_cast<char>(text.front() | 0x20);
-  if (lowered_first == 't' && equals_ignoring_ascii_case(text, "true")) return true;
-  if (lowered_first == 'f' && equals_ignoring_ascii_case(text, "false")) return false;
+std::optional<bool> parse_boolean_word(std::string_view text) {
+  if (equals_ignoring_ascii_case(text, "true")) return true;
+  if (equals_ignoring_ascii_case(text, "false")) return false;
   return std::nullopt;
 }
 
+namespace {
+
+// The type codes of visit_scalar's classes; a text that classes as text
+// may still be a container text.
+struct ScalarCode {
+  TypeCode operator()(const Id&) const { return kIdCode; }
+  TypeCode operator()(float) const { return kNumberCode; }
+  TypeCode operator()(bool) const { return kBooleanCode; }
+  TypeCode operator()(std::string_view text) const {
+    if (is_enclosed(text, '[', ']')) return kArrayCode;
+    if (is_enclosed(text, '{', '}')) return kDocumentCode;
+    return kTextCode;
+  }
+};
+
+}  // namespace
+
 TypeCode infer_type(std::string_view text) {
-  text = trim_whitespace(text);
-  if (parse_uuid(text)) return kIdCode;
-  if (is_number_text(text)) return kNumberCode;
-  if (parse_boolean(text)) return kBooleanCode;
-  if (is_enclosed(text, '[', ']')) return kArrayCode;
-  if (is_enclosed(text, '{', '}')) return kDocumentCode;
-  return kTextCode;
+  return visit_scalar(trim_whitespace(text), ScalarCode{});
 }
 
 std::expected<DataType, ParseFailure> parse_value_or_failure(TypeCode code, std::string_view text) {

@@ -111,18 +111,36 @@ def test_generated_files_hold_every_outcome(generated_files):
     assert {"type", "value", "line", "key", "section"} <= firsts
 
 
-def test_warnings_name_the_values_the_module_stores():
-    path = DATA / "quiet_changes.mdb"
+def deep_quiet_changes(directory):
+    # Quiet changes at the bottom of values nested 64 to 512 deep.
+    changes = ["k: v, colour, deep: 1", "k: 1, k: 2", "a: [1, 2", '"b]", c', "k: v, 1"]
+    lines = ["[deep]"]
+    for n, depth in enumerate((63, 64, 70, 200, 511)):
+        for m, change in enumerate(changes):
+            inner = "{" + change + "}" if ":" in change else "[" + change + "]"
+            lines.append(f"6 d{n}_{m} {{k: {'[' * (depth - 1)}{inner}{']' * (depth - 1)}}}")
+    path = directory / "deep_quiet_changes.mdb"
+    path.write_text("\n".join(lines) + "\n", encoding="utf-8")
+    return path
+
+
+@pytest.mark.parametrize("deep", [False, True], ids=["sample", "deep"])
+def test_warnings_name_the_values_the_module_stores(deep, tmp_path):
+    path = deep_quiet_changes(tmp_path) if deep else DATA / "quiet_changes.mdb"
     lines = path.read_text(encoding="utf-8").splitlines()
     [(_, content)] = load_with_module([path])
     warnings = [(n, e) for n, kind, e in report_lines(run_checker(path).stdout, path)
                 if kind == "warning"]
-    assert len(warnings) >= 8
+    assert len(warnings) >= (len(lines) - 1 if deep else 8)
     for number, explanation in warnings:
         section = next(l[1:-1] for l in reversed(lines[:number]) if l.startswith("["))
         key = lines[number - 1].split()[1]
-        stored = content[section][key]
+        with deep_recursion():
+            stored = content[section][key]
+            described = describe(stored)
         if isinstance(stored, str):
             assert explanation.endswith(f"so it is the text ‹{stored}›"), explanation
         else:
-            assert explanation.endswith(f"; the value stored is ‹{describe(stored)}›"), explanation
+            shown = explanation.split("; the value stored is ‹")[-1].removesuffix("›")
+            head, _, tail = shown.partition(" … ")  # long values are shown cut
+            assert described.startswith(head) and described.endswith(tail), explanation

@@ -170,3 +170,19 @@ print(results)
         "refused 5000",
         "list 512", "refused 513", "dict 512", "refused 513", "mixed 512", "refused 513",
         "array-512 512", "document-512 512", "released"])
+
+
+def test_deepest_file_loads_on_a_64_kib_thread_stack():
+    # Reading a value text recurses on no level, so the load's stack does not
+    # grow with nesting.
+    out = run_script(f"""
+import threading
+from pyquorvane import Quorvane
+loaded = []
+threading.stack_size({64 * 1024 * (8 if under_address_sanitizer() else 1)})
+t = threading.Thread(target=lambda: loaded.append(Quorvane.load({str(DATA / "deep.mdb")!r})))
+t.start()
+t.join()
+print(sorted(loaded[0].get_collection("deep").list()))
+""")
+    assert out.splitlines()[-1] == str(["array-512", "document-512"])

@@ -1,7 +1,7 @@
 // Arrays and documents: the depth limit, inputs that could blow up in time or
 // stack, and a differential test against a direct reading of the splitting
 // rules (rescanning each level) over random texts.
-#include "core/text/container_reader.h"
+#include "core/text/value_builder.h"
 
 #include <gtest/gtest.h>
 #include <pthread.h>
@@ -12,7 +12,6 @@
 #include <string>
 
 #include "core/value/document.h"
-#include "core/text/one_pass_reader.h"
 #include "core/text/value_parser.h"
 #include "tests/test_support/reference_parser.h"
 #include "tests/test_support/test_support.h"
@@ -212,17 +211,11 @@ std::string random_text(std::mt19937_64& rng) {
   return out + (out[0] == '[' ? "]" : "}");
 }
 
-// Budgets for the per-level scans: none (the index at once), small ones
-// that run out part way through a value, and the default.
-class ContainerDifferential : public ::testing::TestWithParam<std::optional<std::size_t>> {
- protected:
-  std::expected<DataType, ParseFailure> read(std::string_view text) const {
-    const std::optional<std::size_t> budget = GetParam();
-    return budget ? read_container(text, *budget) : read_container(text);
-  }
-};
+std::expected<DataType, ParseFailure> read(std::string_view text) {
+  return read_container(text);
+}
 
-TEST_P(ContainerDifferential, MatchesTheRulesReadLiterally) {
+TEST(ContainerDifferential, MatchesTheRulesReadLiterally) {
   std::mt19937_64 rng(7);
   for (int i = 0; i < 100000; ++i) {
     const std::string text = random_text(rng);
@@ -232,8 +225,7 @@ TEST_P(ContainerDifferential, MatchesTheRulesReadLiterally) {
   }
 }
 
-// Values nested a few levels deep, where the per-level scans read most bytes
-// several times and small budgets run out.
+// Values nested a few levels deep.
 std::string random_nested(std::mt19937_64& rng, int depth) {
   static const char* const kScalars[] = {"a", "1", "\"x, y\"", " true ", "", "\"[\"", "{"};
   const bool document = rng() % 2;
@@ -247,7 +239,7 @@ std::string random_nested(std::mt19937_64& rng, int depth) {
   return out + (document ? "}" : "]");
 }
 
-TEST_P(ContainerDifferential, MatchesTheRulesOnNestedValues) {
+TEST(ContainerDifferential, MatchesTheRulesOnNestedValues) {
   std::mt19937_64 rng(11);
   for (int i = 0; i < 20000; ++i) {
     const std::string text = random_nested(rng, 6);
@@ -257,8 +249,8 @@ TEST_P(ContainerDifferential, MatchesTheRulesOnNestedValues) {
   }
 }
 
-// Around the depth at which the per-level scans give up and use the index.
-TEST_P(ContainerDifferential, MatchesTheRulesOnDeepValues) {
+// Deep items beside shallow ones.
+TEST(ContainerDifferential, MatchesTheRulesOnDeepValues) {
   std::mt19937_64 rng(13);
   for (const std::size_t depth : {30, 63, 64, 65, 66, 67, 90, 140}) {
     for (const auto make : {nested_arrays, nested_documents, nested_mixed}) {
@@ -310,7 +302,7 @@ std::string mutated(std::string text, std::mt19937_64& rng) {
   return text;
 }
 
-TEST_P(ContainerDifferential, MatchesTheRulesOnRealisticValuesAndMutants) {
+TEST(ContainerDifferential, MatchesTheRulesOnRealisticValuesAndMutants) {
   std::mt19937_64 rng(17);
   for (int i = 0; i < 20000; ++i) {
     const std::string text = i % 2 ? realistic_text(rng) : mutated(realistic_text(rng), rng);
@@ -320,49 +312,18 @@ TEST_P(ContainerDifferential, MatchesTheRulesOnRealisticValuesAndMutants) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Budgets, ContainerDifferential,
-                         ::testing::Values(std::optional<std::size_t>(0),
-                                         std::optional<std::size_t>(5),
-                                         std::optional<std::size_t>(60), std::nullopt),
-                         [](const auto& info) {
-                           return info.param ? "Budget" + std::to_string(*info.param)
-                                             : std::string("Default");
-                         });
+// Texts of a common look with one quirk: read as the rules read them.
+class ContainerQuirks : public ::testing::TestWithParam<std::string> {};
 
-// The one-pass reader takes every realistic value, and of their mutants it
-// reads whatever it takes as the level-by-level reading does.
-TEST(OnePassReader, TakesRealisticValuesAndAgreesOnWhatItTakes) {
-  std::mt19937_64 rng(19);
-  int taken_mutants = 0;
-  for (int i = 0; i < 20000; ++i) {
-    const std::string text = realistic_text(rng);
-    const std::optional<DataType> value = read_common_container(text);
-    ASSERT_TRUE(value) << text;
-    ASSERT_EQ(describe(*value), describe(*read_container(text, 0))) << "text: " << text;
-    const std::string mutant = mutated(text, rng);
-    if (const std::optional<DataType> taken = read_common_container(mutant)) {
-      ++taken_mutants;
-      ASSERT_EQ(describe(*taken), describe(*read_container(mutant, 0))) << "text: " << mutant;
-    }
-  }
-  // A space or an empty item more keeps a plain shape.
-  EXPECT_GT(taken_mutants, 2000);
-}
-
-// Texts of a common look with one thing that the one-pass reader does not
-// take: it gives them up, and they are read level by level.
-class OnePassFallback : public ::testing::TestWithParam<std::string> {};
-
-TEST_P(OnePassFallback, GivesUpAndTheTextIsReadLevelByLevel) {
+TEST_P(ContainerQuirks, ReadAsTheRulesSay) {
   const std::string& text = GetParam();
-  EXPECT_FALSE(read_common_container(text).has_value()) << text;
   const auto value = read_container(text);
   ASSERT_TRUE(value) << text;
   EXPECT_EQ(describe(*value), reference_description(text)) << "text: " << text;
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Triggers, OnePassFallback,
+    Triggers, ContainerQuirks,
     ::testing::Values(
         // Text between a nested close and the next comma or close.
         "[[1, 2] x, 3]", "[[1, 2]3]", "{a: {b: 1}\"c\", d: 2}", "[[1]\xC2\xA0, 2]",
@@ -375,7 +336,11 @@ INSTANTIATE_TEST_SUITE_P(
         "[a], b]", "[a}, b]", "{a: 1], b: 2}", "{a: [1]], b: 2}",
         // A nested level never closed.
         "[[1, 2]", "{a: [1, 2}",
-        // Nesting beyond the one-pass reader's depth.
+        // A level opened in a key, in a dropped pair, or in a quoted text.
+        "{a: 1, k[: 2}", "{a: 1,: [2]}", "{a: 1,:" + nested_arrays(600) + "}", "[\"[1, 2\", 3]", "{[a: [1], b: 2}",
+        // A close that would split an outer level.
+        "[{a: }, x], 1]", "[{a: ]}, 1]",
+        // Deep nesting.
         nested_arrays(65), nested_documents(70), nested_mixed(100),
         "[" + nested_arrays(kMaxNestingDepth - 1) + "]"));
 
