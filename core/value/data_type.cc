@@ -231,13 +231,6 @@ std::string_view DataType::as_text() const {
   return {static_cast<const char*>(pointer()), static_cast<std::size_t>(length)};
 }
 
-float DataType::as_number() const {
-  expect(Kind::kNumber);
-  float number;
-  std::memcpy(&number, b_, sizeof number);
-  return number;
-}
-
 bool DataType::as_boolean() const {
   expect(Kind::kBoolean);
   return b_[0] != 0;

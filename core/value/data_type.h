@@ -168,7 +168,12 @@ class DataType {
   // std::logic_error (a programming error, never ordinary input).
   const Id& as_id() const;
   std::string_view as_text() const;
-  float as_number() const;
+  float as_number() const {  // inline: read on every get of a number
+    expect(Kind::kNumber);
+    float number;
+    __builtin_memcpy(&number, b_, sizeof number);
+    return number;
+  }
   bool as_boolean() const;
   const Array& as_array() const;
   Array& as_array();
