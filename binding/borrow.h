@@ -28,6 +28,7 @@ class BorrowState {
     state_.store(-1, std::memory_order_relaxed);
     return true;
   }
+  bool unborrowed() const noexcept { return state_.load(std::memory_order_relaxed) == 0; }
   void release_shared() noexcept {
     state_.store(state_.load(std::memory_order_relaxed) - 1, std::memory_order_relaxed);
   }

@@ -1,7 +1,8 @@
 // The class Collection: get, set, del and list on one named collection. Every
 // member binds its arguments, takes its borrow, converts its str arguments,
 // takes the database lock and finds its collection, then runs its own step;
-// the lock and the borrow are given back on every path.
+// the lock and the borrow are given back on every path. A get while
+// neither is held by anyone finds its value without taking them (idle_find).
 #include "binding/types.h"
 
 #include <cassert>
@@ -70,21 +71,74 @@ PyObject* keyed_member(PyObject* self, const Signature& sig, Access access,
   });
 }
 
-// Collection.get(k) -> a new Python object made from the value under `k`.
-// Making the result changes nothing stored: a failure leaves the database usable.
-PyObject* collection_get(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
-                         PyObject* kwnames) {
+// The result of get once made: a failure to make it is a panic, but for the
+// depth limit of a deep value.
+PyObject* got(PyObject* result) {
+  if (result) return result;
+  if (PyErr_ExceptionMatches(PyExc_RecursionError)) return nullptr;
+  return panic_from_current();  // the interpreter failed to make an object
+}
+
+// The value stored under `key`, found without taking the borrow and the lock
+// in the common case: `key` a compact ASCII str, `self` unborrowed and its
+// database's lock idle. Finding runs no Python code and keeps the GIL, so no
+// other user can come between. nullptr when the case does not apply or the
+// key is missing: the general path then decides. Throws nothing (a
+// collection's data is always a Document).
+const DataType* idle_find(PyCollection* self, PyObject* key) noexcept {
+  if (!PyUnicode_Check(key) || !PyUnicode_IS_COMPACT_ASCII(key)) return nullptr;
+  if (!self->borrow.unborrowed()) return nullptr;
+  const Database* db = self->database.read_idle();
+  if (!db) return nullptr;
+  const std::vector<Collection>& collections = db->collections();
+  if (self->position >= collections.size()) [[unlikely]] return nullptr;
+  // A compact ASCII str keeps its characters right after its header.
+  const auto* header = reinterpret_cast<const PyASCIIObject*>(key);
+  return collections[self->position].get(std::string_view(
+      reinterpret_cast<const char*>(header + 1), static_cast<std::size_t>(header->length)));
+}
+
+// Makes the result of a value found by idle_find that is no number: making it
+// may run Python code, so the borrow and the lock are taken first (both were
+// idle and nothing has run since, so both are had at once).
+PyObject* get_found(PyCollection* self, const DataType& value) {
+  return guarded([&]() -> PyObject* {
+    BorrowGuard borrow = BorrowGuard::exclusive(self->borrow);
+    if (!borrow) return nullptr;
+    return with_lock(self->database, Access::kRead,
+                     [&](DbLock&) -> PyObject* { return got(datatype_to_py(value)); });
+  });
+}
+
+// get with the borrow and the lock taken.
+PyObject* get_locked(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     return keyed_member(self, kGetSig, Access::kRead, args, nargs, kwnames,
                         [](DbLock&, Collection& collection, std::string_view key,
                            PyObject**) -> PyObject* {
                           const DataType* value = collection.get(key);
                           if (!value) return raise(PyExc_ValueError, "error getting key");
-                          if (PyObject* result = datatype_to_py(*value)) return result;
-                          if (PyErr_ExceptionMatches(PyExc_RecursionError)) return nullptr;
-                          return panic_from_current();  // the interpreter failed to make an object
+                          return got(datatype_to_py(*value));
                         });
   });
+}
+
+// Collection.get(k) -> a new Python object made from the value under `k`.
+// Making the result changes nothing stored: a failure leaves the database usable.
+// The common case, a number, takes no guard; everything else goes to get_locked.
+PyObject* collection_get(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
+                         PyObject* kwnames) {
+  if (nargs == 1 && kwnames == nullptr) [[likely]] {
+    if (const DataType* value = idle_find(as_collection(self), args[0])) {
+      if (!value->is(DataType::Kind::kNumber)) return get_found(as_collection(self), *value);
+      // Making a float runs no Python code: it needs neither guard.
+      if (PyObject* result = PyFloat_FromDouble(static_cast<double>(value->as_number()))) {
+        return result;
+      }
+      return guarded([] { return got(nullptr); });
+    }
+  }
+  return get_locked(self, args, nargs, kwnames);
 }
 
 // Collection.set(k, v) -> None. A value that cannot be converted stores nothing.

@@ -72,6 +72,11 @@ class DatabaseLock {
   // thread already holds the lock (RuntimeError) or as for wait_turn.
   bool lock_contended();
 
+  // Free, nobody waiting, not marked failed: taking it now would succeed at
+  // once. A step that keeps the GIL and runs no Python code may then read the
+  // guarded data without taking it (DatabaseShare::read_idle).
+  bool idle() const noexcept { return !locked_ && waiters_ == 0 && !failed_; }
+
   bool failed() const noexcept { return failed_; }
   void mark_failed() noexcept { failed_ = true; }
 

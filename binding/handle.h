@@ -59,6 +59,13 @@ class DatabaseShare {
   // object wait here instead of meeting that borrow.
   bool wait_turn() const { return handle_->lock_.wait_turn(); }
 
+  // The database, read without taking the lock, or nullptr when the lock is
+  // not idle. REQUIRES: the caller keeps the GIL and runs no Python code while
+  // it reads, so that no other user of the database can come between.
+  const Database* read_idle() const noexcept {
+    return handle_->lock_.idle() ? &handle_->database_ : nullptr;
+  }
+
   // Takes the lock. Empty, with an exception set, when this thread already
   // holds it (RuntimeError), when waiting fails as in DatabaseLock::wait_turn
   // (deadlock, a holder that cannot release it, a signal handler that

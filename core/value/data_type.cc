@@ -42,12 +42,6 @@ Array& DataType::array_ref() noexcept { return *std::launder(reinterpret_cast<Ar
 const Array& DataType::array_ref() const noexcept {
   return *std::launder(reinterpret_cast<const Array*>(b_));
 }
-Document& DataType::document_ref() noexcept {
-  return *std::launder(reinterpret_cast<Document*>(b_));
-}
-const Document& DataType::document_ref() const noexcept {
-  return *std::launder(reinterpret_cast<const Document*>(b_));
-}
 
 DataType DataType::id(const Id& id) {
   DataType v;
@@ -231,13 +225,6 @@ std::string_view DataType::as_text() const {
   return {static_cast<const char*>(pointer()), static_cast<std::size_t>(length)};
 }
 
-float DataType::as_number() const {
-  expect(Kind::kNumber);
-  float number;
-  std::memcpy(&number, b_, sizeof number);
-  return number;
-}
-
 bool DataType::as_boolean() const {
   expect(Kind::kBoolean);
   return b_[0] != 0;
@@ -251,16 +238,6 @@ const Array& DataType::as_array() const {
 Array& DataType::as_array() {
   expect(Kind::kArray);
   return array_ref();
-}
-
-const Document& DataType::as_document() const {
-  expect(Kind::kDocument);
-  return document_ref();
-}
-
-Document& DataType::as_document() {
-  expect(Kind::kDocument);
-  return document_ref();
 }
 
 // --- Keyed operations --------------------------------------------------------

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <expected>
 #include <initializer_list>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -168,12 +169,23 @@ class DataType {
   // std::logic_error (a programming error, never ordinary input).
   const Id& as_id() const;
   std::string_view as_text() const;
-  float as_number() const;
+  float as_number() const {  // inline: read on every get of a number
+    expect(Kind::kNumber);
+    float number;
+    __builtin_memcpy(&number, b_, sizeof number);
+    return number;
+  }
   bool as_boolean() const;
   const Array& as_array() const;
   Array& as_array();
-  const Document& as_document() const;
-  Document& as_document();
+  const Document& as_document() const {  // inline: read on every get
+    expect(Kind::kDocument);
+    return document_ref();
+  }
+  Document& as_document() {
+    expect(Kind::kDocument);
+    return document_ref();
+  }
 
   // Keyed access. Document: the value under exactly `key`. Array: the element
   // at the index that `key` spells. Nothing when absent, out of range, not an
@@ -232,8 +244,10 @@ class DataType {
   void set_pointer(const void* p) noexcept;
   Array& array_ref() noexcept;
   const Array& array_ref() const noexcept;
-  Document& document_ref() noexcept;
-  const Document& document_ref() const noexcept;
+  Document& document_ref() noexcept { return *std::launder(reinterpret_cast<Document*>(b_)); }
+  const Document& document_ref() const noexcept {
+    return *std::launder(reinterpret_cast<const Document*>(b_));
+  }
   void expect(Kind k) const {
     if (kind() != k) [[unlikely]] wrong_kind();
   }
