@@ -2,13 +2,15 @@
 # machine. See README.md.
 SHELL := /bin/bash
 .DEFAULT_GOAL := help
-.PHONY: help deps venv test fuzz wheel demo bench format clean
+.PHONY: help deps venv test test-arm64 fuzz wheel demo bench format clean
 
 help:
 	@echo "make test    C++ tests (plain and sanitized), a short fuzz run, then the wheel and pytest"
 	@echo "             on every Python >= 3.12, and pytest once more against an AddressSanitizer build"
+	@echo "make test-arm64  the aarch64 wheels and pytest on them in an arm64 Debian root under qemu"
 	@echo "make fuzz    run each fuzz target for FUZZ_SECONDS (default 180) seconds"
-	@echo "make wheel   build a manylinux wheel for every Python >= 3.12 into dist/"
+	@echo "make wheel   build a manylinux wheel for every Python >= 3.12 into dist/ (x86-64, and"
+	@echo "             aarch64 when the cross compiler is installed)"
 	@echo "make demo    run examples/tour.py"
 	@echo "make bench   run the benchmarks"
 	@echo "make format  apply .clang-format"
@@ -24,6 +26,10 @@ venv: deps
 
 test:
 	@tools/run-tests
+
+# Not part of test: pytest under qemu takes long (README.md, "Testing").
+test-arm64:
+	@tools/install-deps cross && tools/root-pythons -a arm64 test
 
 fuzz:
 	@tools/run-fuzz

@@ -1,4 +1,4 @@
-"""The wheel of this interpreter's version in dist/ (made by make wheel)
+"""The wheel of this interpreter's version and machine in dist/ (made by make wheel)
 installs into a fresh virtualenv with everything a user needs: the module,
 quorvane-check on the PATH of that environment, and the type stubs; it is a
 manylinux wheel. The sdist holds what a build needs and nothing else, and
@@ -10,6 +10,7 @@ runs only when QUORVANE_TEST_SDIST_INSTALL is set. tools/run-tests sets both."""
 
 import os
 import pathlib
+import platform
 import re
 import shutil
 import subprocess
@@ -23,10 +24,11 @@ ROOT = pathlib.Path(__file__).resolve().parents[2]
 SHOP = ROOT / "examples" / "shop.mdb"
 SAMPLES = pathlib.Path(__file__).parent / "stub_samples"
 TAG = "cp%d%d" % sys.version_info[:2]
+MACHINE = platform.machine()  # dist/ may hold the aarch64 wheel of the same version too
 
 
 def this_versions_wheel():
-    wheels = sorted((ROOT / "dist").glob(f"pyquorvane-*-{TAG}-{TAG}-*.whl"))
+    wheels = sorted((ROOT / "dist").glob(f"pyquorvane-*-{TAG}-{TAG}-*_{MACHINE}.whl"))
     if not wheels:
         if os.environ.get("QUORVANE_REQUIRE_WHEEL"):
             pytest.fail(f"no wheel for {TAG} in dist/")
@@ -65,7 +67,7 @@ def test_wheel_holds_module_checker_and_stubs(wheel):
 
 
 def test_wheel_is_manylinux(wheel):
-    assert re.fullmatch(rf"pyquorvane-0\.2\.0-{TAG}-{TAG}-manylinux_2_\d+_x86_64\.whl",
+    assert re.fullmatch(rf"pyquorvane-0\.2\.0-{TAG}-{TAG}-manylinux_2_\d+_{MACHINE}\.whl",
                         wheel.name), wheel.name
     show = run([sys.executable, "-m", "auditwheel", "show", wheel], cwd=ROOT)
     assert show.returncode == 0, show.stderr
