@@ -1,6 +1,7 @@
 """Shared fixtures and helpers for the binding tests."""
 
 import functools
+import os
 import subprocess
 import sys
 import textwrap
@@ -37,6 +38,13 @@ def under_address_sanitizer():
     module's sanitized build runs with it preloaded)."""
     with open("/proc/self/maps") as maps:
         return "libasan" in maps.read()
+
+
+def under_qemu():
+    """Whether this process is a foreign-architecture program run by qemu-user
+    (tools/root-pythons says so), which applies no address-space limit to it
+    and keeps its translated code in the process's resident memory."""
+    return os.environ.get("QUORVANE_UNDER_QEMU") == "1"
 
 
 @pytest.fixture

@@ -14,12 +14,13 @@ import pytest
 
 from checking import (DATA, ROOT, checker, load_with_module, report_lines, run_checker,
                       strict_json)
-from conftest import under_address_sanitizer
+from conftest import under_address_sanitizer, under_qemu
 
 # AddressSanitizer, preloaded into the checker too, reserves terabytes of
 # address space: an address-space limit stops it before it starts.
-needs_plain_memory = pytest.mark.skipif(under_address_sanitizer(),
-                                        reason="an address-space limit stops AddressSanitizer")
+needs_plain_memory = pytest.mark.skipif(
+    under_address_sanitizer() or under_qemu(),
+    reason="an address-space limit stops AddressSanitizer, and qemu-user does not apply it")
 
 MISTAKES = DATA / "mistakes.mdb"
 

@@ -9,7 +9,7 @@ import uuid
 import numpy as np
 import pytest
 
-from conftest import run_script, under_address_sanitizer
+from conftest import run_script, under_address_sanitizer, under_qemu
 
 FLT_MAX = struct.unpack("<f", b"\xff\xff\x7f\x7f")[0]
 ULP_AT_FLT_MAX = 2.0**104  # spacing of floats just below 2**128
@@ -301,8 +301,9 @@ def test_interrupts_in_conversion_hooks_are_not_swallowed(coll, exc):
     assert coll.get("v") == 1.0
 
 
-@pytest.mark.skipif(under_address_sanitizer(),
-                    reason="AddressSanitizer's shadow memory needs more address space than the limit")
+@pytest.mark.skipif(under_address_sanitizer() or under_qemu(),
+                    reason="AddressSanitizer's shadow memory needs more address space than the "
+                    "limit, and qemu-user does not apply it")
 @pytest.mark.parametrize("thread", [False, True], ids=["main thread", "new thread"])
 def test_running_out_of_memory_is_a_memory_error(thread):
     # 2**25 leaves need more memory than the limit. The std::bad_alloc that says so

@@ -18,7 +18,7 @@ import numpy as np
 import pytest
 
 from pyquorvane import Quorvane
-from conftest import panic_type, under_address_sanitizer
+from conftest import panic_type, under_address_sanitizer, under_qemu
 
 pytestmark = pytest.mark.skipif(
     under_address_sanitizer(),
@@ -304,4 +304,5 @@ def test_resident_memory_stays_flat(env, capfd):
     capfd.readouterr()
     # Every round stores and reads several kilobytes; a leak of any of it
     # would grow the process by megabytes.
-    assert grown < 4 * 1024 * 1024, f"resident memory grew by {grown} bytes"
+    limit = (12 if under_qemu() else 4) * 1024 * 1024  # qemu-user's translated code grows too
+    assert grown < limit, f"resident memory grew by {grown} bytes"

@@ -2,6 +2,8 @@
 (the limit of values read from files), raise RecursionError. The deepest
 accepted values work on threads with small stacks."""
 
+import platform
+
 import pytest
 
 from pyquorvane import Quorvane
@@ -99,10 +101,11 @@ def test_deepest_values_round_trip_and_recursion_through_hooks_stops(coll):
     assert coll.get("deep") is not None  # still readable from a shallow stack
 
 
-# The deepest values need about 200 KiB of stack (measured). Instrumented
-# frames are several times larger: under AddressSanitizer, loading the
-# deepest file needs about 1.5 MiB.
-SMALL_STACK = 256 * 1024 * (8 if under_address_sanitizer() else 1)
+# The deepest values need about 200 KiB of stack on x86-64 and more than 256
+# KiB on aarch64 (measured). Instrumented frames are several times larger:
+# under AddressSanitizer, loading the deepest file needs about 1.5 MiB.
+SMALL_STACK = (512 if platform.machine() == "aarch64" else 256) * 1024 * (
+    8 if under_address_sanitizer() else 1)
 
 
 def test_deepest_values_work_on_small_thread_stacks():
