@@ -42,6 +42,9 @@ class ValueStack {
   void truncate(std::size_t size) {
     while (size_ > size) items_[--size_].~DataType();
   }
+  // truncate() for values that were all moved from: a moved-from DataType is
+  // an empty Text, which owns nothing, so there is nothing to destroy.
+  void truncate_moved(std::size_t size) { size_ = size; }
   // Empties the stack, and gives its block back if it holds over `kept`.
   void clear(std::size_t kept) {
     truncate(0);
@@ -114,6 +117,7 @@ class Builder final : public TopItemSink {
     if (!top.document) {
       Array items;
       items.append_moved(values_.data(), values_.size());
+      values_.truncate_moved(0);
       return DataType::array(std::move(items));
     }
     Document document;
@@ -121,6 +125,7 @@ class Builder final : public TopItemSink {
     for (std::size_t k = 0; k < keys_.size(); ++k) {
       document.insert_or_assign(keys_[k], std::move(values_.data()[k]));
     }
+    values_.truncate_moved(0);
     document.shrink_to_fit();
     return DataType::document(std::move(document));
   }
@@ -143,7 +148,7 @@ class Builder final : public TopItemSink {
     });
     Array items;
     items.append_moved(values_.data() + first, level.item_count);
-    values_.truncate(nested);
+    values_.truncate_moved(nested);
     values_.push([&] { return DataType::array(std::move(items)); });
   }
 
@@ -164,7 +169,7 @@ class Builder final : public TopItemSink {
       return true;
     });
     document.shrink_to_fit();  // sized for every pair, but a key given again adds none
-    values_.truncate(nested);
+    values_.truncate_moved(nested);
     values_.push([&] { return DataType::document(std::move(document)); });
   }
 
