@@ -155,8 +155,8 @@ class Scanner {
   // Records `item` as the next of `level`.
   void add_item(Open& level, TextSpan key, TextSpan value, ItemKind kind, std::uint32_t nested);
   [[gnu::noinline]] void grow_items();
-  // add_item for the top level when a sink takes its items.
-  [[gnu::noinline]] void pass_on(TextSpan key, TextSpan value, ItemKind kind);
+  // add_item for a nested item of the top level when a sink takes its items.
+  [[gnu::noinline]] void pass_on(TextSpan key);
   bool has_too_deep_level() const;
   bool only_whitespace(std::size_t begin, std::size_t end) const;
 
@@ -231,13 +231,9 @@ bool Scanner<Coding>::has_too_deep_level() const {
 }
 
 template <class Coding>
-void Scanner<Coding>::pass_on(TextSpan key, TextSpan value, ItemKind kind) {
+void Scanner<Coding>::pass_on(TextSpan key) {
   Open& top = stack_[0];
   ++top.item_count;
-  if (kind == ItemKind::kScalar) {
-    sink_->scalar(key, value);
-    return;
-  }
   // The item's levels are all the scan holds beside the top level.
   if (has_too_deep_level()) {
     too_deep_ = true;
@@ -345,7 +341,12 @@ template <class Coding>
 inline void Scanner<Coding>::add_item(Open& level, TextSpan key, TextSpan value, ItemKind kind,
                                       std::uint32_t nested) {
   if (sink_ != nullptr && level.depth == 1) {
-    if (kind != ItemKind::kDropped) pass_on(key, value, kind);
+    if (kind == ItemKind::kScalar) {
+      ++level.item_count;
+      sink_->scalar(key, value);
+    } else if (kind != ItemKind::kDropped) {
+      pass_on(key);
+    }
     return;
   }
   if (items_ == out_.items.size()) grow_items();
