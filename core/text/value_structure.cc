@@ -113,7 +113,7 @@ class Scanner {
   using Packed = std::remove_const_t<decltype(Coding::kBracket)>;
 
   Scanner(std::string_view text, ValueStructure& out, TopItemSink* sink)
-      : text_(text), p_(text.data()), out_(out), sink_(sink), stack_(scratch().stack) {}
+      : text_(text), p_(text.data()), out_(out), sink_(sink), kept_(scratch().stack) {}
 
   std::expected<void, ParseFailure> run();
 
@@ -157,6 +157,7 @@ class Scanner {
   [[gnu::noinline]] void grow_items();
   // add_item for a nested item of the top level when a sink takes its items.
   [[gnu::noinline]] void pass_on(TextSpan key);
+  [[gnu::noinline]] void grow_stack();
   bool has_too_deep_level() const;
   bool only_whitespace(std::size_t begin, std::size_t end) const;
 
@@ -165,8 +166,12 @@ class Scanner {
   ValueStructure& out_;
   TopItemSink* sink_;
   bool too_deep_ = false;  // a level passed to sink_ was
-  std::vector<Open>& stack_;
+  std::vector<Open>& kept_;  // stack_'s storage
+  Open* stack_ = nullptr;     // kept_.data(), held here so that a level is one load away
+  std::size_t capacity_ = 0;  // kept_.size()
   std::size_t items_ = 0;  // the items recorded in out_.items
+  StructureItem* item_slots_ = out_.items.data();  // held as stack_ is
+  std::size_t item_capacity_ = out_.items.size();
   Packed state_ = 0;
   std::size_t open_ = 1;  // the open levels: stack_[0, open_); stack_ only grows
   std::uint32_t deepest_ = 1;
@@ -175,7 +180,9 @@ class Scanner {
 template <class Coding>
 std::expected<void, ParseFailure> Scanner<Coding>::run() {
   out_.levels.clear();
-  if (stack_.empty()) stack_.resize(16);
+  if (kept_.empty()) kept_.resize(16);
+  stack_ = kept_.data();
+  capacity_ = kept_.size();
   const std::size_t end = text_.size() - 1;
   stack_[0] = Open{text_[0] == '{' ? Coding::kInKey : 0, 0, 1, 0, 1, end, 0, 0, 0, 0, 0, 0, 1,
                    text_[0] == '{'};
@@ -216,7 +223,7 @@ std::expected<void, ParseFailure> Scanner<Coding>::run() {
   finish(stack_[0]);
   // Scratch beyond this many levels or items is given back.
   constexpr std::size_t kKept = 4096;
-  if (stack_.size() > kKept) std::vector<Open>().swap(stack_);
+  if (kept_.size() > kKept) std::vector<Open>().swap(kept_);
   if (too_deep_ || has_too_deep_level()) return std::unexpected(ParseFailure::kTooDeep);
   return {};
 }
@@ -247,7 +254,7 @@ void Scanner<Coding>::pass_on(TextSpan key) {
 
 template <class Coding>
 void Scanner<Coding>::open_level(std::size_t at, bool document) {
-  if (open_ == stack_.size()) stack_.resize(2 * open_);  // before `top` is taken
+  if (open_ == capacity_) grow_stack();  // before `top` is taken
   const Open& top = stack_[open_ - 1];
   if (top.base == Coding::kInKey || top.depth > kMaxNestingDepth) return;
   if (at != top.value && !only_whitespace(top.value, at)) return;
@@ -349,20 +356,29 @@ inline void Scanner<Coding>::add_item(Open& level, TextSpan key, TextSpan value,
     }
     return;
   }
-  if (items_ == out_.items.size()) grow_items();
-  out_.items[items_] = {key, value, 0, nested, kind};
+  if (items_ == item_capacity_) grow_items();
+  item_slots_[items_] = {key, value, 0, nested, kind};
   if (level.item_count++ == 0) {
     level.first_item = items_;
   } else {
-    out_.items[level.last_item].next = items_;
+    item_slots_[level.last_item].next = items_;
   }
   level.last_item = items_++;
   level.nested += nested != kNoLevel;
 }
 
 template <class Coding>
+void Scanner<Coding>::grow_stack() {
+  kept_.resize(2 * capacity_);
+  stack_ = kept_.data();
+  capacity_ = kept_.size();
+}
+
+template <class Coding>
 void Scanner<Coding>::grow_items() {
   out_.items.resize(out_.items.empty() ? 64 : 2 * out_.items.size());
+  item_slots_ = out_.items.data();
+  item_capacity_ = out_.items.size();
 }
 
 template <class Coding>
