@@ -7,6 +7,7 @@
 
 #include "core/text/scalar_reader.h"
 #include "core/text/unicode.h"
+#include "core/text/structure_scan.h"
 #include "core/text/value_structure.h"
 #include "core/value/document.h"
 
@@ -90,18 +91,18 @@ struct Scratch {
 
 // Builds the values of the top level's items as the scan passes them on,
 // each on the stack of values, then the top level's value from them.
-class Builder final : public TopItemSink {
+class Builder {
  public:
   Builder(std::string_view text, Scratch& scratch)
       : text_(text), values_(scratch.values), keys_(scratch.keys) {}
 
-  void scalar(TextSpan key, TextSpan value) override {
+  void scalar(TextSpan key, TextSpan value) {
     if (key.end != 0) keys_.push_back(trim_whitespace(key.of(text_)));
     push_scalar(value);
   }
 
   // Children first, each level's nested values on the stack as it is built.
-  void nested(TextSpan key, const ValueStructure& levels) override {
+  void nested(TextSpan key, const ValueStructure& levels) {
     if (key.end != 0) keys_.push_back(trim_whitespace(key.of(text_)));
     for (const StructureLevel& level : levels.levels) {
       if (level.document) {
@@ -189,7 +190,7 @@ std::expected<DataType, ParseFailure> read_container(std::string_view text) {
   thread_local Scratch scratch;
   const Scratch::Lease lease{scratch};
   Builder builder(text, scratch);
-  if (!scan_value_structure(text, scratch.structure, &builder)) {
+  if (!structure_scan::scan(text, scratch.structure, &builder)) {
     return std::unexpected(ParseFailure::kTooDeep);
   }
   DataType value = builder.build_top(scratch.structure.top());
