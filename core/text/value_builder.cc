@@ -7,6 +7,7 @@
 
 #include "core/text/scalar_reader.h"
 #include "core/text/unicode.h"
+#include "core/text/structure_scan.h"
 #include "core/text/value_structure.h"
 #include "core/value/document.h"
 
@@ -42,6 +43,9 @@ class ValueStack {
   void truncate(std::size_t size) {
     while (size_ > size) items_[--size_].~DataType();
   }
+  // truncate() for values that were all moved from: a moved-from DataType is
+  // an empty Text, which owns nothing, so there is nothing to destroy.
+  void truncate_moved(std::size_t size) { size_ = size; }
   // Empties the stack, and gives its block back if it holds over `kept`.
   void clear(std::size_t kept) {
     truncate(0);
@@ -87,18 +91,18 @@ struct Scratch {
 
 // Builds the values of the top level's items as the scan passes them on,
 // each on the stack of values, then the top level's value from them.
-class Builder final : public TopItemSink {
+class Builder {
  public:
   Builder(std::string_view text, Scratch& scratch)
       : text_(text), values_(scratch.values), keys_(scratch.keys) {}
 
-  void scalar(TextSpan key, TextSpan value) override {
+  void scalar(TextSpan key, TextSpan value) {
     if (key.end != 0) keys_.push_back(trim_whitespace(key.of(text_)));
     push_scalar(value);
   }
 
   // Children first, each level's nested values on the stack as it is built.
-  void nested(TextSpan key, const ValueStructure& levels) override {
+  void nested(TextSpan key, const ValueStructure& levels) {
     if (key.end != 0) keys_.push_back(trim_whitespace(key.of(text_)));
     for (const StructureLevel& level : levels.levels) {
       if (level.document) {
@@ -114,6 +118,7 @@ class Builder final : public TopItemSink {
     if (!top.document) {
       Array items;
       items.append_moved(values_.data(), values_.size());
+      values_.truncate_moved(0);
       return DataType::array(std::move(items));
     }
     Document document;
@@ -121,6 +126,7 @@ class Builder final : public TopItemSink {
     for (std::size_t k = 0; k < keys_.size(); ++k) {
       document.insert_or_assign(keys_[k], std::move(values_.data()[k]));
     }
+    values_.truncate_moved(0);
     document.shrink_to_fit();
     return DataType::document(std::move(document));
   }
@@ -143,7 +149,7 @@ class Builder final : public TopItemSink {
     });
     Array items;
     items.append_moved(values_.data() + first, level.item_count);
-    values_.truncate(nested);
+    values_.truncate_moved(nested);
     values_.push([&] { return DataType::array(std::move(items)); });
   }
 
@@ -164,7 +170,7 @@ class Builder final : public TopItemSink {
       return true;
     });
     document.shrink_to_fit();  // sized for every pair, but a key given again adds none
-    values_.truncate(nested);
+    values_.truncate_moved(nested);
     values_.push([&] { return DataType::document(std::move(document)); });
   }
 
@@ -184,7 +190,7 @@ std::expected<DataType, ParseFailure> read_container(std::string_view text) {
   thread_local Scratch scratch;
   const Scratch::Lease lease{scratch};
   Builder builder(text, scratch);
-  if (!scan_value_structure(text, scratch.structure, &builder)) {
+  if (!structure_scan::scan(text, scratch.structure, &builder)) {
     return std::unexpected(ParseFailure::kTooDeep);
   }
   DataType value = builder.build_top(scratch.structure.top());

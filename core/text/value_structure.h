@@ -4,7 +4,7 @@
 // therefore see the one reading of a container text. A ValueStructure is a
 // plain value; threads may share a const one.
 //
-// The rules, in one place (value_structure.cc applies them): a level's inner
+// The rules, in one place (structure_scan.h applies them): a level's inner
 // text is split at commas where a quote flag and the bracket and brace
 // depths, counted from the start of the level's inner text (for a document,
 // from each pair's colon), are all clear; a document's key runs to the first
@@ -83,29 +83,12 @@ struct ValueStructure {
   }
 };
 
-// Takes the items of the top level as the scan meets their ends, in text
-// order, instead of their being recorded: so that a long flat value needs no
-// record per item. A dropped pair is not passed on.
-class TopItemSink {
- public:
-  // A scalar item, or a pair whose value is one.
-  virtual void scalar(TextSpan key, TextSpan value) = 0;
-  // An item that is a nested level, with the structure of its own levels
-  // (its top() is the item's), valid for the call only.
-  virtual void nested(TextSpan key, const ValueStructure& levels) = 0;
-
- protected:
-  ~TopItemSink() = default;
-};
-
 // Fills `out` (its old contents dropped, its capacity reused) with the
-// structure of `text`; with a `sink`, the top level's items go there
-// instead, and `out` ends with the top level's record alone. Reads the text once, 16 bytes at a time, in time
+// structure of `text`. Reads the text once, 16 bytes at a time, in time
 // linear in its length and without recursion. Fails only with
 // ParseFailure::kTooDeep, when levels nest deeper than kMaxNestingDepth;
 // `out` is then unspecified.
 // REQUIRES: `text` is whitespace-trimmed and is "[...]" or "{...}".
-std::expected<void, ParseFailure> scan_value_structure(std::string_view text, ValueStructure& out,
-                                                       TopItemSink* sink = nullptr);
+std::expected<void, ParseFailure> scan_value_structure(std::string_view text, ValueStructure& out);
 
 }  // namespace quorvane
