@@ -70,21 +70,24 @@ inline bool is_structural(char c) {
 // of 16 from its start, so that each byte is loaded once.
 class StructuralCursor {
  public:
-  explicit StructuralCursor(std::string_view text)
-      : p_(text.data()), end_(text.size()), bits_(block_bits(0)) {}
+  explicit StructuralCursor(std::string_view text) : p_(text.data()), end_(text.size()) {}
 
-  // The offset of the first structural byte at or after `from`, or the
-  // text's length. REQUIRES: `from` never decreases from call to call.
-  std::size_t next(std::size_t from) {
+  // Calls visit(offset) for each structural byte at or after `from`, in
+  // order. A block's bits are taken lowest first and cleared as they go, so
+  // a byte costs no shift or offset test of its own.
+  template <class Visit>
+  void for_each(std::size_t from, Visit&& visit) const {
+    if (from >= end_) return;
+    std::size_t base = from & ~(kBlockSize - 1);
+    std::uint32_t bits = block_bits(base) & (~std::uint32_t{0} << (from - base));
     for (;;) {
-      if (from - base_ < kBlockSize) {
-        const std::uint32_t bits = bits_ >> (from - base_);
-        if (bits != 0) return from + static_cast<std::size_t>(std::countr_zero(bits));
-        from = base_ + kBlockSize;
+      while (bits != 0) {
+        visit(base + static_cast<std::size_t>(std::countr_zero(bits)));
+        bits &= bits - 1;
       }
-      if (from >= end_) return end_;
-      base_ = from & ~(kBlockSize - 1);
-      bits_ = block_bits(base_);
+      base += kBlockSize;
+      if (base >= end_) return;
+      bits = block_bits(base);
     }
   }
 
@@ -103,8 +106,6 @@ class StructuralCursor {
 
   const char* p_;
   std::size_t end_;
-  std::size_t base_ = 0;
-  std::uint32_t bits_;
 };
 
 // The scan state packed in one integer: brackets * kBracket + braces * 2 +
@@ -205,7 +206,7 @@ std::expected<void, ParseFailure> Scanner<Coding, Sink>::run() {
   stack_[0] = Open{text_[0] == '{' ? Coding::kInKey : 0, 0, 1, 0, 1, end, 0, 0, 0, 0, 0, 0, 1,
                    text_[0] == '{'};
   StructuralCursor cursor(text_.substr(0, end));
-  for (std::size_t at = cursor.next(1); at < end; at = cursor.next(at + 1)) {
+  cursor.for_each(1, [&](std::size_t at) {
     switch (p_[at]) {
       case '"':
         state_ ^= 1;
@@ -235,7 +236,7 @@ std::expected<void, ParseFailure> Scanner<Coding, Sink>::run() {
         split(at);
         break;
     }
-  }
+  });
   const Nested nested = open_ == 1 ? Nested{} : end_nested(0, end);
   end_last_item(stack_[0], end, nested);
   finish(stack_[0]);
