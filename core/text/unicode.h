@@ -38,7 +38,14 @@ inline std::string_view trim_whitespace(std::string_view text) {
 }
 
 // `text` without any double quote (U+0022) at either end; inner quotes stay.
-std::string_view trim_quotes(std::string_view text);
+inline std::string_view trim_quotes(std::string_view text) {
+  const char* begin = text.data();
+  const char* end = begin + text.size();
+  while (begin != end && *begin == '"') ++begin;
+  if (begin == end) return {};
+  while (end[-1] == '"') --end;  // stops at *begin at the latest
+  return std::string_view(begin, static_cast<std::size_t>(end - begin));
+}
 
 // Whether `text` equals `lower_word` when its ASCII capitals are lowered.
 // REQUIRES: `lower_word` has no ASCII capitals.
