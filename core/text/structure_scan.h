@@ -45,7 +45,8 @@ namespace structure_scan {
 //   void scalar(TextSpan key, TextSpan value);  // a scalar item, or a pair whose value is one
 //   void nested(TextSpan key, const ValueStructure& levels);
 // where `levels` holds the item's own levels (its top() is the item's),
-// valid for the call only. NoSink is none: every item is recorded.
+// valid for the call only. NoSink is none: every item is recorded. `sink`
+// may be null only for NoSink.
 struct NoSink {
   void scalar(TextSpan, TextSpan) {}
   void nested(TextSpan, const ValueStructure&) {}
@@ -70,21 +71,24 @@ inline bool is_structural(char c) {
 // of 16 from its start, so that each byte is loaded once.
 class StructuralCursor {
  public:
-  explicit StructuralCursor(std::string_view text)
-      : p_(text.data()), end_(text.size()), bits_(block_bits(0)) {}
+  explicit StructuralCursor(std::string_view text) : p_(text.data()), end_(text.size()) {}
 
-  // The offset of the first structural byte at or after `from`, or the
-  // text's length. REQUIRES: `from` never decreases from call to call.
-  std::size_t next(std::size_t from) {
+  // Calls visit(offset) for each structural byte at or after `from`, in
+  // order. A block's bits are taken lowest first and cleared as they go, so
+  // a byte costs no shift or offset test of its own.
+  template <class Visit>
+  void for_each(std::size_t from, Visit&& visit) const {
+    if (from >= end_) return;
+    std::size_t base = from & ~(kBlockSize - 1);
+    std::uint32_t bits = block_bits(base) & (~std::uint32_t{0} << (from - base));
     for (;;) {
-      if (from - base_ < kBlockSize) {
-        const std::uint32_t bits = bits_ >> (from - base_);
-        if (bits != 0) return from + static_cast<std::size_t>(std::countr_zero(bits));
-        from = base_ + kBlockSize;
+      while (bits != 0) {
+        visit(base + static_cast<std::size_t>(std::countr_zero(bits)));
+        bits &= bits - 1;
       }
-      if (from >= end_) return end_;
-      base_ = from & ~(kBlockSize - 1);
-      bits_ = block_bits(base_);
+      base += kBlockSize;
+      if (base >= end_) return;
+      bits = block_bits(base);
     }
   }
 
@@ -103,8 +107,6 @@ class StructuralCursor {
 
   const char* p_;
   std::size_t end_;
-  std::size_t base_ = 0;
-  std::uint32_t bits_;
 };
 
 // The scan state packed in one integer: brackets * kBracket + braces * 2 +
@@ -140,7 +142,7 @@ class Scanner {
   struct Open {
     Packed base;              // the state at which a comma splits it
     std::size_t open_at;      // its "[" or "{"
-    std::size_t key;          // documents: the current key's start
+    std::size_t key;          // documents: the current key's start; arrays: 0
     std::size_t colon;        // documents: the current key's colon
     std::size_t value;        // the current item's or pair value's start
     std::size_t end;          // once known: the end of its inner text
@@ -202,10 +204,11 @@ std::expected<void, ParseFailure> Scanner<Coding, Sink>::run() {
   stack_ = kept_.data();
   capacity_ = kept_.size();
   const std::size_t end = text_.size() - 1;
-  stack_[0] = Open{text_[0] == '{' ? Coding::kInKey : 0, 0, 1, 0, 1, end, 0, 0, 0, 0, 0, 0, 1,
-                   text_[0] == '{'};
+  const bool document = text_[0] == '{';
+  stack_[0] = Open{document ? Coding::kInKey : 0, 0, document ? 1u : 0u, 0, 1, end, 0, 0, 0, 0, 0,
+                   0, 1, document};
   StructuralCursor cursor(text_.substr(0, end));
-  for (std::size_t at = cursor.next(1); at < end; at = cursor.next(at + 1)) {
+  cursor.for_each(1, [&](std::size_t at) {
     switch (p_[at]) {
       case '"':
         state_ ^= 1;
@@ -235,7 +238,7 @@ std::expected<void, ParseFailure> Scanner<Coding, Sink>::run() {
         split(at);
         break;
     }
-  }
+  });
   const Nested nested = open_ == 1 ? Nested{} : end_nested(0, end);
   end_last_item(stack_[0], end, nested);
   finish(stack_[0]);
@@ -278,8 +281,8 @@ void Scanner<Coding, Sink>::open_level(std::size_t at, bool document) {
   if (at != top.value && !only_whitespace(top.value, at)) return;
   const std::uint32_t depth = top.depth + 1;
   if (depth > deepest_) deepest_ = depth;
-  stack_[open_] = Open{document ? Coding::kInKey : state_, at, at + 1, 0, at + 1, 0, 0, 0, 0,
-                       out_.levels.size(), items_, 0, depth, document};
+  stack_[open_] = Open{document ? Coding::kInKey : state_, at, document ? at + 1 : 0, 0, at + 1,
+                       0, 0, 0, 0, out_.levels.size(), items_, 0, depth, document};
   ++open_;
 }
 
@@ -292,7 +295,7 @@ inline void Scanner<Coding, Sink>::split(std::size_t comma) {
   }
   const Nested nested = k + 1 == open ? Nested{} : end_nested(k, comma);
   Open& level = stack_[k];
-  const TextSpan key = level.document ? TextSpan{level.key, level.colon} : TextSpan{};
+  const TextSpan key{level.key, level.colon};  // an array's is empty: both are 0
   add_item(level, key, {level.value, comma}, nested.kind, nested.level);
   // An item ended by a splitting comma always counts.
   level.value = comma + 1;
@@ -365,7 +368,7 @@ std::uint32_t Scanner<Coding, Sink>::finish(const Open& level) {
 template <class Coding, class Sink>
 inline void Scanner<Coding, Sink>::add_item(Open& level, TextSpan key, TextSpan value,
                                             ItemKind kind, std::uint32_t nested) {
-  if (!std::is_same_v<Sink, NoSink> && sink_ != nullptr && level.depth == 1) {
+  if (!std::is_same_v<Sink, NoSink> && level.depth == 1) {
     if (kind == ItemKind::kScalar) {
       ++level.item_count;
       sink_->scalar(key, value);

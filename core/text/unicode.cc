@@ -54,13 +54,6 @@ std::string_view trim_whitespace_scan(std::string_view text) {
   return text;
 }
 
-std::string_view trim_quotes(std::string_view text) {
-  const std::size_t first = text.find_first_not_of('"');
-  if (first == std::string_view::npos) return {};
-  const std::size_t last = text.find_last_not_of('"');
-  return text.substr(first, last - first + 1);
-}
-
 bool equals_ignoring_ascii_case(std::string_view text, std::string_view lower_word) {
   if (text.size() != lower_word.size()) return false;
   for (std::size_t i = 0; i < text.size(); ++i) {

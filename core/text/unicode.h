@@ -25,15 +25,27 @@ std::string_view trim_whitespace_scan(std::string_view text);
 inline std::string_view trim_whitespace(std::string_view text) {
   // Most texts have at most plain spaces at their ends, and then a printable
   // ASCII character at each end: nothing more to trim.
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  // Two moving pointers: a step of either loop is one compare and one add.
+  const char* begin = text.data();
+  const char* end = begin + text.size();
+  while (begin != end && *begin == ' ') ++begin;
+  if (begin == end) return std::string_view(begin, 0);
+  while (end[-1] == ' ') --end;  // stops at *begin at the latest
   auto printable = [](char c) { return c > ' ' && c < '\x7F'; };
-  if (text.empty() || (printable(text.front()) && printable(text.back()))) return text;
+  text = std::string_view(begin, static_cast<std::size_t>(end - begin));
+  if (printable(*begin) && printable(end[-1])) return text;
   return trim_whitespace_scan(text);
 }
 
 // `text` without any double quote (U+0022) at either end; inner quotes stay.
-std::string_view trim_quotes(std::string_view text);
+inline std::string_view trim_quotes(std::string_view text) {
+  const char* begin = text.data();
+  const char* end = begin + text.size();
+  while (begin != end && *begin == '"') ++begin;
+  if (begin == end) return {};
+  while (end[-1] == '"') --end;  // stops at *begin at the latest
+  return std::string_view(begin, static_cast<std::size_t>(end - begin));
+}
 
 // Whether `text` equals `lower_word` when its ASCII capitals are lowered.
 // REQUIRES: `lower_word` has no ASCII capitals.
