@@ -1,7 +1,5 @@
 #include "core/text/scalar_reader.h"
 
-#include "core/text/unicode.h"
-
 namespace quorvane {
 namespace {
 
@@ -14,7 +12,7 @@ struct ScalarValue {
 
 }  // namespace
 
-DataType read_scalar(std::string_view text) {
+DataType read_non_text_scalar(std::string_view text) {
   return visit_scalar(text, ScalarValue{});
 }
 

@@ -57,16 +57,20 @@ std::expected<DataType, ParseFailure> parse_value_or_failure(TypeCode code, std:
 // parse_value_or_failure without the reason.
 std::optional<DataType> parse_value(TypeCode code, std::string_view text);
 
+// parse_boolean's first byte's and length's check: false turns `text` away.
+constexpr bool may_be_boolean(std::string_view text) {
+  const char lowered_first = text.empty() ? '\0' : static_cast<char>(text.front() | 0x20);
+  return (lowered_first == 't' && text.size() == 4) || (lowered_first == 'f' && text.size() == 5);
+}
+
 // parse_boolean past its first byte's and length's check.
+// REQUIRES: may_be_boolean(text).
 std::optional<bool> parse_boolean_word(std::string_view text);
 
 // "true" or "false" in any ASCII letter case; nothing for any other text.
 // Inline so that most texts are turned away without a call.
 inline std::optional<bool> parse_boolean(std::string_view text) {
-  const char lowered_first = text.empty() ? '\0' : static_cast<char>(text.front() | 0x20);
-  if (!(lowered_first == 't' && text.size() == 4) && !(lowered_first == 'f' && text.size() == 5)) {
-    return std::nullopt;
-  }
+  if (!may_be_boolean(text)) return std::nullopt;
   return parse_boolean_word(text);
 }
 
