@@ -42,6 +42,12 @@ Array& DataType::array_ref() noexcept { return *std::launder(reinterpret_cast<Ar
 const Array& DataType::array_ref() const noexcept {
   return *std::launder(reinterpret_cast<const Array*>(b_));
 }
+Document& DataType::document_ref() noexcept {
+  return *std::launder(reinterpret_cast<Document*>(b_));
+}
+const Document& DataType::document_ref() const noexcept {
+  return *std::launder(reinterpret_cast<const Document*>(b_));
+}
 
 DataType DataType::id(const Id& id) {
   DataType v;
@@ -238,6 +244,16 @@ const Array& DataType::as_array() const {
 Array& DataType::as_array() {
   expect(Kind::kArray);
   return array_ref();
+}
+
+const Document& DataType::as_document() const {
+  expect(Kind::kDocument);
+  return document_ref();
+}
+
+Document& DataType::as_document() {
+  expect(Kind::kDocument);
+  return document_ref();
 }
 
 // --- Keyed operations --------------------------------------------------------

@@ -15,7 +15,6 @@
 #include <cstdint>
 #include <expected>
 #include <initializer_list>
-#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -178,14 +177,8 @@ class DataType {
   bool as_boolean() const;
   const Array& as_array() const;
   Array& as_array();
-  const Document& as_document() const {  // inline: read on every get
-    expect(Kind::kDocument);
-    return document_ref();
-  }
-  Document& as_document() {
-    expect(Kind::kDocument);
-    return document_ref();
-  }
+  const Document& as_document() const;
+  Document& as_document();
 
   // Keyed access. Document: the value under exactly `key`. Array: the element
   // at the index that `key` spells. Nothing when absent, out of range, not an
@@ -244,10 +237,8 @@ class DataType {
   void set_pointer(const void* p) noexcept;
   Array& array_ref() noexcept;
   const Array& array_ref() const noexcept;
-  Document& document_ref() noexcept { return *std::launder(reinterpret_cast<Document*>(b_)); }
-  const Document& document_ref() const noexcept {
-    return *std::launder(reinterpret_cast<const Document*>(b_));
-  }
+  Document& document_ref() noexcept;
+  const Document& document_ref() const noexcept;
   void expect(Kind k) const {
     if (kind() != k) [[unlikely]] wrong_kind();
   }
