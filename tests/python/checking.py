@@ -86,9 +86,11 @@ def describe(value):
     if isinstance(value, str):
         return f'"{value}"'
     if isinstance(value, list):
-        return "[" + ", ".join(describe(v) for v in value) + "]"
+        # List comprehensions take no frame of their own: a 512-deep value
+        # stays inside the recursion limit.
+        return "[" + ", ".join([describe(v) for v in value]) + "]"
     keys = sorted(value, key=lambda k: k.encode())
-    return "{" + ", ".join(f"{k}: {describe(value[k])}" for k in keys) + "}"
+    return "{" + ", ".join([f"{k}: {describe(value[k])}" for k in keys]) + "}"
 
 
 def load_with_module(paths):
