@@ -404,6 +404,7 @@ void Scanner<Coding, Sink>::grow_items() {
 
 template <class Coding, class Sink>
 bool Scanner<Coding, Sink>::only_whitespace(std::size_t begin, std::size_t end) const {
+  if (end - begin == 1 && p_[begin] == ' ') return true;  // as after ", " or ": "
   return trim_whitespace(text_.substr(begin, end - begin)).empty();
 }
 

@@ -54,6 +54,15 @@ std::string_view trim_whitespace_scan(std::string_view text) {
   return text;
 }
 
+std::string_view trim_whitespace_rest(std::string_view text) {
+  const char* begin = text.data();
+  const char* end = begin + text.size();
+  while (begin != end && *begin == ' ') ++begin;
+  if (begin == end) return std::string_view(begin, 0);
+  while (end[-1] == ' ') --end;  // stops at *begin at the latest
+  return trim_whitespace_scan(std::string_view(begin, static_cast<std::size_t>(end - begin)));
+}
+
 bool equals_ignoring_ascii_case(std::string_view text, std::string_view lower_word) {
   if (text.size() != lower_word.size()) return false;
   for (std::size_t i = 0; i < text.size(); ++i) {

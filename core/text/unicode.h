@@ -21,20 +21,24 @@ std::size_t trailing_whitespace_char(std::string_view text);
 // trim_whitespace without its shortcut for texts that need no trimming.
 std::string_view trim_whitespace_scan(std::string_view text);
 
+// trim_whitespace past its shortcut for "x...y" and " x...y": plain spaces
+// first, then any White_Space.
+std::string_view trim_whitespace_rest(std::string_view text);
+
 // `text` without White_Space characters at either end.
 inline std::string_view trim_whitespace(std::string_view text) {
-  // Most texts have at most plain spaces at their ends, and then a printable
-  // ASCII character at each end: nothing more to trim.
-  // Two moving pointers: a step of either loop is one compare and one add.
+  // Most texts are printable ASCII at both ends after at most one space in
+  // front (an item after ", ", a value after ": "): nothing more to trim.
+  auto printable = [](char c) { return static_cast<unsigned char>(c - '!') < '\x7F' - '!'; };
   const char* begin = text.data();
   const char* end = begin + text.size();
-  while (begin != end && *begin == ' ') ++begin;
-  if (begin == end) return std::string_view(begin, 0);
-  while (end[-1] == ' ') --end;  // stops at *begin at the latest
-  auto printable = [](char c) { return c > ' ' && c < '\x7F'; };
-  text = std::string_view(begin, static_cast<std::size_t>(end - begin));
-  if (printable(*begin) && printable(end[-1])) return text;
-  return trim_whitespace_scan(text);
+  if (begin != end) {
+    begin += *begin == ' ';
+    if (begin != end && printable(*begin) && printable(end[-1])) {
+      return std::string_view(begin, static_cast<std::size_t>(end - begin));
+    }
+  }
+  return trim_whitespace_rest(text);
 }
 
 // `text` without any double quote (U+0022) at either end; inner quotes stay.
