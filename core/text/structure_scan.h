@@ -73,9 +73,9 @@ class StructuralCursor {
  public:
   explicit StructuralCursor(std::string_view text) : p_(text.data()), end_(text.size()) {}
 
-  // Calls visit(offset) for each structural byte at or after `from`, in
-  // order. A block's bits are taken lowest first and cleared as they go, so
-  // a byte costs no shift or offset test of its own.
+  // Calls visit(offset, byte) for each structural byte at or after `from`,
+  // in order. A block's bits are taken lowest first and cleared as they go,
+  // so a byte costs no shift or offset test of its own.
   template <class Visit>
   void for_each(std::size_t from, Visit&& visit) const {
     if (from >= end_) return;
@@ -83,7 +83,9 @@ class StructuralCursor {
     std::uint32_t bits = block_bits(base) & (~std::uint32_t{0} << (from - base));
     for (;;) {
       while (bits != 0) {
-        visit(base + static_cast<std::size_t>(std::countr_zero(bits)));
+        // Unsigned, so that the offset widens without a sign extension.
+        const std::size_t at = base + static_cast<unsigned>(std::countr_zero(bits));
+        visit(at, p_[at]);
         bits &= bits - 1;
       }
       base += kBlockSize;
@@ -208,35 +210,29 @@ std::expected<void, ParseFailure> Scanner<Coding, Sink>::run() {
   stack_[0] = Open{document ? Coding::kInKey : 0, 0, document ? 1u : 0u, 0, 1, end, 0, 0, 0, 0, 0,
                    0, 1, document};
   StructuralCursor cursor(text_.substr(0, end));
-  cursor.for_each(1, [&](std::size_t at) {
-    switch (p_[at]) {
-      case '"':
-        state_ ^= 1;
-        break;
-      case '[':
-        state_ += Coding::kBracket;
-        open_level(at, false);
-        break;
-      case '{':
-        state_ += Coding::kBrace;
-        open_level(at, true);
-        break;
-      case ']':
-        state_ -= Coding::kBracket;
-        break;
-      case '}':
-        state_ -= Coding::kBrace;
-        break;
-      case ':':
-        if (Open& top = stack_[open_ - 1]; top.base == Coding::kInKey) {
-          top.colon = at;
-          top.value = at + 1;
-          top.base = state_;
-        }
-        break;
-      default:
-        split(at);
-        break;
+  cursor.for_each(1, [&](std::size_t at, char byte) {
+    // By falling frequency: commas and quotes are most of the structural
+    // bytes, and a chain tests them first where a switch would not.
+    if (byte == ',') [[likely]] {
+      split(at);
+    } else if (byte == '"') {
+      state_ ^= 1;
+    } else if (byte == ':') {
+      if (Open& top = stack_[open_ - 1]; top.base == Coding::kInKey) {
+        top.colon = at;
+        top.value = at + 1;
+        top.base = state_;
+      }
+    } else if (byte == '[') {
+      state_ += Coding::kBracket;
+      open_level(at, false);
+    } else if (byte == ']') {
+      state_ -= Coding::kBracket;
+    } else if (byte == '{') {
+      state_ += Coding::kBrace;
+      open_level(at, true);
+    } else {
+      state_ -= Coding::kBrace;
     }
   });
   const Nested nested = open_ == 1 ? Nested{} : end_nested(0, end);
