@@ -1,5 +1,8 @@
 #include "core/text/value_parser.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "core/text/value_builder.h"
 #include "core/text/number_parser.h"
 #include "core/text/scalar_reader.h"
@@ -16,8 +19,21 @@ bool is_enclosed(std::string_view text, char open, char close) {
 }  // namespace
 
 std::optional<bool> parse_boolean_word(std::string_view text) {
-  if (equals_ignoring_ascii_case(text, "true")) return true;
-  if (equals_ignoring_ascii_case(text, "false")) return false;
+  // Every letter of both words has the bit 0x20, and a byte with that bit
+  // set equals such a letter only if it was that letter in either case: so
+  // four bytes compare at once, in any byte order.
+  auto lowered_word = [](const char* p) {
+    std::uint32_t word;
+    std::memcpy(&word, p, sizeof word);
+    return word | 0x20202020u;
+  };
+  static constexpr char kTrue[] = "true";
+  static constexpr char kFalse[] = "false";
+  if (text.size() == 4) {
+    if (lowered_word(text.data()) == lowered_word(kTrue)) return true;
+  } else if (text.size() == 5 && (text[0] | 0x20) == 'f') {
+    if (lowered_word(text.data() + 1) == lowered_word(kFalse + 1)) return false;
+  }
   return std::nullopt;
 }
 
