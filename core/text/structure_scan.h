@@ -309,7 +309,7 @@ Nested Scanner<Coding, Sink>::end_nested(std::size_t k, std::size_t end) {
   const std::size_t open = open_;
   for (std::size_t j = k + 1; j < open; ++j) {
     Open& level = stack_[j];
-    const std::string_view item = trim_whitespace(text_.substr(level.open_at, end - level.open_at));
+    const std::string_view item = trim_whitespace(TextSpan{level.open_at, end}.of(text_));
     if (item.size() < 2 || item.back() != (level.document ? '}' : ']')) break;
     if (level.document && parse_uuid(item)) break;
     level.end = end = level.open_at + item.size() - 1;
@@ -401,7 +401,7 @@ void Scanner<Coding, Sink>::grow_items() {
 template <class Coding, class Sink>
 bool Scanner<Coding, Sink>::only_whitespace(std::size_t begin, std::size_t end) const {
   if (end - begin == 1 && p_[begin] == ' ') return true;  // as after ", " or ": "
-  return trim_whitespace(text_.substr(begin, end - begin)).empty();
+  return trim_whitespace(TextSpan{begin, end}.of(text_)).empty();
 }
 
 // The brace field of a 64-bit state holds texts of up to 2^30 bytes.
