@@ -60,7 +60,7 @@ bool equals_ignoring_ascii_case(std::string_view text, std::string_view lower_wo
 inline std::string_view next_line(std::string_view text, std::size_t& pos) {
   std::size_t end = text.find('\n', pos);
   if (end == std::string_view::npos) end = text.size();
-  const std::string_view line = text.substr(pos, end - pos);
+  const std::string_view line(text.data() + pos, end - pos);  // pos <= end: no substr check
   pos = end + 1;
   return line;
 }
