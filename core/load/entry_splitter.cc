@@ -284,9 +284,12 @@ std::optional<std::array<std::string_view, 3>> split_common_entry(std::string_vi
     if (after_space || (seen & (kQuickOtherSpace | kQuickSingleQuote))) return std::nullopt;
   }
   if ((seen & kQuickHigh) && has_unicode_whitespace(line)) return std::nullopt;
-  return std::array<std::string_view, 3>{line.substr(0, begin[1] - 1),
-                                         line.substr(begin[1], begin[2] - 1 - begin[1]),
-                                         line.substr(begin[2])};
+  // 0 < begin[1] < begin[2] <= n, each field followed by its space: the
+  // views need no substr check.
+  const char* text = line.data();
+  return std::array<std::string_view, 3>{std::string_view(text, begin[1] - 1),
+                                         std::string_view(text + begin[1], begin[2] - 1 - begin[1]),
+                                         std::string_view(text + begin[2], n - begin[2])};
 }
 
 std::string_view EntryFields::operator[](std::size_t i) const {
