@@ -62,7 +62,10 @@ void parse_entry_line(Collection& collection, std::string_view line, std::size_t
     common = std::array<std::string_view, 3>{fields[0], fields[1], fields[2]};
   }
   const auto& [code_field, key, value_text] = *common;
-  const std::expected<TypeCode, TypeCodeError> code = read_type_code(code_field);
+  // A one-digit code, as nearly every line has, is read without the call.
+  const bool one_digit = code_field.size() == 1 && code_field[0] >= '0' && code_field[0] <= '9';
+  const std::expected<TypeCode, TypeCodeError> code =
+      one_digit ? static_cast<TypeCode>(code_field[0] - '0') : read_type_code(code_field);
   if (!code) {
     sink.bad_type_code(line_number, line, code.error());
     return;
