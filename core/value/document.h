@@ -3,7 +3,7 @@
 //
 // Enumeration order is unspecified. Small documents (up to kSmallDocumentMax
 // entries, the shape of most nested values) are a plain vector of entries;
-// larger ones are an open-addressing table hashed with XXH3 and a seed drawn
+// larger ones are an open-addressing table hashed with a seed drawn
 // at random for each table, so that every table enumerates in an order of
 // its own and colliding keys cannot be prepared in advance. A copy keeps its
 // source's seed and slots, so it enumerates as its source does.
@@ -203,6 +203,9 @@ class Document {
   }
 
   const DataType* find_indexed(std::string_view key) const noexcept;
+  // find_indexed of a key longer than CompactString::kInlineCapacity.
+  [[gnu::noinline]] static const DataType* find_long(const Block* block,
+                                                     std::string_view key) noexcept;
   // Where `key` is or would go in an indexed block.
   struct Probe {
     std::uint64_t hash;  // the key's, with the table's seed
