@@ -204,6 +204,10 @@ const DataType* Document::find_indexed(std::string_view key) const noexcept {
   }
 }
 
+const DataType* Document::find_small(std::string_view key) const noexcept {
+  return scan_small(key);
+}
+
 const DataType* Document::find_long(const Block* block, std::string_view key) noexcept {
   const Probe at = probe(block, key);
   return at.found ? &entries_of(block)[at.slot].value : nullptr;
@@ -251,7 +255,7 @@ void Document::insert_or_assign(std::string_view key, DataType&& value) {
     ++block_->size;
     return;
   }
-  if (DataType* existing = find(key)) {
+  if (DataType* existing = scan_small(key)) {
     *existing = std::move(value);
     return;
   }
