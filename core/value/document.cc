@@ -166,15 +166,27 @@ void Document::give_up(Block* block) noexcept {
 
 Document::Probe Document::probe(const Block* block, std::string_view key) noexcept {
   const TableInfo& info = table_info(block);
-  const std::uint64_t hash = hash_key(key, info.seed);
+  // A short key compares by its words, as in find_indexed.
+  const bool is_short = key.size() <= CompactString::kInlineCapacity;
+  const CompactString::Words words =
+      is_short ? CompactString::inline_words(key) : CompactString::Words{0, 0};
+  const std::uint64_t hash = is_short ? hash_words(words, info.seed)
+                                      : XXH3_64bits_withSeed(key.data(), key.size(), info.seed);
   const std::size_t count = info.slot_count;
   const std::uint8_t* control = control_of(block);
   const Entry* entries = slots_of(block);
   const std::uint8_t tag = control_tag(hash);
   for (std::size_t slot = home_slot(hash, count);;) {
     const std::uint8_t c = control[slot];
-    if (c == tag && KeyEqual{}(entries[slot].key.view(), key)) return {hash, slot, true};
-    if (c == kEmptyControl) return {hash, slot, false};
+    if (c == tag) {
+      const CompactString::Words held = entries[slot].key.words();
+      if (is_short ? held.lo == words.lo && held.hi == words.hi
+                   : KeyEqual{}(entries[slot].key.view(), key)) {
+        return {hash, slot, true};
+      }
+    } else if (c == kEmptyControl) {
+      return {hash, slot, false};
+    }
     if (++slot == count) slot = 0;
   }
 }
