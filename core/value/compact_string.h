@@ -19,7 +19,7 @@ class CompactString {
  public:
   static constexpr std::size_t kInlineCapacity = 15;
 
-  CompactString() noexcept { bytes_[kTagByte] = 0; }
+  CompactString() noexcept { std::memset(bytes_, 0, sizeof bytes_); }
   explicit CompactString(std::string_view text) {
     if (text.size() <= kInlineCapacity) {
       assign_inline(text);
@@ -56,6 +56,42 @@ class CompactString {
   std::string_view view() const noexcept { return {data(), size()}; }
   operator std::string_view() const noexcept { return view(); }
 
+  // The 16 bytes as two words. An inline string's are its bytes, zeros after
+  // them and its length in the last byte, so two inline strings are equal
+  // exactly when their words are; a string held out of line never has the
+  // words of an inline one (its last byte is a tag above 15).
+  struct Words {
+    std::uint64_t lo;
+    std::uint64_t hi;
+  };
+  Words words() const noexcept {
+    Words w;
+    std::memcpy(&w.lo, bytes_, 8);
+    std::memcpy(&w.hi, bytes_ + 8, 8);
+    return w;
+  }
+  // The words of an inline CompactString holding `text`, made with word
+  // loads that stay within the text. REQUIRES: text.size() <= kInlineCapacity.
+  static Words inline_words(std::string_view text) noexcept {
+    const char* const p = text.data();
+    const std::size_t n = text.size();
+    std::uint64_t lo = 0;
+    std::uint64_t hi = 0;
+    if (n >= 8) {
+      lo = load<std::uint64_t>(p);
+      // Bytes 8 to n-1 are the top n-8 bytes of the word that ends the text;
+      // split in two so that n == 8 shifts by 64 without overflow.
+      hi = (load<std::uint64_t>(p + n - 8) >> 1) >> (8 * (16 - n) - 1);
+    } else if (n >= 4) {
+      lo = load<std::uint32_t>(p) | std::uint64_t{load<std::uint32_t>(p + n - 4)} << (8 * (n - 4));
+    } else if (n != 0) {
+      lo = std::uint64_t{static_cast<unsigned char>(p[0])} |
+           std::uint64_t{static_cast<unsigned char>(p[n / 2])} << (8 * (n / 2)) |
+           std::uint64_t{static_cast<unsigned char>(p[n - 1])} << (8 * (n - 1));
+    }
+    return {lo, hi | std::uint64_t{n} << 56};
+  }
+
  private:
   // Inline: bytes_[0..14] the text, bytes_[15] its length (0 to 15).
   // Block:  bytes_[0..7] the block's address, bytes_[8..14] the length
@@ -77,11 +113,12 @@ class CompactString {
   }
   void assign_fresh(std::string_view text);  // *this holds nothing to release
   // assign_fresh for a text of at most kInlineCapacity bytes, inline and
-  // without a memcpy call: two word moves that overlap where the length
-  // needs. Most keys are this short.
+  // without a memcpy call: zeros, then two word moves that overlap where the
+  // length needs (cheaper than making inline_words). Most keys are this short.
   void assign_inline(std::string_view text) noexcept {
     const char* const from = text.data();
     const std::size_t n = text.size();
+    std::memset(bytes_, 0, sizeof bytes_);
     if (n >= 8) {
       copy_word<std::uint64_t>(from, 0);
       copy_word<std::uint64_t>(from, n - 8);
@@ -97,16 +134,21 @@ class CompactString {
   }
   template <class Word>
   void copy_word(const char* from, std::size_t at) noexcept {
-    Word word;
-    std::memcpy(&word, from + at, sizeof word);
+    const Word word = load<Word>(from + at);
     std::memcpy(bytes_ + at, &word, sizeof word);
+  }
+  template <class Word>
+  static Word load(const char* from) noexcept {
+    Word word;
+    std::memcpy(&word, from, sizeof word);
+    return word;
   }
   void release() noexcept {
     if (bytes_[kTagByte] == kHeapTag) ::operator delete(const_cast<char*>(heap_data()));
   }
   void steal(CompactString& other) noexcept {
     std::memcpy(bytes_, other.bytes_, sizeof bytes_);
-    other.bytes_[kTagByte] = 0;
+    std::memset(other.bytes_, 0, sizeof other.bytes_);  // the empty string's words
   }
 
   alignas(8) unsigned char bytes_[16];

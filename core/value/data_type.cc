@@ -246,11 +246,6 @@ Array& DataType::as_array() {
   return array_ref();
 }
 
-const Document& DataType::as_document() const {
-  expect(Kind::kDocument);
-  return document_ref();
-}
-
 Document& DataType::as_document() {
   expect(Kind::kDocument);
   return document_ref();

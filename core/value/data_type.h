@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <expected>
 #include <initializer_list>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -177,7 +178,13 @@ class DataType {
   bool as_boolean() const;
   const Array& as_array() const;
   Array& as_array();
-  const Document& as_document() const;
+  // A template only so that its body, read on every get, is inline and
+  // instantiated where Document is complete (it is incomplete here).
+  template <class D = Document>
+  const D& as_document() const {
+    expect(Kind::kDocument);
+    return *std::launder(reinterpret_cast<const D*>(b_));
+  }
   Document& as_document();
 
   // Keyed access. Document: the value under exactly `key`. Array: the element

@@ -44,12 +44,28 @@ constexpr std::size_t kFirstSmallCapacity = 2;
 // 7/8 of them are ever full and there is always an empty one to end a probe.
 std::size_t slot_count_for(std::size_t capacity) noexcept { return capacity + capacity / 7 + 1; }
 
-// XXH3_64bits_withSeed, with the path of keys of up to 16 bytes (nearly all
-// of them) inline: the compiler keeps the whole function out of line.
+// Keys of up to 15 bytes (nearly all) are hashed as the two words an inline
+// CompactString holds: each keyed by the seed, multiplied into 128 bits and
+// folded, then mixed so that every bit of the result depends on every bit
+// of the key (the construction of XXH3's short path, without its branches
+// on the length). Longer keys take XXH3 with the seed.
+constexpr std::uint64_t kKeyLo = 0x1CAD21F72C81017CULL;
+constexpr std::uint64_t kKeyHi = 0xDB979083E96DD4DEULL;
+
+inline std::uint64_t hash_words(CompactString::Words key, std::uint64_t seed) noexcept {
+  const std::uint64_t lo = key.lo ^ (kKeyLo + seed);
+  const std::uint64_t hi = key.hi ^ (kKeyHi - seed);
+  const unsigned __int128 product = static_cast<unsigned __int128>(lo) * hi;
+  std::uint64_t h = std::byteswap(lo) + hi +
+                    (static_cast<std::uint64_t>(product) ^ static_cast<std::uint64_t>(product >> 64));
+  h ^= h >> 37;
+  h *= 0x165667919E3779F9ULL;
+  return h ^ (h >> 32);
+}
+
 inline std::uint64_t hash_key(std::string_view key, std::uint64_t seed) noexcept {
-  if (key.size() <= 16) {
-    return XXH3_len_0to16_64b(reinterpret_cast<const xxh_u8*>(key.data()), key.size(),
-                              XXH3_kSecret, seed);
+  if (key.size() <= CompactString::kInlineCapacity) {
+    return hash_words(CompactString::inline_words(key), seed);
   }
   return XXH3_64bits_withSeed(key.data(), key.size(), seed);
 }
@@ -150,24 +166,40 @@ void Document::give_up(Block* block) noexcept {
 
 Document::Probe Document::probe(const Block* block, std::string_view key) noexcept {
   const TableInfo& info = table_info(block);
-  const std::uint64_t hash = hash_key(key, info.seed);
+  // A short key compares by its words, as in find_indexed.
+  const bool is_short = key.size() <= CompactString::kInlineCapacity;
+  const CompactString::Words words =
+      is_short ? CompactString::inline_words(key) : CompactString::Words{0, 0};
+  const std::uint64_t hash = is_short ? hash_words(words, info.seed)
+                                      : XXH3_64bits_withSeed(key.data(), key.size(), info.seed);
   const std::size_t count = info.slot_count;
   const std::uint8_t* control = control_of(block);
   const Entry* entries = slots_of(block);
   const std::uint8_t tag = control_tag(hash);
   for (std::size_t slot = home_slot(hash, count);;) {
     const std::uint8_t c = control[slot];
-    if (c == tag && KeyEqual{}(entries[slot].key.view(), key)) return {hash, slot, true};
-    if (c == kEmptyControl) return {hash, slot, false};
+    if (c == tag) {
+      const CompactString::Words held = entries[slot].key.words();
+      if (is_short ? held.lo == words.lo && held.hi == words.hi
+                   : KeyEqual{}(entries[slot].key.view(), key)) {
+        return {hash, slot, true};
+      }
+    } else if (c == kEmptyControl) {
+      return {hash, slot, false};
+    }
     if (++slot == count) slot = 0;
   }
 }
 
 // probe's loop, without the hash and slot that only a change needs: this
-// is the hot path of reading a key.
+// is the hot path of reading a key. A short key compares as two words with
+// each entry's key; the rest go to find_long, out of line, so that this
+// path needs few registers.
 const DataType* Document::find_indexed(std::string_view key) const noexcept {
+  if (key.size() > CompactString::kInlineCapacity) return find_long(block_, key);
+  const CompactString::Words words = CompactString::inline_words(key);
   const TableInfo& info = table_info(block_);
-  const std::uint64_t hash = hash_key(key, info.seed);
+  const std::uint64_t hash = hash_words(words, info.seed);
   const std::size_t count = info.slot_count;
   const Entry* entries = slots_of(block_);
   const auto* control = reinterpret_cast<const std::uint8_t*>(entries + count);
@@ -175,12 +207,22 @@ const DataType* Document::find_indexed(std::string_view key) const noexcept {
   for (std::size_t slot = home_slot(hash, count);;) {
     const std::uint8_t c = control[slot];
     if (c == tag) {
-      if (KeyEqual{}(entries[slot].key.view(), key)) return &entries[slot].value;
+      const CompactString::Words held = entries[slot].key.words();
+      if (held.lo == words.lo && held.hi == words.hi) return &entries[slot].value;
     } else if (c == kEmptyControl) {
       return nullptr;
     }
     if (++slot == count) slot = 0;
   }
+}
+
+const DataType* Document::find_small(std::string_view key) const noexcept {
+  return scan_small(key);
+}
+
+const DataType* Document::find_long(const Block* block, std::string_view key) noexcept {
+  const Probe at = probe(block, key);
+  return at.found ? &entries_of(block)[at.slot].value : nullptr;
 }
 
 // Backward-shift deletion: each slot after the hole that may move back to it
@@ -225,7 +267,7 @@ void Document::insert_or_assign(std::string_view key, DataType&& value) {
     ++block_->size;
     return;
   }
-  if (DataType* existing = find(key)) {
+  if (DataType* existing = scan_small(key)) {
     *existing = std::move(value);
     return;
   }

@@ -3,7 +3,7 @@
 //
 // Enumeration order is unspecified. Small documents (up to kSmallDocumentMax
 // entries, the shape of most nested values) are a plain vector of entries;
-// larger ones are an open-addressing table hashed with XXH3 and a seed drawn
+// larger ones are an open-addressing table hashed with a seed drawn
 // at random for each table, so that every table enumerates in an order of
 // its own and colliding keys cannot be prepared in advance. A copy keeps its
 // source's seed and slots, so it enumerates as its source does.
@@ -82,15 +82,12 @@ class Document {
   bool empty() const noexcept { return size() == 0; }
 
   // The value stored under `key`, or nullptr. Valid until the next change.
-  // Inline: this lookup is the hot path of reading a key.
+  // Inline: this lookup is the hot path of reading a key. Small blocks are
+  // searched out of line, so that a caller keeps few registers for tables.
   const DataType* find(std::string_view key) const {
     if (!block_) return nullptr;
     if (is_indexed(block_)) return find_indexed(key);
-    const Entry* entries = entries_of(block_);
-    for (std::size_t i = 0; i < block_->size; ++i) {
-      if (KeyEqual{}(entries[i].key.view(), key)) return &entries[i].value;
-    }
-    return nullptr;
+    return find_small(key);
   }
   DataType* find(std::string_view key) {
     return const_cast<DataType*>(static_cast<const Document*>(this)->find(key));
@@ -203,6 +200,20 @@ class Document {
   }
 
   const DataType* find_indexed(std::string_view key) const noexcept;
+  // find of a block that is not indexed.
+  const DataType* find_small(std::string_view key) const noexcept;
+  // find_small, inline. REQUIRES: the block is null or not indexed.
+  DataType* scan_small(std::string_view key) const noexcept {
+    if (!block_) return nullptr;
+    Entry* entries = entries_of(block_);
+    for (std::size_t i = 0; i < block_->size; ++i) {
+      if (KeyEqual{}(entries[i].key.view(), key)) return &entries[i].value;
+    }
+    return nullptr;
+  }
+  // find_indexed of a key longer than CompactString::kInlineCapacity.
+  [[gnu::noinline]] static const DataType* find_long(const Block* block,
+                                                     std::string_view key) noexcept;
   // Where `key` is or would go in an indexed block.
   struct Probe {
     std::uint64_t hash;  // the key's, with the table's seed

@@ -230,11 +230,17 @@ TEST(DocumentOps, ReserveKeepsEntries) {
 
 // Key equality reads words for short keys: a difference at any position, and
 // a difference in length, must still be seen.
+// The same in a table, whose lookup compares short keys by their words.
 TEST(DocumentOps, KeyEqualitySeesEveryByte) {
   for (std::size_t n = 0; n <= 40; ++n) {
     const std::string a(n, 'k');
     EXPECT_TRUE(KeyEqual{}(a, std::string(n, 'k'))) << n;
     EXPECT_FALSE(KeyEqual{}(a, std::string(n + 1, 'k'))) << n;
+    Document table;
+    for (int i = 0; i < 12; ++i) table.insert_or_assign(std::string(i, 'k') + "!", text("x"));
+    table.insert_or_assign(a, text("a"));
+    EXPECT_NE(table.find(a), nullptr) << n;
+    EXPECT_EQ(table.find(std::string(n + 1, 'k')), nullptr) << n;
     for (std::size_t i = 0; i < n; ++i) {
       std::string b = a;
       b[i] = static_cast<char>(b[i] ^ 0x20);
@@ -242,6 +248,7 @@ TEST(DocumentOps, KeyEqualitySeesEveryByte) {
       Document doc;
       doc.insert_or_assign(a, text("a"));
       EXPECT_EQ(doc.find(b), nullptr) << n << " at " << i;
+      EXPECT_EQ(table.find(b), nullptr) << n << " at " << i;
     }
   }
 }

@@ -8,6 +8,7 @@
 #include <new>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "core/platform/target.h"
@@ -36,6 +37,12 @@ TEST_P(TextLengths, RoundTripThroughCopiesAndMoves) {
   CompactString key_moved = std::move(key_copy);
   EXPECT_EQ(key_moved.view(), text);
   EXPECT_EQ(key_copy.view(), "");  // NOLINT(bugprone-use-after-move): moved-from is empty
+  // Tables compare inline keys by their words, so no stale byte may remain.
+  const auto words = [](const CompactString::Words& w) { return std::pair(w.lo, w.hi); };
+  EXPECT_EQ(words(key_copy.words()), words(CompactString::inline_words("")));  // NOLINT
+  if (key.is_inline()) {
+    EXPECT_EQ(words(key.words()), words(CompactString::inline_words(text)));
+  }
 
   const DataType value = DataType::text(text);
   EXPECT_EQ(value.as_text(), text);
