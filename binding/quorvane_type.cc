@@ -231,10 +231,9 @@ PyObject* quorvane_list_collections(PyObject* self, PyObject*) {
   });
 }
 
-// Quorvane.get_collection(name) -> a new Collection object for the first
-// collection of that name.
-PyObject* quorvane_get_collection(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
-                                  PyObject* kwnames) {
+// get_collection with the borrow and the lock taken.
+[[gnu::noinline]] PyObject* get_collection_locked(PyObject* self, PyObject* const* args,
+                                                  Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     PyObject* arg[1];
     if (!bind_args(kGetCollectionSig, args, nargs, kwnames, arg)) return nullptr;
@@ -254,6 +253,35 @@ PyObject* quorvane_get_collection(PyObject* self, PyObject* const* args, Py_ssiz
       share.emplace(as_quorvane(self)->database);
     }
     return new_collection(std::move(*share), std::string(*name), position);
+  });
+}
+
+// Quorvane.get_collection(name) -> a new Collection object for the first
+// collection of that name. In the common case (one positional compact ASCII
+// str, `self` unborrowed, the lock idle) the name is found without taking the
+// borrow and the lock: finding runs no Python code and keeps the GIL, so no
+// other user can come between; making the object afterwards needs neither.
+// Everything else, a missing name too, takes get_collection_locked, which
+// gives every message and refusal.
+PyObject* quorvane_get_collection(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
+                                  PyObject* kwnames) {
+  if (nargs != 1 || kwnames != nullptr) [[unlikely]]
+    return get_collection_locked(self, args, nargs, kwnames);
+  PyObject* name = args[0];
+  PyQuorvane* quorvane = as_quorvane(self);
+  if (!PyUnicode_Check(name) || !PyUnicode_IS_COMPACT_ASCII(name) ||
+      !quorvane->borrow.unborrowed()) [[unlikely]]
+    return get_collection_locked(self, args, 1, nullptr);
+  const Database* db = quorvane->database.read_idle();
+  if (!db) [[unlikely]] return get_collection_locked(self, args, 1, nullptr);
+  // A compact ASCII str keeps its characters right after its header.
+  const auto* header = reinterpret_cast<const PyASCIIObject*>(name);
+  const std::string_view text(reinterpret_cast<const char*>(header + 1),
+                              static_cast<std::size_t>(header->length));
+  const std::optional<std::size_t> found = db->find_collection(text);
+  if (!found) [[unlikely]] return get_collection_locked(self, args, 1, nullptr);
+  return guarded([&]() -> PyObject* {
+    return new_collection(quorvane->database, std::string(text), *found);
   });
 }
 
