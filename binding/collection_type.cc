@@ -252,7 +252,8 @@ PyType_Spec kCollectionSpec = {
 
 }  // namespace
 
-PyObject* new_collection(DatabaseShare share, std::string name, std::size_t position) {
+PyObject* new_collection(const DatabaseShare& share, std::string_view name,
+                         std::size_t position) {
   if (!g_collection_type) {
     g_collection_type = PyType_FromSpec(&kCollectionSpec);
     if (!g_collection_type) return panic_from_current();
@@ -266,9 +267,21 @@ PyObject* new_collection(DatabaseShare share, std::string name, std::size_t posi
     if (!self) return panic_from_current();
   }
   PyCollection* collection = as_collection(self);
+  // The name first, in place (one copy): only it can throw, and then the
+  // object, holding nothing yet, is given back.
+  try {
+    new (&collection->name) std::string(name);
+  } catch (...) {
+    if (g_free_collection_count < kFreeCollectionsMax) {
+      g_free_collections[g_free_collection_count++] = self;
+    } else {
+      type->tp_free(self);
+    }
+    Py_DECREF(type);
+    throw;
+  }
   new (&collection->borrow) BorrowState();
-  new (&collection->database) DatabaseShare(std::move(share));
-  new (&collection->name) std::string(std::move(name));
+  new (&collection->database) DatabaseShare(share);
   collection->position = position;
   return self;
 }

@@ -242,7 +242,6 @@ PyObject* quorvane_list_collections(PyObject* self, PyObject*) {
     if (!borrow) return nullptr;
     std::optional<std::string_view> name = as_utf8(arg[0], "name");
     if (!name) return nullptr;
-    std::optional<DatabaseShare> share;
     std::size_t position = 0;
     {
       DbLock db = as_quorvane(self)->database.lock();
@@ -250,9 +249,8 @@ PyObject* quorvane_list_collections(PyObject* self, PyObject*) {
       std::optional<std::size_t> found = db->find_collection(*name);
       if (!found) return raise(PyExc_ValueError, "error getting collection");
       position = *found;
-      share.emplace(as_quorvane(self)->database);
     }
-    return new_collection(std::move(*share), std::string(*name), position);
+    return new_collection(as_quorvane(self)->database, *name, position);
   });
 }
 
@@ -281,7 +279,7 @@ PyObject* quorvane_get_collection(PyObject* self, PyObject* const* args, Py_ssiz
   const std::optional<std::size_t> found = db->find_collection(text);
   if (!found) [[unlikely]] return get_collection_locked(self, args, 1, nullptr);
   return guarded([&]() -> PyObject* {
-    return new_collection(quorvane->database, std::string(text), *found);
+    return new_collection(quorvane->database, text, *found);
   });
 }
 

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "binding/borrow.h"
 #include "binding/handle.h"
@@ -38,8 +39,10 @@ PyObject* quorvane_type() noexcept;
 
 // A new Collection object for the collection at `position`, holding `share`.
 // Creates the class Collection at the first call. New reference, or nullptr
-// with the panic exception set.
-PyObject* new_collection(DatabaseShare share, std::string name, std::size_t position);
+// with the panic exception set; throws std::bad_alloc when the name's copy
+// cannot be made.
+PyObject* new_collection(const DatabaseShare& share, std::string_view name,
+                         std::size_t position);
 
 // Drops the process-wide class objects after the interpreter has finalized,
 // so that a later initialization in the same process starts afresh.
