@@ -111,16 +111,16 @@ bool DatabaseLock::check_holder(std::uintptr_t self) {
     // Forked since this lock was last used: the waiters of the parent are
     // gone, and so is the holder unless it is the thread that forked.
     std::erase_if(g_waiters, [epoch](const Waiter& waiter) { return waiter.epoch != epoch; });
-    waiters_ = 0;
+    state_.waiters = 0;
     served_ = 0;
-    orphaned_ = locked_ && owner_ != g_forking_thread;
+    orphaned_ = state_.locked && owner_ != g_forking_thread;
     epoch_ = epoch;
   }
   if (orphaned_) {
     PyErr_SetString(PyExc_RuntimeError, kHeldAcrossFork);
     return false;
   }
-  if (locked_ && owner_ != self && interpreter_finalizing()) {
+  if (state_.locked && owner_ != self && interpreter_finalizing()) {
     PyErr_SetString(PyExc_RuntimeError, kHeldAtExit);
     return false;
   }
@@ -157,7 +157,7 @@ bool DatabaseLock::join_queue(std::uintptr_t self) {
     PyErr_NoMemory();
     return false;
   }
-  ++waiters_;
+  ++state_.waiters;
   return true;
 }
 
@@ -165,7 +165,7 @@ bool DatabaseLock::join_queue(std::uintptr_t self) {
 // returns early without taking the lock (a failing argument).
 void DatabaseLock::leave_queue(std::uintptr_t self) noexcept {
   std::erase_if(g_waiters, [self](const Waiter& waiter) { return waiter.thread == self; });
-  if (--waiters_ != 0) wake_waiters();
+  if (--state_.waiters != 0) wake_waiters();
 }
 
 // A thread ended at interpreter exit in PyEval_RestoreThread stays queued.
@@ -178,7 +178,7 @@ bool DatabaseLock::wait_for_turn() {
   // held one).
   if (available_to(self) || interpreter_finalizing()) return true;
   if (!join_queue(self)) return false;
-  while (locked_ || first_waiter(this)->thread != self) {
+  while (state_.locked || first_waiter(this)->thread != self) {
     if (would_deadlock(self)) {
       leave_queue(self);
       PyErr_SetString(PyExc_RuntimeError, kWouldDeadlock);
@@ -188,7 +188,7 @@ bool DatabaseLock::wait_for_turn() {
     PyThreadState* saved = PyEval_SaveThread();  // the GIL is released while waiting
     sleep_on(t_signal, seen);
     PyEval_RestoreThread(saved);  // may end the thread at interpreter exit
-    if (!locked_ && first_waiter(this)->thread == self) break;
+    if (!state_.locked && first_waiter(this)->thread == self) break;
     if (PyErr_CheckSignals() < 0) {  // a handler raised (KeyboardInterrupt): give up
       leave_queue(self);
       return false;
@@ -207,8 +207,8 @@ bool DatabaseLock::lock_contended() {
       PyErr_SetString(PyExc_RuntimeError, kReentered);
       return false;
     }
-    if (!locked_ && interpreter_finalizing()) {
-      locked_ = true;
+    if (!state_.locked && interpreter_finalizing()) {
+      state_.locked = true;
       owner_ = self;
       served_ = 0;
       return true;

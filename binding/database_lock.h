@@ -20,6 +20,7 @@
 #include <Python.h>
 
 #include <atomic>
+#include <bit>
 #include <cstdint>
 
 #include "binding/thread_id.h"
@@ -42,7 +43,7 @@ class DatabaseLock {
   bool try_lock() noexcept {
     const std::uintptr_t self = this_thread_id();
     if (!available_to(self)) return false;
-    locked_ = true;
+    state_.locked = true;
     owner_ = self;
     served_ = 0;
     epoch_ = g_fork_epoch.load(std::memory_order_relaxed);
@@ -51,8 +52,8 @@ class DatabaseLock {
   // REQUIRES: held by this thread.
   void unlock() noexcept {
     owner_ = 0;
-    locked_ = false;
-    if (waiters_ != 0) wake_waiters();
+    state_.locked = false;
+    if (state_.waiters != 0) wake_waiters();
   }
 
   // Waits, with the GIL released, until this thread may take the lock: it is
@@ -62,7 +63,7 @@ class DatabaseLock {
   // thread or can never end (RuntimeError), or when a signal handler raised
   // while waiting (its exception; this thread then leaves the queue).
   bool wait_turn() {
-    if (!locked_ && waiters_ == 0) [[likely]]
+    if (!state_.locked && state_.waiters == 0) [[likely]]
       return true;
     return wait_for_turn();
   }
@@ -75,16 +76,16 @@ class DatabaseLock {
   // Free, nobody waiting, not marked failed: taking it now would succeed at
   // once. A step that keeps the GIL and runs no Python code may then read the
   // guarded data without taking it (DatabaseShare::read_idle).
-  bool idle() const noexcept { return !locked_ && waiters_ == 0 && !failed_; }
+  bool idle() const noexcept { return std::bit_cast<std::uint64_t>(state_) == 0; }
 
-  bool failed() const noexcept { return failed_; }
-  void mark_failed() noexcept { failed_ = true; }
+  bool failed() const noexcept { return state_.failed; }
+  void mark_failed() noexcept { state_.failed = true; }
 
  private:
   // Free for anyone when nobody waits; otherwise only for the thread whose
   // turn has just come (served_).
   bool available_to(std::uintptr_t thread) const noexcept {
-    return !locked_ && (waiters_ == 0 || served_ == thread);
+    return !state_.locked && (state_.waiters == 0 || served_ == thread);
   }
   bool wait_for_turn();
   bool would_deadlock(std::uintptr_t self) const;
@@ -99,12 +100,18 @@ class DatabaseLock {
 
   // Read and changed only with the GIL held, which orders every access. A
   // waiting thread drops the GIL and sleeps until the lock may be its to take.
-  std::uint32_t waiters_ = 0;  // threads waiting for their turn
+  // What idle() reads, in one word that is 0 exactly when the lock is idle.
+  struct State {
+    std::uint32_t waiters = 0;  // threads waiting for their turn
+    bool locked = false;
+    bool failed = false;  // set by mark_failed
+    std::uint16_t zero = 0;
+  };
+  static_assert(sizeof(State) == sizeof(std::uint64_t));
+  State state_;
   std::uint32_t epoch_ = 0;    // g_fork_epoch when the fields below were set
   std::uintptr_t owner_ = 0;   // this_thread_id() of the holder, 0 when free
   std::uintptr_t served_ = 0;  // the waiter whose turn came, until it locks
-  bool locked_ = false;
-  bool failed_ = false;    // set by mark_failed
   bool orphaned_ = false;  // held by a thread that a fork() left behind
 };
 
