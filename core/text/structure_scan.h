@@ -54,17 +54,33 @@ struct NoSink {
 
 inline constexpr std::uint32_t kNoLevel = std::numeric_limits<std::uint32_t>::max();
 
-// Bit i set when byte i of the 16 at `p` is one of , " : [ ] { }.
-inline std::uint32_t structural_bits(const char* p) {
+// A block's structural bytes as two masks: bit i set when byte i is one of
+// , : [ ] { } (marks), or a '"' (quotes).
+struct BlockBits {
+  std::uint32_t marks = 0;
+  std::uint32_t quotes = 0;
+};
+
+// The masks of the 16 bytes at `p`.
+inline BlockBits structural_bits(const char* p) {
   // "[" and "{", and "]" and "}", differ only in the bit 0x20.
   const ByteBlock bytes = load_block(p, kBlockSize);
   const ByteBlock folded = bytes | 0x20;
-  return lane_bits((bytes == ',') | (bytes == '"') | (bytes == ':') | (folded == '{') |
-                   (folded == '}'));
+  return {lane_bits((bytes == ',') | (bytes == ':') | (folded == '{') | (folded == '}')),
+          lane_bits(bytes == '"')};
 }
 
-inline bool is_structural(char c) {
-  return c == ',' || c == '"' || c == ':' || c == '[' || c == ']' || c == '{' || c == '}';
+inline bool is_structural_mark(char c) {
+  return c == ',' || c == ':' || c == '[' || c == ']' || c == '{' || c == '}';
+}
+
+// Bit i set when an odd number of the bits 0 to i of `bits` are.
+inline std::uint32_t prefix_parity(std::uint32_t bits) {
+  bits ^= bits << 1;
+  bits ^= bits << 2;
+  bits ^= bits << 4;
+  bits ^= bits << 8;
+  return bits;
 }
 
 // The structural bytes of a text, found 16 at a time in blocks at multiples
@@ -73,37 +89,52 @@ class StructuralCursor {
  public:
   explicit StructuralCursor(std::string_view text) : p_(text.data()), end_(text.size()) {}
 
-  // Calls visit(offset, byte) for each structural byte at or after `from`,
-  // in order. A block's bits are taken lowest first and cleared as they go,
-  // so a byte costs no shift or offset test of its own.
+  // Calls visit(offset, byte, quoted) for each mark (a structural byte other
+  // than '"') at or after `from`, in order, where `quoted` is 1 when an odd
+  // number of quotes lie in [from, offset), else 0. Quotes are counted as a
+  // mask per block rather than visited, so that no branch depends on them.
+  // A block's bits are taken lowest first and cleared as they go, so a byte
+  // costs no shift or offset test of its own.
   template <class Visit>
   void for_each(std::size_t from, Visit&& visit) const {
     if (from >= end_) return;
     std::size_t base = from & ~(kBlockSize - 1);
-    std::uint32_t bits = block_bits(base) & (~std::uint32_t{0} << (from - base));
+    BlockBits block = block_bits(base);
+    const std::uint32_t after_from = ~std::uint32_t{0} << (from - base);
+    block.marks &= after_from;
+    block.quotes &= after_from;
+    std::uint32_t carry = 0;  // all ones when the blocks before end inside quotes
     for (;;) {
+      const std::uint32_t inside = prefix_parity(block.quotes) ^ carry;
+      std::uint32_t bits = block.marks;
       while (bits != 0) {
         // Unsigned, so that the offset widens without a sign extension.
-        const std::size_t at = base + static_cast<unsigned>(std::countr_zero(bits));
-        visit(at, p_[at]);
+        const unsigned lane = static_cast<unsigned>(std::countr_zero(bits));
+        const std::size_t at = base + lane;
+        visit(at, p_[at], (inside >> lane) & 1);
         bits &= bits - 1;
       }
       base += kBlockSize;
       if (base >= end_) return;
-      bits = block_bits(base);
+      carry = 0 - ((inside >> (kBlockSize - 1)) & 1);
+      block = block_bits(base);
     }
   }
 
  private:
-  std::uint32_t block_bits(std::size_t at) const {
+  BlockBits block_bits(std::size_t at) const {
     if (end_ - at >= kBlockSize) return structural_bits(p_ + at);
     if (end_ >= kBlockSize) {
       // The text's last 16 bytes, without the lanes before `at`.
       const std::size_t last = end_ - kBlockSize;
-      return structural_bits(p_ + last) >> (at - last);
+      const BlockBits bits = structural_bits(p_ + last);
+      return {bits.marks >> (at - last), bits.quotes >> (at - last)};
     }
-    std::uint32_t bits = 0;
-    for (std::size_t i = at; i < end_; ++i) bits |= std::uint32_t{is_structural(p_[i])} << (i - at);
+    BlockBits bits;
+    for (std::size_t i = at; i < end_; ++i) {
+      bits.marks |= std::uint32_t{is_structural_mark(p_[i])} << (i - at);
+      bits.quotes |= std::uint32_t{p_[i] == '"'} << (i - at);
+    }
     return bits;
   }
 
@@ -210,13 +241,12 @@ std::expected<void, ParseFailure> Scanner<Coding, Sink>::run() {
   stack_[0] = Open{document ? Coding::kInKey : 0, 0, document ? 1u : 0u, 0, 1, end, 0, 0, 0, 0, 0,
                    0, 1, document};
   StructuralCursor cursor(text_.substr(0, end));
-  cursor.for_each(1, [&](std::size_t at, char byte) {
-    // By falling frequency: commas and quotes are most of the structural
-    // bytes, and a chain tests them first where a switch would not.
+  cursor.for_each(1, [&](std::size_t at, char byte, std::uint32_t quoted) {
+    state_ = (state_ & ~Packed{1}) | quoted;
+    // By falling frequency: commas are most of the marks, and a chain tests
+    // them first where a switch would not.
     if (byte == ',') [[likely]] {
       split(at);
-    } else if (byte == '"') {
-      state_ ^= 1;
     } else if (byte == ':') {
       if (Open& top = stack_[open_ - 1]; top.base == Coding::kInKey) {
         top.colon = at;
