@@ -198,8 +198,9 @@ class Scanner {
     return kept;
   }
 
-  void open_level(std::size_t at, bool document);
-  inline void split(std::size_t comma);
+  // `state` is the scan state after the "[" or "{" at `at`, or at `comma`.
+  void open_level(std::size_t at, bool document, Packed state);
+  inline void split(std::size_t comma, Packed state);
   // Ends the levels nested in the current item of stack_[k], which ends at
   // `end`, and returns what that item became.
   [[gnu::noinline]] Nested end_nested(std::size_t k, std::size_t end);
@@ -242,27 +243,29 @@ std::expected<void, ParseFailure> Scanner<Coding, Sink>::run() {
                    0, 1, document};
   StructuralCursor cursor(text_.substr(0, end));
   cursor.for_each(1, [&](std::size_t at, char byte, std::uint32_t quoted) {
-    state_ = (state_ & ~Packed{1}) | quoted;
+    // The quote flag is the cursor's; state_ holds the depths alone.
+    const Packed state = state_ | quoted;
     // By falling frequency: commas are most of the marks, and a chain tests
     // them first where a switch would not.
     if (byte == ',') [[likely]] {
-      split(at);
+      split(at, state);
     } else if (byte == ':') {
       if (Open& top = stack_[open_ - 1]; top.base == Coding::kInKey) {
         top.colon = at;
         top.value = at + 1;
-        top.base = state_;
+        top.base = state;
       }
-    } else if (byte == '[') {
-      state_ += Coding::kBracket;
-      open_level(at, false);
-    } else if (byte == ']') {
-      state_ -= Coding::kBracket;
-    } else if (byte == '{') {
-      state_ += Coding::kBrace;
-      open_level(at, true);
     } else {
-      state_ -= Coding::kBrace;
+      // "[", "]", "{" and "}" are 0x5B, 0x5D, 0x7B and 0x7D: the bit 0x20
+      // tells a brace and 0x04 a close, so the kind costs one test, not three.
+      const bool brace = (byte & 0x20) != 0;
+      const Packed step = brace ? Coding::kBrace : Coding::kBracket;
+      if (byte & 0x04) {
+        state_ -= step;
+      } else {
+        state_ += step;
+        open_level(at, brace, state + step);
+      }
     }
   });
   const Nested nested = open_ == 1 ? Nested{} : end_nested(0, end);
@@ -300,23 +303,23 @@ void Scanner<Coding, Sink>::pass_on(TextSpan key) {
 }
 
 template <class Coding, class Sink>
-void Scanner<Coding, Sink>::open_level(std::size_t at, bool document) {
+void Scanner<Coding, Sink>::open_level(std::size_t at, bool document, Packed state) {
   if (open_ == capacity_) grow_stack();  // before `top` is taken
   const Open& top = stack_[open_ - 1];
   if (top.base == Coding::kInKey || top.depth > kMaxNestingDepth) return;
   if (at != top.value && !only_whitespace(top.value, at)) return;
   const std::uint32_t depth = top.depth + 1;
   if (depth > deepest_) deepest_ = depth;
-  stack_[open_] = Open{document ? Coding::kInKey : state_, at, document ? at + 1 : 0, 0, at + 1,
+  stack_[open_] = Open{document ? Coding::kInKey : state, at, document ? at + 1 : 0, 0, at + 1,
                        0, 0, 0, 0, out_.levels.size(), items_, 0, depth, document};
   ++open_;
 }
 
 template <class Coding, class Sink>
-inline void Scanner<Coding, Sink>::split(std::size_t comma) {
+inline void Scanner<Coding, Sink>::split(std::size_t comma, Packed state) {
   std::size_t k = 0;
   const std::size_t open = open_;
-  while (stack_[k].base != state_) {
+  while (stack_[k].base != state) {
     if (++k == open) return;
   }
   const Nested nested = k + 1 == open ? Nested{} : end_nested(k, comma);
