@@ -3,6 +3,7 @@
 // core/text: value_structure.cc and value_builder.cc instantiate it.
 #pragma once
 
+#include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -54,15 +55,15 @@ struct NoSink {
 
 inline constexpr std::uint32_t kNoLevel = std::numeric_limits<std::uint32_t>::max();
 
-// A block's structural bytes as two masks: bit i set when byte i is one of
-// , : [ ] { } (marks), or a '"' (quotes).
-struct BlockBits {
-  std::uint32_t marks = 0;
-  std::uint32_t quotes = 0;
+// A run of bytes' structural bytes as two masks: bit i set when byte i is
+// one of , : [ ] { } (marks), or a '"' (quotes).
+struct ChunkBits {
+  std::uint64_t marks = 0;
+  std::uint64_t quotes = 0;
 };
 
-// The masks of the 16 bytes at `p`.
-inline BlockBits structural_bits(const char* p) {
+// The masks of the 16 bytes at `p`, in the low 16 bits.
+inline ChunkBits structural_bits(const char* p) {
   // "[" and "{", and "]" and "}", differ only in the bit 0x20.
   const ByteBlock bytes = load_block(p, kBlockSize);
   const ByteBlock folded = bytes | 0x20;
@@ -75,67 +76,82 @@ inline bool is_structural_mark(char c) {
 }
 
 // Bit i set when an odd number of the bits 0 to i of `bits` are.
-inline std::uint32_t prefix_parity(std::uint32_t bits) {
+inline std::uint64_t prefix_parity(std::uint64_t bits) {
   bits ^= bits << 1;
   bits ^= bits << 2;
   bits ^= bits << 4;
   bits ^= bits << 8;
+  bits ^= bits << 16;
+  bits ^= bits << 32;
   return bits;
 }
 
-// The structural bytes of a text, found 16 at a time in blocks at multiples
-// of 16 from its start, so that each byte is loaded once.
+// The structural bytes of a text, found in chunks of four 16-byte blocks at
+// multiples of 16 from its start, so that each byte is loaded once and a
+// chunk's marks are taken in one loop: a loop's end is a branch that the
+// number of marks decides, and the texts are mostly a few chunks long.
 class StructuralCursor {
  public:
+  static constexpr std::size_t kChunkSize = 4 * kBlockSize;
+
   explicit StructuralCursor(std::string_view text) : p_(text.data()), end_(text.size()) {}
 
   // Calls visit(offset, byte, quoted) for each mark (a structural byte other
   // than '"') at or after `from`, in order, where `quoted` is 1 when an odd
   // number of quotes lie in [from, offset), else 0. Quotes are counted as a
-  // mask per block rather than visited, so that no branch depends on them.
-  // A block's bits are taken lowest first and cleared as they go, so a byte
+  // mask per chunk rather than visited, so that no branch depends on them.
+  // A chunk's bits are taken lowest first and cleared as they go, so a byte
   // costs no shift or offset test of its own.
   template <class Visit>
   void for_each(std::size_t from, Visit&& visit) const {
     if (from >= end_) return;
     std::size_t base = from & ~(kBlockSize - 1);
-    BlockBits block = block_bits(base);
-    const std::uint32_t after_from = ~std::uint32_t{0} << (from - base);
-    block.marks &= after_from;
-    block.quotes &= after_from;
-    std::uint32_t carry = 0;  // all ones when the blocks before end inside quotes
+    ChunkBits chunk = chunk_bits(base);
+    const std::uint64_t after_from = ~std::uint64_t{0} << (from - base);
+    chunk.marks &= after_from;
+    chunk.quotes &= after_from;
+    std::uint64_t carry = 0;  // all ones when the chunks before end inside quotes
     for (;;) {
-      const std::uint32_t inside = prefix_parity(block.quotes) ^ carry;
-      std::uint32_t bits = block.marks;
+      const std::uint64_t inside = prefix_parity(chunk.quotes) ^ carry;
+      std::uint64_t bits = chunk.marks;
       while (bits != 0) {
         // Unsigned, so that the offset widens without a sign extension.
         const unsigned lane = static_cast<unsigned>(std::countr_zero(bits));
         const std::size_t at = base + lane;
-        visit(at, p_[at], (inside >> lane) & 1);
+        visit(at, p_[at], static_cast<std::uint32_t>((inside >> lane) & 1));
         bits &= bits - 1;
       }
-      base += kBlockSize;
+      base += kChunkSize;
       if (base >= end_) return;
-      carry = 0 - ((inside >> (kBlockSize - 1)) & 1);
-      block = block_bits(base);
+      carry = 0 - (inside >> (kChunkSize - 1));
+      chunk = chunk_bits(base);
     }
   }
 
  private:
-  BlockBits block_bits(std::size_t at) const {
-    if (end_ - at >= kBlockSize) return structural_bits(p_ + at);
+  // The masks of the bytes [at, at + 64) that lie before end_.
+  // REQUIRES: at < end_.
+  ChunkBits chunk_bits(std::size_t at) const {
+    ChunkBits chunk;
     if (end_ >= kBlockSize) {
-      // The text's last 16 bytes, without the lanes before `at`.
-      const std::size_t last = end_ - kBlockSize;
-      const BlockBits bits = structural_bits(p_ + last);
-      return {bits.marks >> (at - last), bits.quotes >> (at - last)};
+      // Each block, or the part of it before end_, from the 16 bytes that
+      // end where it does or at end_, whichever is first; a block wholly
+      // past end_ is shifted out.
+      for (std::size_t i = 0; i < 4; ++i) {
+        const std::size_t want = at + i * kBlockSize;
+        const std::size_t last = std::min(want, end_ - kBlockSize);
+        const ChunkBits block = structural_bits(p_ + last);
+        const std::size_t drop = want - last;  // under 64, as at < end_
+        chunk.marks |= (block.marks >> drop) << (i * kBlockSize);
+        chunk.quotes |= (block.quotes >> drop) << (i * kBlockSize);
+      }
+      return chunk;
     }
-    BlockBits bits;
     for (std::size_t i = at; i < end_; ++i) {
-      bits.marks |= std::uint32_t{is_structural_mark(p_[i])} << (i - at);
-      bits.quotes |= std::uint32_t{p_[i] == '"'} << (i - at);
+      chunk.marks |= std::uint64_t{is_structural_mark(p_[i])} << (i - at);
+      chunk.quotes |= std::uint64_t{p_[i] == '"'} << (i - at);
     }
-    return bits;
+    return chunk;
   }
 
   const char* p_;
