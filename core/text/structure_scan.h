@@ -423,12 +423,11 @@ inline void Scanner<Coding, Sink>::add_item(Open& level, TextSpan key, TextSpan 
     return;
   }
   if (items_ == item_capacity_) grow_items();
+  // The link to the new item, selected rather than branched on.
+  std::size_t* const link =
+      level.item_count++ == 0 ? &level.first_item : &item_slots_[level.last_item].next;
+  *link = items_;
   item_slots_[items_] = {key, value, 0, nested, kind};
-  if (level.item_count++ == 0) {
-    level.first_item = items_;
-  } else {
-    item_slots_[level.last_item].next = items_;
-  }
   level.last_item = items_++;
   level.nested += nested != kNoLevel;
 }
@@ -459,11 +458,17 @@ inline constexpr std::size_t kMaxNarrowText = std::size_t{1} << 30;
 // Fills `out` as scan_value_structure does; with a `sink`, the top level's
 // items go there instead, and `out` ends with the top level's record alone.
 template <class Sink>
-std::expected<void, ParseFailure> scan(std::string_view text, ValueStructure& out, Sink* sink) {
-  if (text.size() <= kMaxNarrowText) {
-    return Scanner<StateCoding<std::int64_t, 32>, Sink>(text, out, sink).run();
-  }
+[[gnu::noinline]] std::expected<void, ParseFailure> scan_wide(std::string_view text,
+                                                              ValueStructure& out, Sink* sink) {
   return Scanner<StateCoding<__int128, 64>, Sink>(text, out, sink).run();
+}
+
+template <class Sink>
+std::expected<void, ParseFailure> scan(std::string_view text, ValueStructure& out, Sink* sink) {
+  // The wide scan stays out of line: inline, its code would crowd the
+  // narrow one's out of the instruction cache.
+  if (text.size() > kMaxNarrowText) [[unlikely]] return scan_wide(text, out, sink);
+  return Scanner<StateCoding<std::int64_t, 32>, Sink>(text, out, sink).run();
 }
 
 }  // namespace structure_scan
