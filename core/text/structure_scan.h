@@ -222,12 +222,10 @@ class Scanner {
   [[gnu::noinline]] Nested end_nested(std::size_t k, std::size_t end);
   void end_last_item(Open& level, std::size_t end, const Nested& nested);
   std::uint32_t finish(const Open& level);
-  // Records `item` as the next of `level`. Inline, so that a record costs
-  // no call; the sink's work stays out of line.
+  // Records `item` as the next of `level`. Forced inline, the sink's scalar
+  // with it: out of line, each call saved and restored registers.
   [[gnu::always_inline]] void add_item(Open& level, TextSpan key, TextSpan value, ItemKind kind,
                                        std::uint32_t nested);
-  // add_item for a scalar item of the top level when a sink takes its items.
-  [[gnu::noinline]] void pass_on_scalar(TextSpan key, TextSpan value);
   [[gnu::noinline]] void grow_items();
   // add_item for a nested item of the top level when a sink takes its items.
   [[gnu::noinline]] void pass_on(TextSpan key);
@@ -320,12 +318,6 @@ void Scanner<Coding, Sink>::pass_on(TextSpan key) {
   }
   out_.levels.clear();
   items_ = 0;
-}
-
-template <class Coding, class Sink>
-void Scanner<Coding, Sink>::pass_on_scalar(TextSpan key, TextSpan value) {
-  ++stack_[0].item_count;
-  sink_->scalar(key, value);
 }
 
 template <class Coding, class Sink>
@@ -425,7 +417,8 @@ inline void Scanner<Coding, Sink>::add_item(Open& level, TextSpan key, TextSpan 
                                             ItemKind kind, std::uint32_t nested) {
   if (!std::is_same_v<Sink, NoSink> && level.depth == 1) {
     if (kind == ItemKind::kScalar) {
-      pass_on_scalar(key, value);
+      ++level.item_count;
+      sink_->scalar(key, value);
     } else if (kind != ItemKind::kDropped) {
       pass_on(key);
     }
