@@ -87,9 +87,10 @@ inline std::uint64_t prefix_parity(std::uint64_t bits) {
 }
 
 // The structural bytes of a text, found in chunks of four 16-byte blocks at
-// multiples of 16 from its start, so that each byte is loaded once and a
-// chunk's marks are taken in one loop: a loop's end is a branch that the
-// number of marks decides, and the texts are mostly a few chunks long.
+// multiples of 16 from its start, each chunk's marks taken in one loop: a
+// loop's end is a branch that the number of marks decides, and texts are
+// mostly a few chunks long. Each byte is loaded once, but for the last 16,
+// which the blocks at the text's end share.
 class StructuralCursor {
  public:
   static constexpr std::size_t kChunkSize = 4 * kBlockSize;
@@ -425,7 +426,7 @@ inline void Scanner<Coding, Sink>::add_item(Open& level, TextSpan key, TextSpan 
     return;
   }
   if (items_ == item_capacity_) grow_items();
-  // The link to the new item, selected rather than branched on.
+  // Where the new item is linked from: the level itself, or its last item.
   std::size_t* const link =
       level.item_count++ == 0 ? &level.first_item : &item_slots_[level.last_item].next;
   *link = items_;
