@@ -133,10 +133,9 @@ const DataType* idle_find(PyCollection* self, std::string_view key) noexcept {
   });
 }
 
-// The result of a get whose value is a number: `made` (a float made for it
+// The result of a get whose value is `number`: `made` (a float made for it
 // before the lookup, or empty) filled in, or else a new float.
-PyObject* number_result(OwnedRef& made, const DataType& value) {
-  const double number = static_cast<double>(value.as_number());
+PyObject* number_result(OwnedRef& made, double number) {
   // Nobody else holds `made` yet, so its value may still be set; floats
   // are never shared by the interpreter when made, but that is checked.
   if (made && Py_REFCNT(made.get()) == 1) [[likely]] {
@@ -164,21 +163,20 @@ PyObject* number_result(OwnedRef& made, const DataType& value) {
 PyObject* collection_get(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
                          PyObject* kwnames) {
   if (nargs != 1 || kwnames != nullptr) [[unlikely]] return get_locked(self, args, nargs, kwnames);
-  // Passing the known count and keywords keeps fewer registers across the lookup.
-  const std::optional<std::string_view> key = ascii_key(args[0]);
-  if (!key) return get_locked(self, args, 1, nullptr);
   PyCollection* collection = as_collection(self);
   OwnedRef made;
-  if (collection->expects_number) made = OwnedRef(PyFloat_FromDouble(0.0));
-  const DataType* value = idle_find(collection, *key);
-  if (!value) {
-    made = OwnedRef();
-    return get_locked(self, args, 1, nullptr);
+  if (collection->expects_number) [[likely]] made = OwnedRef(PyFloat_FromDouble(0.0));
+  const std::optional<std::string_view> key = ascii_key(args[0]);
+  const DataType* value = key ? idle_find(collection, *key) : nullptr;
+  if (value && value->is(DataType::Kind::kNumber)) [[likely]] {
+    const double number = static_cast<double>(value->as_number());
+    collection->expects_number = true;
+    return number_result(made, number);
   }
-  const bool number = value->is(DataType::Kind::kNumber);
-  collection->expects_number = number;
-  if (number) [[likely]] return number_result(made, *value);
   made = OwnedRef();
+  // Passing the known count and keywords keeps fewer registers across the lookup.
+  if (!value) return get_locked(self, args, 1, nullptr);
+  collection->expects_number = false;
   return get_found(collection, *value);
 }
 
