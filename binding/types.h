@@ -31,6 +31,9 @@ struct PyCollection {
   // Position of the first collection called `name`. Collections are never
   // removed or reordered, so the position found once stays right.
   std::size_t position;
+  // Whether the last value this object's get found was a number: a get makes
+  // the float for its result before the lookup only then.
+  bool expects_number;
 };
 
 // Creates the class Quorvane once per process. Borrowed reference, or nullptr
