@@ -63,7 +63,10 @@ std::expected<void, Error> load_lines(std::string_view text, std::size_t first_l
   EntryFields fields;
   std::size_t unsized = 0;  // the size for the open section's table, until it is sized
   auto end_section = [&] {
-    if (collections.size() > first_section) collections.back().entries().shrink_to_fit();
+    if (collections.size() == first_section) return;
+    Document& entries = collections.back().entries();
+    if (entries.empty()) entries = Document();  // gives back the room of lines that stored nothing
+    entries.shrink_to_fit();
   };
   std::size_t line_number = first_line - 1;
   std::size_t pos = 0;
@@ -88,6 +91,14 @@ std::expected<void, Error> load_lines(std::string_view text, std::size_t first_l
       return std::unexpected(Error::kErrorReadingFile);
     } else {
       Document& entries = collections.back().entries();
+      if (unsized > Document::kSmallDocumentMax && entries.empty()) {
+        // The entries before the sizing go into a heap block of a small
+        // document's room, freed when the table is sized and then reused
+        // for the next section's: room that a region block gives up stays
+        // taken.
+        const ValueRegionPause heap;
+        entries.reserve(Document::kSmallDocumentMax);
+      }
       if (unsized != 0 && entries.size() == Document::kSmallDocumentMax) {
         std::optional<ValueRegionPause> heap;
         if (unsized > kRegionTableLines) heap.emplace();
