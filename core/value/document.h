@@ -156,12 +156,14 @@ class Document {
   // A larger block is indexed: the header, a TableInfo, then slot_count
   // entry slots from the first 32-byte boundary (so that an entry never
   // straddles two cache lines), then one control byte per slot: kEmptyControl,
-  // or 7 bits of the hash of the key in the slot. The slots are probed
-  // linearly from the one the hash picks, reading only the entries whose
-  // control byte agrees, so that a lookup touches the control bytes (1 byte a
-  // slot, mostly in cache) and one entry's line. Erasing shifts later slots
-  // back, so that the first empty slot ends every probe. slot_count is more
-  // than capacity * 8 / 7, so the table is never more than 7/8 full.
+  // or 7 bits of the hash of the key in the slot (and kControlCopies more).
+  // The slots are probed linearly from the one the hash picks, 8 control
+  // bytes at a time, reading only the entries whose control byte agrees, so
+  // that a lookup touches the control bytes (1 byte a slot, mostly in cache)
+  // and one entry's line. Erasing shifts later slots back, so that the first
+  // empty slot ends every probe. slot_count is more than capacity * 21 / 20:
+  // a table sized for its entries, as a load sizes it, takes 35 bytes an
+  // entry, and there is always an empty slot to end a probe.
   struct Block {
     std::uint32_t size;
     std::uint32_t capacity;
@@ -197,6 +199,15 @@ class Document {
   // REQUIRES: is_indexed(block).
   static std::uint8_t* control_of(const Block* block) noexcept {
     return reinterpret_cast<std::uint8_t*>(slots_of(block) + table_info(block).slot_count);
+  }
+
+  // The control bytes of the first kControlCopies slots are copied after
+  // the last slot's, so that a probe reads 8 of them at once from any slot.
+  static constexpr std::size_t kControlCopies = 7;
+  static void set_control(Block* block, std::size_t slot, std::uint8_t c) noexcept {
+    std::uint8_t* control = control_of(block);
+    control[slot] = c;
+    if (slot < kControlCopies) control[table_info(block).slot_count + slot] = c;
   }
 
   const DataType* find_indexed(std::string_view key) const noexcept;
