@@ -78,6 +78,12 @@ TEST(Utf8, FindsTheFirstInvalidSequence) {
   for (const Utf8Case& c : cases) {
     EXPECT_EQ(find_invalid_utf8(c.text), c.bad_at) << testing::PrintToString(c.text);
   }
+  // A stray byte in each block of the 64-byte skip, and past it.
+  for (const std::size_t at : {0, 15, 16, 33, 63, 64, 127, 190}) {
+    std::string text(200, 'a');
+    text[at] = '\x80';
+    EXPECT_EQ(find_invalid_utf8(text), at);
+  }
 }
 
 }  // namespace
