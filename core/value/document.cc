@@ -82,7 +82,7 @@ std::size_t home_slot(std::uint64_t hash, std::size_t count) noexcept {
 std::uint8_t control_tag(std::uint64_t hash) noexcept { return static_cast<std::uint8_t>(hash & 0x7F); }
 
 // Probes read the control bytes 8 at a time, as one word whose byte i is
-// slot i of the group: with the table up to 19/20 full, a key lies some 10
+// slot i of the group: with the table up to 20/21 full, a key lies some 10
 // slots from its home on average, and a word takes as many in one step.
 constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
 constexpr std::uint64_t kLowBits = 0x7F7F7F7F7F7F7F7FULL;
@@ -258,7 +258,8 @@ const DataType* Document::find_indexed(std::string_view key) const noexcept {
   const std::uint8_t at_home = control[home];
   if (at_home == tag && matches(home)) return &entries[home].value;
   if (at_home == kEmptyControl) return nullptr;
-  const auto [slot, found] = scan_groups(control, count, home + 1 == count ? 0 : home + 1, tag, matches);
+  const std::size_t next = home + 1 == count ? 0 : home + 1;
+  const auto [slot, found] = scan_groups(control, count, next, tag, matches);
   return found ? &entries[slot].value : nullptr;
 }
 
