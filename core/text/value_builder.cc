@@ -10,6 +10,7 @@
 #include "core/text/structure_scan.h"
 #include "core/text/value_structure.h"
 #include "core/value/document.h"
+#include "core/value/value_region.h"
 
 namespace quorvane {
 namespace {
@@ -31,6 +32,7 @@ class ValueStack {
 
   std::size_t size() const { return size_; }
   DataType* data() { return items_; }
+  DataType& back() { return items_[size_ - 1]; }
 
   // Pushes the value that make() returns; make() runs after any growth, so
   // it may move from an item of this stack.
@@ -90,11 +92,13 @@ struct Scratch {
 };
 
 // Builds the values of the top level's items as the scan passes them on,
-// each on the stack of values, then the top level's value from them.
+// each on the stack of values, then the top level's value from them. With
+// `sealing`, every block it makes is a region's, so each container it
+// builds is sealed in the region as it is made.
 class Builder {
  public:
-  Builder(std::string_view text, Scratch& scratch)
-      : text_(text), values_(scratch.values), keys_(scratch.keys) {}
+  Builder(std::string_view text, Scratch& scratch, bool sealing)
+      : text_(text), values_(scratch.values), keys_(scratch.keys), sealing_(sealing) {}
 
   void scalar(TextSpan key, TextSpan value) {
     if (key.end != 0) keys_.push_back(trim_whitespace(key.of(text_)));
@@ -119,7 +123,9 @@ class Builder {
       Array items;
       items.append_moved(values_.data(), values_.size());
       values_.truncate_moved(0);
-      return DataType::array(std::move(items));
+      DataType value = DataType::array(std::move(items));
+      if (sealing_) value.seal_in_region();
+      return value;
     }
     Document document;
     document.reserve(keys_.size());
@@ -128,7 +134,9 @@ class Builder {
     }
     values_.truncate_moved(0);
     document.shrink_to_fit();
-    return DataType::document(std::move(document));
+    DataType value = DataType::document(std::move(document));
+    if (sealing_) value.seal_in_region();
+    return value;
   }
 
  private:
@@ -151,6 +159,7 @@ class Builder {
     items.append_moved(values_.data() + first, level.item_count);
     values_.truncate_moved(nested);
     values_.push([&] { return DataType::array(std::move(items)); });
+    if (sealing_) values_.back().seal_in_region();
   }
 
   void build_document(const ValueStructure& structure, const StructureLevel& level) {
@@ -172,6 +181,7 @@ class Builder {
     document.shrink_to_fit();  // sized for every pair, but a key given again adds none
     values_.truncate_moved(nested);
     values_.push([&] { return DataType::document(std::move(document)); });
+    if (sealing_) values_.back().seal_in_region();
   }
 
   void push_scalar(TextSpan span) {
@@ -182,6 +192,7 @@ class Builder {
   std::string_view text_;
   ValueStack& values_;
   std::vector<std::string_view>& keys_;
+  const bool sealing_;
 };
 
 }  // namespace
@@ -189,7 +200,7 @@ class Builder {
 std::expected<DataType, ParseFailure> read_container(std::string_view text) {
   thread_local Scratch scratch;
   const Scratch::Lease lease{scratch};
-  Builder builder(text, scratch);
+  Builder builder(text, scratch, active_value_region() != nullptr);
   if (!structure_scan::scan(text, scratch.structure, &builder)) {
     return std::unexpected(ParseFailure::kTooDeep);
   }

@@ -200,12 +200,12 @@ void DataType::steal(DataType& other) noexcept {
     case Kind::kArray:
       new (b_) Array(std::move(other.array_ref()));
       other.array_ref().~Array();
-      set_tag(Kind::kArray);
+      set_tag(Kind::kArray, other.b_[kTagByte] & kInRegion);
       break;
     case Kind::kDocument:
       new (b_) Document(std::move(other.document_ref()));
       other.document_ref().~Document();
-      set_tag(Kind::kDocument);
+      set_tag(Kind::kDocument, other.b_[kTagByte] & kInRegion);
       break;
     default:  // plain bytes and owned pointers
       std::memcpy(b_, other.b_, sizeof b_);
@@ -243,11 +243,13 @@ const Array& DataType::as_array() const {
 
 Array& DataType::as_array() {
   expect(Kind::kArray);
+  unseal();
   return array_ref();
 }
 
 Document& DataType::as_document() {
   expect(Kind::kDocument);
+  unseal();
   return document_ref();
 }
 

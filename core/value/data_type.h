@@ -209,13 +209,25 @@ class DataType {
   // programming error: throws std::logic_error("Not a Document").
   Document to_document() const;
 
+  // Seals an Array or Document that lies wholly in regions: its block and
+  // every block of every value it holds, at any depth, are region blocks.
+  // Destroying a sealed value then reads nothing of it (the region's end
+  // frees it all), which makes dropping a loaded database cheap. Moves keep
+  // the seal; copies are not sealed; any access that may change the value
+  // (as_array(), as_document(), set(), remove()) unseals it first, so that a
+  // heap value put into it is given back. Does nothing to other variants.
+  void seal_in_region() noexcept {
+    if (holds_container()) b_[kTagByte] |= kInRegion;
+  }
+
  private:
   // b_[15] holds the kind (low bits), kHeapText for a text in a block of its
   // own, and kInRegion when the block of a text or Id is a region's.
   // Inline text: b_[0..13] the bytes, b_[14] the length. Heap text: b_[0..7]
   // the block, b_[8..13] the length (48 bits). Id: b_[0..7] an owned Id*.
   // Number and Boolean: b_[0..3]. Array and Document: the object at b_[0..7]
-  // (their blocks carry their own region mark).
+  // (their blocks carry their own region mark); kInRegion on them marks a
+  // sealed container (seal_in_region).
   static constexpr std::size_t kTagByte = 15;
   static constexpr unsigned char kKindMask = 0x0F;
   static constexpr unsigned char kHeapText = 0x80;
@@ -232,10 +244,11 @@ class DataType {
   bool in_region() const noexcept { return (b_[kTagByte] & kInRegion) != 0; }
   bool holds_container() const noexcept { return kind() >= Kind::kArray; }
   // Whether destroying or replacing the value has anything to give back: a
-  // container always, a text or Id only when its block is not a region's.
+  // container unless sealed, a text or Id only when its block is not a region's.
   bool owns_memory() const noexcept {
-    return holds_container() || ((heap_text() || kind() == Kind::kId) && !in_region());
+    return (holds_container() || heap_text() || kind() == Kind::kId) && !in_region();
   }
+  void unseal() noexcept { b_[kTagByte] &= static_cast<unsigned char>(~kInRegion); }
   // Makes *this, which owns nothing, a Text holding a copy of `text`.
   void assign_text(std::string_view text);
   // Makes *this, which owns nothing, an Id holding a copy of `id`.

@@ -401,6 +401,10 @@ TEST(LoadTextRegion, ValueBlocksComeFromTheRegion) {
   // chunks, far fewer than one block per section.
   const long heap_blocks = counting.live();
   EXPECT_LT(heap_blocks, 10);
+  // Heap values put into loaded values, at any depth, go with the database.
+  DataType* list = (*db)->collections()[0].entries().find("list");
+  ASSERT_TRUE(list->set("1", DataType::text("a heap text longer than fourteen")));
+  ASSERT_TRUE(list->as_array()[3].set("k", DataType::text("another long heap text")));
   db.reset();
   EXPECT_EQ(counting.live(), 0);
 }
