@@ -18,6 +18,14 @@ namespace {
 // Scratch stacks larger than this are given back after use.
 constexpr std::size_t kKeptScratch = 4096;
 
+// Values of texts shorter than this are sealed when made in a region. No
+// block of theirs is large enough for the region to give its pages back when
+// the value is dropped (ValueRegion::kGiveBackBytes): a block takes at most
+// 16 bytes per byte of text (an array item "1," its 16-byte value), twice
+// that with room to grow. So sealing them keeps no memory that dropping them
+// would have returned.
+constexpr std::size_t kSealedTextMax = ValueRegion::kGiveBackBytes / 32;
+
 // A stack of values in one block, each constructed where it stays: a push
 // takes no call and no move, unlike std::vector's.
 class ValueStack {
@@ -93,8 +101,8 @@ struct Scratch {
 
 // Builds the values of the top level's items as the scan passes them on,
 // each on the stack of values, then the top level's value from them. With
-// `sealing`, every block it makes is a region's, so each container it
-// builds is sealed in the region as it is made.
+// `sealing`, every block it makes is a region's and small, so each container
+// it builds is sealed in the region as it is made.
 class Builder {
  public:
   Builder(std::string_view text, Scratch& scratch, bool sealing)
@@ -200,7 +208,7 @@ class Builder {
 std::expected<DataType, ParseFailure> read_container(std::string_view text) {
   thread_local Scratch scratch;
   const Scratch::Lease lease{scratch};
-  Builder builder(text, scratch, active_value_region() != nullptr);
+  Builder builder(text, scratch, active_value_region() != nullptr && text.size() < kSealedTextMax);
   if (!structure_scan::scan(text, scratch.structure, &builder)) {
     return std::unexpected(ParseFailure::kTooDeep);
   }
