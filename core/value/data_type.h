@@ -248,7 +248,11 @@ class DataType {
   bool owns_memory() const noexcept {
     return (holds_container() || heap_text() || kind() == Kind::kId) && !in_region();
   }
-  void unseal() noexcept { b_[kTagByte] &= static_cast<unsigned char>(~kInRegion); }
+  // Writes only to a sealed value, so that reaching an unsealed one (a
+  // collection's table, say) for a change stores nothing.
+  void unseal() noexcept {
+    if (in_region()) b_[kTagByte] &= static_cast<unsigned char>(~kInRegion);
+  }
   // Makes *this, which owns nothing, a Text holding a copy of `text`.
   void assign_text(std::string_view text);
   // Makes *this, which owns nothing, an Id holding a copy of `id`.
