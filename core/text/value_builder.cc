@@ -40,7 +40,6 @@ class ValueStack {
 
   std::size_t size() const { return size_; }
   DataType* data() { return items_; }
-  DataType& back() { return items_[size_ - 1]; }
 
   // Pushes the value that make() returns; make() runs after any growth, so
   // it may move from an item of this stack.
@@ -100,13 +99,11 @@ struct Scratch {
 };
 
 // Builds the values of the top level's items as the scan passes them on,
-// each on the stack of values, then the top level's value from them. With
-// `sealing`, every block it makes is a region's and small, so each container
-// it builds is sealed in the region as it is made.
+// each on the stack of values, then the top level's value from them.
 class Builder {
  public:
-  Builder(std::string_view text, Scratch& scratch, bool sealing)
-      : text_(text), values_(scratch.values), keys_(scratch.keys), sealing_(sealing) {}
+  Builder(std::string_view text, Scratch& scratch)
+      : text_(text), values_(scratch.values), keys_(scratch.keys) {}
 
   void scalar(TextSpan key, TextSpan value) {
     if (key.end != 0) keys_.push_back(trim_whitespace(key.of(text_)));
@@ -131,9 +128,7 @@ class Builder {
       Array items;
       items.append_moved(values_.data(), values_.size());
       values_.truncate_moved(0);
-      DataType value = DataType::array(std::move(items));
-      if (sealing_) value.seal_in_region();
-      return value;
+      return DataType::array(std::move(items));
     }
     Document document;
     document.reserve(keys_.size());
@@ -142,9 +137,7 @@ class Builder {
     }
     values_.truncate_moved(0);
     document.shrink_to_fit();
-    DataType value = DataType::document(std::move(document));
-    if (sealing_) value.seal_in_region();
-    return value;
+    return DataType::document(std::move(document));
   }
 
  private:
@@ -167,7 +160,6 @@ class Builder {
     items.append_moved(values_.data() + first, level.item_count);
     values_.truncate_moved(nested);
     values_.push([&] { return DataType::array(std::move(items)); });
-    if (sealing_) values_.back().seal_in_region();
   }
 
   void build_document(const ValueStructure& structure, const StructureLevel& level) {
@@ -189,7 +181,6 @@ class Builder {
     document.shrink_to_fit();  // sized for every pair, but a key given again adds none
     values_.truncate_moved(nested);
     values_.push([&] { return DataType::document(std::move(document)); });
-    if (sealing_) values_.back().seal_in_region();
   }
 
   void push_scalar(TextSpan span) {
@@ -200,7 +191,6 @@ class Builder {
   std::string_view text_;
   ValueStack& values_;
   std::vector<std::string_view>& keys_;
-  const bool sealing_;
 };
 
 }  // namespace
@@ -208,11 +198,14 @@ class Builder {
 std::expected<DataType, ParseFailure> read_container(std::string_view text) {
   thread_local Scratch scratch;
   const Scratch::Lease lease{scratch};
-  Builder builder(text, scratch, active_value_region() != nullptr && text.size() < kSealedTextMax);
+  Builder builder(text, scratch);
   if (!structure_scan::scan(text, scratch.structure, &builder)) {
     return std::unexpected(ParseFailure::kTooDeep);
   }
   DataType value = builder.build_top(scratch.structure.top());
+  // Every block made here is the region's; the nested values need no seal of
+  // their own, as destroying the sealed top reads none of them.
+  if (active_value_region() != nullptr && text.size() < kSealedTextMax) value.seal_in_region();
   if (scratch.structure.items.size() > kKeptScratch) scratch.structure = ValueStructure();
   return value;
 }
