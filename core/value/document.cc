@@ -7,6 +7,10 @@
 #include <memory>
 #include <random>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "core/value/value_region.h"
 
 namespace quorvane {
@@ -81,25 +85,49 @@ std::size_t home_slot(std::uint64_t hash, std::size_t count) noexcept {
 // The control byte of a key in the table: its hash's 7 low bits.
 std::uint8_t control_tag(std::uint64_t hash) noexcept { return static_cast<std::uint8_t>(hash & 0x7F); }
 
-// Probes read the control bytes 8 at a time, as one word whose byte i is
-// slot i of the group: with the table up to 20/21 full, a key lies some 10
-// slots from its home on average, and a word takes as many in one step.
+// Probes read the control bytes a group at a time: with the table up to
+// 20/21 full, a key lies some 10 slots from its home on average, and a
+// group takes as many in one step. Masks hold one bit per slot of the group
+// (SSE2: 16 slots, bit i for slot i) or the high bit of each slot's byte
+// (elsewhere: 8 slots in a word, byte i for slot i).
+#if defined(__SSE2__)
+constexpr unsigned kSlotShift = 0;
+
+struct ControlGroup {
+  static constexpr std::size_t kWidth = 16;
+  __m128i bytes;
+  explicit ControlGroup(const std::uint8_t* control) noexcept
+      : bytes(_mm_loadu_si128(reinterpret_cast<const __m128i*>(control))) {}
+  // Tags never have the high bit; kEmptyControl has it alone.
+  std::uint64_t empty() const noexcept {
+    return static_cast<std::uint32_t>(_mm_movemask_epi8(bytes));
+  }
+  std::uint64_t matching(std::uint8_t tag) const noexcept {
+    return static_cast<std::uint32_t>(
+        _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(static_cast<char>(tag)))));
+  }
+};
+#else
+constexpr unsigned kSlotShift = 3;
 constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
 constexpr std::uint64_t kLowBits = 0x7F7F7F7F7F7F7F7FULL;
 
-std::uint64_t control_group(const std::uint8_t* control) noexcept {
-  std::uint64_t group;
-  std::memcpy(&group, control, sizeof group);
-  if constexpr (std::endian::native == std::endian::big) group = std::byteswap(group);
-  return group;
-}
-
-// The high bit of each byte of `group` that equals `tag` (a 7-bit value),
-// exactly: no carry crosses a byte.
-std::uint64_t matching(std::uint64_t group, std::uint8_t tag) noexcept {
-  const std::uint64_t diff = group ^ (0x0101010101010101ULL * tag);
-  return ~(((diff & kLowBits) + kLowBits) | diff) & kHighBits;
-}
+struct ControlGroup {
+  static constexpr std::size_t kWidth = 8;
+  std::uint64_t bytes;
+  explicit ControlGroup(const std::uint8_t* control) noexcept {
+    std::memcpy(&bytes, control, sizeof bytes);
+    if constexpr (std::endian::native == std::endian::big) bytes = std::byteswap(bytes);
+  }
+  std::uint64_t empty() const noexcept { return bytes & kHighBits; }
+  // The high bit of each byte that equals `tag` (a 7-bit value), exactly: no
+  // carry crosses a byte.
+  std::uint64_t matching(std::uint8_t tag) const noexcept {
+    const std::uint64_t diff = bytes ^ (0x0101010101010101ULL * tag);
+    return ~(((diff & kLowBits) + kLowBits) | diff) & kHighBits;
+  }
+};
+#endif
 
 // The slots of a table whose key could be `tag`'s, from `start` on: calls
 // found(slot) for each slot ahead of the first empty one whose tag agrees,
@@ -111,20 +139,20 @@ template <class Found>
 std::pair<std::size_t, bool> scan_groups(const std::uint8_t* control, std::size_t count,
                                          std::size_t start, std::uint8_t tag, Found&& found) {
   for (std::size_t base = start;;) {
-    const std::uint64_t group = control_group(control + base);
-    const std::uint64_t empty = group & kHighBits;  // tags never have the high bit
-    std::uint64_t candidates = matching(group, tag);
+    const ControlGroup group(control + base);
+    const std::uint64_t empty = group.empty();
+    std::uint64_t candidates = group.matching(tag);
     if (empty != 0) candidates &= (empty & (0 - empty)) - 1;  // ahead of the first empty
     for (; candidates != 0; candidates &= candidates - 1) {
-      std::size_t slot = base + static_cast<std::size_t>(std::countr_zero(candidates)) / 8;
+      std::size_t slot = base + (static_cast<std::size_t>(std::countr_zero(candidates)) >> kSlotShift);
       if (slot >= count) slot -= count;
       if (found(slot)) return {slot, true};
     }
     if (empty != 0) {
-      std::size_t slot = base + static_cast<std::size_t>(std::countr_zero(empty)) / 8;
+      std::size_t slot = base + (static_cast<std::size_t>(std::countr_zero(empty)) >> kSlotShift);
       return {slot >= count ? slot - count : slot, false};
     }
-    base += 8;
+    base += ControlGroup::kWidth;
     if (base >= count) base -= count;
   }
 }
@@ -187,6 +215,7 @@ Document& Document::operator=(Document&& other) noexcept {
 Document::~Document() { free_block(block_); }
 
 std::size_t Document::block_bytes(std::size_t capacity) noexcept {
+  static_assert(kControlCopies == ControlGroup::kWidth - 1);
   if (capacity <= kSmallDocumentMax) return sizeof(Block) + capacity * sizeof(Entry);
   // Room to move the slots to the next 32-byte boundary.
   const std::size_t count = slot_count_for(capacity);
@@ -214,23 +243,33 @@ void Document::give_up(Block* block) noexcept {
   free_value_block(block, block_bytes(capacity_of(block)), (block->capacity & kInRegion) != 0);
 }
 
+// A short key (nearly all) hashes and compares as the two words of an
+// inline CompactString, with no call, so that this path saves no registers;
+// longer keys go to probe_long.
 Document::Probe Document::probe(const Block* block, std::string_view key) noexcept {
+  if (key.size() > CompactString::kInlineCapacity) return probe_long(block, key);
   const TableInfo& info = table_info(block);
-  // A short key compares by its words, as in find_indexed.
-  const bool is_short = key.size() <= CompactString::kInlineCapacity;
-  const CompactString::Words words =
-      is_short ? CompactString::inline_words(key) : CompactString::Words{0, 0};
-  const std::uint64_t hash = is_short ? hash_words(words, info.seed)
-                                      : XXH3_64bits_withSeed(key.data(), key.size(), info.seed);
+  const CompactString::Words words = CompactString::inline_words(key);
+  const std::uint64_t hash = hash_words(words, info.seed);
   const std::size_t count = info.slot_count;
-  const std::uint8_t* control = control_of(block);
   const Entry* entries = slots_of(block);
+  const auto* control = reinterpret_cast<const std::uint8_t*>(entries + count);
   const auto [slot, found] =
       scan_groups(control, count, home_slot(hash, count), control_tag(hash), [&](std::size_t at) {
         const CompactString::Words held = entries[at].key.words();
-        return is_short ? held.lo == words.lo && held.hi == words.hi
-                        : KeyEqual{}(entries[at].key.view(), key);
+        return held.lo == words.lo && held.hi == words.hi;
       });
+  return {hash, slot, found};
+}
+
+Document::Probe Document::probe_long(const Block* block, std::string_view key) noexcept {
+  const TableInfo& info = table_info(block);
+  const std::uint64_t hash = XXH3_64bits_withSeed(key.data(), key.size(), info.seed);
+  const std::size_t count = info.slot_count;
+  const Entry* entries = slots_of(block);
+  const auto [slot, found] =
+      scan_groups(control_of(block), count, home_slot(hash, count), control_tag(hash),
+                  [&](std::size_t at) { return KeyEqual{}(entries[at].key.view(), key); });
   return {hash, slot, found};
 }
 
@@ -268,7 +307,7 @@ const DataType* Document::find_small(std::string_view key) const noexcept {
 }
 
 const DataType* Document::find_long(const Block* block, std::string_view key) noexcept {
-  const Probe at = probe(block, key);
+  const Probe at = probe_long(block, key);
   return at.found ? &entries_of(block)[at.slot].value : nullptr;
 }
 

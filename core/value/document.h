@@ -157,8 +157,8 @@ class Document {
   // entry slots from the first 32-byte boundary (so that an entry never
   // straddles two cache lines), then one control byte per slot: kEmptyControl,
   // or 7 bits of the hash of the key in the slot (and kControlCopies more).
-  // The slots are probed linearly from the one the hash picks, 8 control
-  // bytes at a time, reading only the entries whose control byte agrees, so
+  // The slots are probed linearly from the one the hash picks, a group of
+  // control bytes at a time, reading only the entries whose control byte agrees, so
   // that a lookup touches the control bytes (1 byte a slot, mostly in cache)
   // and one entry's line. Erasing shifts later slots back, so that the first
   // empty slot ends every probe. slot_count is more than capacity * 21 / 20:
@@ -202,8 +202,13 @@ class Document {
   }
 
   // The control bytes of the first kControlCopies slots are copied after
-  // the last slot's, so that a probe reads 8 of them at once from any slot.
+  // the last slot's, so that a probe reads a group of them at once from any
+  // slot.
+#if defined(__SSE2__)
+  static constexpr std::size_t kControlCopies = 15;
+#else
   static constexpr std::size_t kControlCopies = 7;
+#endif
   static void set_control(Block* block, std::size_t slot, std::uint8_t c) noexcept {
     std::uint8_t* control = control_of(block);
     control[slot] = c;
@@ -232,6 +237,8 @@ class Document {
     bool found;
   };
   static Probe probe(const Block* block, std::string_view key) noexcept;
+  // probe of a key longer than CompactString::kInlineCapacity.
+  [[gnu::noinline]] static Probe probe_long(const Block* block, std::string_view key) noexcept;
   // Empties slot `hole`, whose entry is destroyed already, shifting back the
   // slots that follow it.
   static void clear_slot(Block* block, std::size_t hole) noexcept;
