@@ -7,6 +7,7 @@
 
 #include <cassert>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -182,6 +183,17 @@ PyObject* collection_get(PyObject* self, PyObject* const* args, Py_ssize_t nargs
   // Passing the known count and keywords keeps fewer registers across the lookup.
   if (!value) return get_locked(self, args, 1, nullptr);
   collection->expects_number = false;
+  if (value->is(DataType::Kind::kText)) {
+    // A short text is held in the value's own bytes: copied out, it is
+    // read before anything can run, so its str needs neither guard.
+    const std::string_view text = value->as_text();
+    if (text.data() == reinterpret_cast<const char*>(value)) [[likely]] {
+      char bytes[sizeof(DataType)];
+      std::memcpy(bytes, value, sizeof bytes);
+      if (PyObject* result = new_str({bytes, text.size()})) return result;
+      return guarded([] { return got(nullptr); });
+    }
+  }
   return get_found(collection, *value);
 }
 

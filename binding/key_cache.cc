@@ -11,10 +11,52 @@ namespace {
 
 std::array<OwnedRef, kKeyCacheSlots> g_keys;
 
+template <class Word>
+Word load(const char* p) noexcept {
+  Word word;
+  std::memcpy(&word, p, sizeof word);
+  return word;
+}
+
+template <class Word>
+void store(char* p, Word word) noexcept {
+  std::memcpy(p, &word, sizeof word);
+}
+
+// Whether no byte of `text` has its high bit set, a word at a time; texts
+// of up to 16 bytes (most values and keys) in two loads that may overlap.
 bool is_ascii(std::string_view text) noexcept {
+  constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
+  const char* p = text.data();
+  const std::size_t n = text.size();
+  if (n >= 8) {
+    std::uint64_t any = load<std::uint64_t>(p + n - 8);
+    for (std::size_t i = 0; i + 8 < n; i += 8) any |= load<std::uint64_t>(p + i);
+    return (any & kHigh) == 0;
+  }
+  if (n >= 4) return ((load<std::uint32_t>(p) | load<std::uint32_t>(p + n - 4)) & kHigh) == 0;
   unsigned char any = 0;
-  for (const char c : text) any |= static_cast<unsigned char>(c);
+  for (std::size_t i = 0; i < n; ++i) any |= static_cast<unsigned char>(p[i]);
   return any < 0x80;
+}
+
+// Copies n bytes; up to 16 of them in two moves that may overlap, inline.
+void copy_bytes(char* to, const char* from, std::size_t n) noexcept {
+  if (n >= 8 && n <= 16) {
+    const auto head = load<std::uint64_t>(from);
+    const auto tail = load<std::uint64_t>(from + n - 8);
+    store(to, head);
+    store(to + n - 8, tail);
+  } else if (n >= 4 && n < 8) {
+    const auto head = load<std::uint32_t>(from);
+    const auto tail = load<std::uint32_t>(from + n - 4);
+    store(to, head);
+    store(to + n - 4, tail);
+  } else if (n < 4) {
+    for (std::size_t i = 0; i < n; ++i) to[i] = from[i];
+  } else {
+    std::memcpy(to, from, n);
+  }
 }
 
 // A slot for a short key: FNV-1a over its bytes.
@@ -27,7 +69,7 @@ std::size_t slot_of(std::string_view key) noexcept {
 // REQUIRES: `text` is ASCII.
 PyObject* new_ascii_str(std::string_view text) noexcept {
   PyObject* made = PyUnicode_New(static_cast<Py_ssize_t>(text.size()), 127);
-  if (made && !text.empty()) std::memcpy(PyUnicode_1BYTE_DATA(made), text.data(), text.size());
+  if (made) copy_bytes(reinterpret_cast<char*>(PyUnicode_1BYTE_DATA(made)), text.data(), text.size());
   return made;
 }
 

@@ -107,7 +107,7 @@ def test_nan_stays_nan(coll):
 @pytest.mark.parametrize(
     "stored",
     ["", "x", "a\0b", "1.5", "TRUE", "550e8400-e29b-41d4-a716-446655440000", "ключ ✓ \U0001f600",
-     StrWithFloat("text")],
+     "abcdefg", "abcdefgh", "abcdefghijklmn", "é", "ключ", StrWithFloat("text")],
     ids=repr,
 )
 def test_str_is_stored_as_text(coll, stored):
