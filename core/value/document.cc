@@ -44,11 +44,11 @@ namespace {
 
 constexpr std::size_t kFirstSmallCapacity = 2;
 
-// Slots for `capacity` entries: more than capacity * 21 / 20, so that at
-// most 20/21 of them are ever full and there is always an empty one to end a
-// probe. A fuller table costs longer probes, which the 8-byte control groups
-// take in few steps.
-std::size_t slot_count_for(std::size_t capacity) noexcept { return capacity + capacity / 20 + 1; }
+// Slots for `capacity` entries: more than capacity * 25 / 24, so that at
+// most 24/25 of them are ever full and there is always an empty one to end a
+// probe. A fuller table costs longer probes, which the control groups take
+// in few steps.
+std::size_t slot_count_for(std::size_t capacity) noexcept { return capacity + capacity / 24 + 1; }
 
 // Keys of up to 15 bytes (nearly all) are hashed as the two words an inline
 // CompactString holds: each keyed by the seed, multiplied into 128 bits and
@@ -86,7 +86,7 @@ std::size_t home_slot(std::uint64_t hash, std::size_t count) noexcept {
 std::uint8_t control_tag(std::uint64_t hash) noexcept { return static_cast<std::uint8_t>(hash & 0x7F); }
 
 // Probes read the control bytes a group at a time: with the table up to
-// 20/21 full, a key lies some 10 slots from its home on average, and a
+// 24/25 full, a key lies some 12 slots from its home on average, and a
 // group takes as many in one step. Masks hold one bit per slot of the group
 // (SSE2: 16 slots, bit i for slot i) or the high bit of each slot's byte
 // (elsewhere: 8 slots in a word, byte i for slot i).

@@ -161,8 +161,8 @@ class Document {
   // control bytes at a time, reading only the entries whose control byte agrees, so
   // that a lookup touches the control bytes (1 byte a slot, mostly in cache)
   // and one entry's line. Erasing shifts later slots back, so that the first
-  // empty slot ends every probe. slot_count is more than capacity * 21 / 20:
-  // a table sized for its entries, as a load sizes it, takes 35 bytes an
+  // empty slot ends every probe. slot_count is more than capacity * 25 / 24:
+  // a table sized for its entries, as a load sizes it, takes 34.4 bytes an
   // entry, and there is always an empty slot to end a probe.
   struct Block {
     std::uint32_t size;
