@@ -134,11 +134,25 @@ const DataType* idle_find(PyCollection* self, std::string_view key) noexcept {
   });
 }
 
+// The float for a number's result, made before the lookup: the one the
+// last get returned if its caller has let it go (this object's reference is
+// then the only one, so nobody can see its value change), else a new one.
+// Empty, with no error set, when none can be made: the float is then made
+// after the lookup, and its failure reported.
+OwnedRef float_for_result(PyCollection* self) noexcept {
+  if (self->spare_float && Py_REFCNT(self->spare_float.get()) == 1) {
+    return std::move(self->spare_float);
+  }
+  OwnedRef made(PyFloat_FromDouble(0.0));
+  if (!made) [[unlikely]] PyErr_Clear();
+  return made;
+}
+
 // The result of a get whose value is `number`: `made` (a float made for it
 // before the lookup, or empty) filled in, or else a new float.
 PyObject* number_result(OwnedRef& made, double number) {
-  // Nobody else holds `made` yet, so its value may still be set; floats
-  // are never shared by the interpreter when made, but that is checked.
+  // Nobody else holds `made` (a new float, or the spare that only this
+  // object held), so its value may still be set; that is checked.
   if (made && Py_REFCNT(made.get()) == 1) [[likely]] {
     reinterpret_cast<PyFloatObject*>(made.get())->ob_fval = number;
     return made.release();
@@ -166,18 +180,17 @@ PyObject* collection_get(PyObject* self, PyObject* const* args, Py_ssize_t nargs
   if (nargs != 1 || kwnames != nullptr) [[unlikely]] return get_locked(self, args, nargs, kwnames);
   PyCollection* collection = as_collection(self);
   OwnedRef made;
-  if (collection->expects_number) [[likely]] {
-    made = OwnedRef(PyFloat_FromDouble(0.0));
-    // No error may stay set on a path that succeeds: a number's float is
-    // then made after the lookup, and its failure reported.
-    if (!made) [[unlikely]] PyErr_Clear();
-  }
+  if (collection->expects_number) [[likely]] made = float_for_result(collection);
   const std::optional<std::string_view> key = ascii_key(args[0]);
   const DataType* value = key ? idle_find(collection, *key) : nullptr;
   if (value && value->is(DataType::Kind::kNumber)) [[likely]] {
     const double number = static_cast<double>(value->as_number());
     collection->expects_number = true;
-    return number_result(made, number);
+    PyObject* result = number_result(made, number);
+    // Kept for the next get; the float it replaces is still held elsewhere
+    // (or gone already), so dropping it frees nothing.
+    if (result) [[likely]] collection->spare_float = OwnedRef::borrow(result);
+    return result;
   }
   made = OwnedRef();
   // Passing the known count and keywords keeps fewer registers across the lookup.
@@ -261,6 +274,7 @@ PyObject* collection_new(PyTypeObject*, PyObject*, PyObject*) noexcept {
 void collection_dealloc(PyObject* self) noexcept {
   PyTypeObject* type = Py_TYPE(self);
   PyCollection* collection = as_collection(self);
+  collection->spare_float.~OwnedRef();  // a float: dropping it runs no Python code
   collection->name.~basic_string();
   collection->database.~DatabaseShare();
   collection->borrow.~BorrowState();
@@ -333,6 +347,7 @@ PyObject* new_collection(const DatabaseShare& share, std::string_view name,
   }
   new (&collection->borrow) BorrowState();
   new (&collection->database) DatabaseShare(share);
+  new (&collection->spare_float) OwnedRef();
   collection->position = position;
   collection->expects_number = true;
   return self;

@@ -14,6 +14,7 @@
 
 #include "binding/borrow.h"
 #include "binding/handle.h"
+#include "binding/py_ref.h"
 
 namespace quorvane::py {
 
@@ -34,6 +35,9 @@ struct PyCollection {
   // Whether the last value this object's get found was a number: a get makes
   // the float for its result before the lookup only then.
   bool expects_number;
+  // The float the last get of a number returned, or empty: the next get
+  // reuses it when its caller has let it go.
+  OwnedRef spare_float;
 };
 
 // Creates the class Quorvane once per process. Borrowed reference, or nullptr

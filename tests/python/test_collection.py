@@ -122,6 +122,17 @@ def test_results_are_copies(coll):
     assert coll.get("a") is not coll.get("a")
 
 
+def test_number_results_kept_by_the_caller_never_change(coll):
+    coll.set("a", 1.5)
+    coll.set("b", 2.5)
+    coll.get("a")  # dropped at once: its float may serve the next get
+    kept = coll.get("a")
+    pair = (kept, coll.get("b"))
+    listed = [coll.get(k) for k in "abab"]
+    assert (kept, pair, listed) == (1.5, (1.5, 2.5), [1.5, 2.5, 1.5, 2.5])
+    assert sum(map(coll.get, "ab" * 50)) == 200.0
+
+
 def test_two_objects_see_each_others_changes(db):
     one, two = db.get_collection("c"), db.get_collection("c")
     one.set("a", "x")
