@@ -187,8 +187,8 @@ PyObject* collection_get(PyObject* self, PyObject* const* args, Py_ssize_t nargs
     const double number = static_cast<double>(value->as_number());
     collection->expects_number = true;
     PyObject* result = number_result(made, number);
-    // Kept for the next get; the float it replaces is still held elsewhere
-    // (or gone already), so dropping it frees nothing.
+    // Kept for the next get, in place of the float kept before (dropping a
+    // float runs no Python code).
     if (result) [[likely]] collection->spare_float = OwnedRef::borrow(result);
     return result;
   }
